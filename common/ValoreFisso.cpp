@@ -1,0 +1,83 @@
+#include "common/ValoreFisso.h"
+
+#include <cmath>
+
+namespace vk {
+
+int64_t DividiPari(int64_t a, int64_t d) {
+    int64_t q = a / d;
+    int64_t r = a % d;
+    if (r < 0) { r += d; q -= 1; }  // floor division
+    int64_t due = 2 * r;
+    if (due > d || (due == d && (q % 2 != 0))) q += 1;
+    return q;
+}
+
+std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
+    size_t i = 0;
+    bool negativo = false;
+    if (i < t.size() && t[i] == '-') { negativo = true; ++i; }
+    int64_t intera = 0;
+    int cifreIntere = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+        intera = intera * 10 + (t[i] - '0');
+        if (intera > Limite / Scala) return std::nullopt;
+        ++cifreIntere;
+        ++i;
+    }
+    int64_t frazione = 0;  // first four decimals
+    int cifreFrazione = 0;
+    int decisiva = -1;      // fifth decimal
+    bool resto = false;     // any non-zero digit after the fifth
+    bool virgola = false;
+    if (i < t.size() && t[i] == ',') {
+        virgola = true;
+        ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
+            int c = t[i] - '0';
+            if (cifreFrazione < 4) frazione = frazione * 10 + c;
+            else if (cifreFrazione == 4) decisiva = c;
+            else if (c != 0) resto = true;
+            ++cifreFrazione;
+            ++i;
+        }
+    }
+    if (i != t.size()) return std::nullopt;
+    if (cifreIntere == 0 && cifreFrazione == 0) return std::nullopt;
+    (void)virgola;
+    for (int c = cifreFrazione; c < 4; ++c) frazione *= 10;
+    int64_t n = intera * Scala + frazione;
+    if (decisiva > 5 || (decisiva == 5 && (resto || (n % 2 != 0)))) n += 1;
+    if (n > Limite) return std::nullopt;
+    return daDecimillesimi(negativo ? -n : n);
+}
+
+std::optional<ValoreFisso> ValoreFisso::daDouble(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    double s = std::nearbyint(x * static_cast<double>(Scala));
+    if (std::fabs(s) > static_cast<double>(Limite)) return std::nullopt;
+    return daDecimillesimi(static_cast<int64_t>(s));
+}
+
+std::string ValoreFisso::testo() const {
+    int64_t a = n_ < 0 ? -n_ : n_;
+    std::string s = std::to_string(a / Scala);
+    int64_t f = a % Scala;
+    if (f != 0) {
+        std::string d = std::to_string(f);
+        d.insert(0, 4 - d.size(), '0');
+        while (!d.empty() && d.back() == '0') d.pop_back();
+        s += ',';
+        s += d;
+    }
+    if (n_ < 0) s.insert(0, 1, '-');
+    return s;
+}
+
+ValoreFisso ValoreFisso::arrotondato(int decimali) const {
+    int64_t passo = 1;
+    for (int i = decimali; i < 4; ++i) passo *= 10;
+    return daDecimillesimi(DividiPari(n_, passo) * passo);
+}
+
+}  // namespace vk

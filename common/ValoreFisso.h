@@ -1,0 +1,57 @@
+#pragma once
+// Signed fixed-point number with four decimals: every size in Micro, every
+// value in cents and every frequency of the program.
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vk {
+
+class ValoreFisso {
+public:
+    static constexpr int64_t Scala = 10000;
+    // Largest magnitude accepted from text or double: far enough from the
+    // int64 limit that sums of many sizes cannot overflow.
+    static constexpr int64_t Limite = 1'000'000'000'000'000;  // 1e11 units
+
+    constexpr ValoreFisso() = default;
+    static constexpr ValoreFisso daDecimillesimi(int64_t n) { ValoreFisso v; v.n_ = n; return v; }
+    static constexpr ValoreFisso intero(int64_t u) { return daDecimillesimi(u * Scala); }
+
+    // Exact decimal parse: optional "-", digits, one optional decimal comma.
+    // More than four decimals round on the digits, ties to even.
+    static std::optional<ValoreFisso> daTesto(std::string_view t);
+    // Nearest ten-thousandth, ties to even; nullopt when not finite or too large.
+    static std::optional<ValoreFisso> daDouble(double x);
+
+    // Written form: decimal comma, no trailing zeros, "0," before a fraction.
+    std::string testo() const;
+    double comeDouble() const { return static_cast<double>(n_) / static_cast<double>(Scala); }
+    constexpr int64_t decimillesimi() const { return n_; }
+
+    // Rounded to `decimali` (0..4) decimals, ties to even.
+    ValoreFisso arrotondato(int decimali) const;
+
+    constexpr ValoreFisso operator-() const { return daDecimillesimi(-n_); }
+    constexpr ValoreFisso operator+(ValoreFisso o) const { return daDecimillesimi(n_ + o.n_); }
+    constexpr ValoreFisso operator-(ValoreFisso o) const { return daDecimillesimi(n_ - o.n_); }
+    constexpr ValoreFisso& operator+=(ValoreFisso o) { n_ += o.n_; return *this; }
+    constexpr ValoreFisso& operator-=(ValoreFisso o) { n_ -= o.n_; return *this; }
+    constexpr ValoreFisso operator*(int64_t k) const { return daDecimillesimi(n_ * k); }
+    constexpr auto operator<=>(const ValoreFisso&) const = default;
+
+private:
+    int64_t n_ = 0;
+};
+
+// Integer division rounding to nearest, ties to even (d > 0).
+int64_t DividiPari(int64_t a, int64_t d);
+
+// Text helpers for fields held as text: the number, or nullopt when the text is none.
+inline std::optional<ValoreFisso> Numero(std::string_view t) { return ValoreFisso::daTesto(t); }
+// Written form of a number held as text.
+inline std::string Testo(ValoreFisso v) { return v.testo(); }
+
+}  // namespace vk

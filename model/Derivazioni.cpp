@@ -1,0 +1,126 @@
+#include "model/Derivazioni.h"
+
+#include "common/Micro.h"
+
+namespace vk {
+
+namespace {
+
+std::optional<std::array<ValoreFisso, 13>> Leggi(const Dodici& d, int fino) {
+    std::array<ValoreFisso, 13> v{};
+    for (int k = 1; k <= fino; ++k) {
+        auto n = Numero(d[k]);
+        if (!n) return std::nullopt;
+        v[k] = *n;
+    }
+    return v;
+}
+
+// Semitones 1..12 and thirds 1..12 from the note positions.
+struct Derivati {
+    std::array<ValoreFisso, 13> semitoni{}, terze{};
+};
+
+}  // namespace
+
+std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t) {
+    auto q = Leggi(t.Quinte, 11);
+    if (!q) return std::nullopt;
+    const auto& Q = *q;
+    const ValoreFisso O = Micro::Ottava;
+    enum { DO, DOd, RE, REd, MI, FA, FAd, SOL, SOLd, LA, LAd, SI };
+    std::array<ValoreFisso, 12> p{};
+    p[DO] = ValoreFisso();
+    p[SOL] = Q[1];
+    p[RE] = p[SOL] + Q[2] - O;
+    p[LA] = p[RE] + Q[3];
+    p[MI] = p[LA] + Q[4] - O;
+    p[SI] = p[MI] + Q[5];
+    p[FAd] = p[SI] + Q[6] - O;
+    p[DOd] = p[FAd] + Q[7] - O;
+    p[SOLd] = p[DOd] + Q[8];
+    p[REd] = p[SOLd] + Q[9] - O;
+    p[LAd] = p[REd] + Q[10];
+    p[FA] = p[LAd] + Q[11] - O;
+    return p;
+}
+
+static std::optional<Derivati> Deriva(const Temperamento& t) {
+    auto pos = PosizioniNote(t);
+    if (!pos) return std::nullopt;
+    const auto& p = *pos;
+    const ValoreFisso O = Micro::Ottava;
+    Derivati d;
+    // Semitone n: from chromatic note n-1 to note n (the upper DO is O).
+    for (int n = 1; n <= 12; ++n) {
+        ValoreFisso alto = n == 12 ? O : p[n];
+        d.semitoni[n] = alto - p[n - 1];
+    }
+    // Third k stands on the lower note of fifth k; the notes of the circle
+    // in chromatic index: DO SOL RE LA MI SI FA# DO# SOL# RE# LA# FA.
+    static constexpr int cerchio[12] = {0, 7, 2, 9, 4, 11, 6, 1, 8, 3, 10, 5};
+    for (int k = 1; k <= 12; ++k) {
+        int basso = cerchio[k - 1];
+        int alto = cerchio[(k - 1 + 4) % 12];
+        ValoreFisso su = alto == 0 ? O : p[alto];
+        if (k == 4 || k == 6 || k == 11) su += O;  // upper note one octave higher
+        d.terze[k] = su - p[basso];
+    }
+    return d;
+}
+
+bool CalcolaSemitoniTerze(Temperamento& t) {
+    auto d = Deriva(t);
+    if (!d) return false;
+    for (int k = 1; k <= 12; ++k) {
+        t.Semitoni[k] = Testo(d->semitoni[k]);
+        t.Terze[k] = Testo(d->terze[k]);
+    }
+    if (auto q = Leggi(t.Quinte, 12)) {
+        ValoreFisso somma;
+        for (int k = 1; k <= 12; ++k) somma += (*q)[k];
+        t.ErroreChiusura = somma - Micro::SetteOttave;
+    }
+    return true;
+}
+
+bool CalcolaSemitoni(Temperamento& t) {
+    auto d = Deriva(t);
+    if (!d) return false;
+    for (int n = 1; n <= 12; ++n) {
+        t.Semitoni[n] = Testo(d->semitoni[n]);
+        t.SemitoniCents[n] = Testo(CentsDaMicro(d->semitoni[n]));
+    }
+    if (auto q = Leggi(t.Quinte, 12)) {
+        ValoreFisso somma;
+        for (int k = 1; k <= 12; ++k) somma += (*q)[k];
+        t.ErroreChiusura = somma - Micro::SetteOttave;
+    }
+    return true;
+}
+
+std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents) {
+    ValoreFisso massimo = ValoreFisso::intero(0);
+    ValoreFisso minimo = ValoreFisso::intero(200);
+    for (int n = 1; n <= 12; ++n) {
+        auto s = Numero(semitoniCents[n]);
+        if (!s) return std::nullopt;
+        if (*s > massimo) massimo = *s;
+        if (*s < minimo) minimo = *s;
+    }
+    return massimo - minimo;
+}
+
+bool CalcolaCents(Temperamento& t) {
+    auto q = Leggi(t.Quinte, 12);
+    auto te = Leggi(t.Terze, 12);
+    auto s = Leggi(t.Semitoni, 12);
+    if (!q || !te || !s) return false;
+    for (int k = 1; k <= 12; ++k) t.QuinteCents[k] = Testo(CentsDaMicro((*q)[k]));
+    for (int k = 1; k <= 12; ++k) t.TerzeCents[k] = Testo(CentsDaMicro((*te)[k]));
+    for (int n = 1; n <= 12; ++n) t.SemitoniCents[n] = Testo(CentsDaMicro((*s)[n]));
+    t.ScartoSemitonale = Testo(*ScartoDaCents(t.SemitoniCents));
+    return true;
+}
+
+}  // namespace vk

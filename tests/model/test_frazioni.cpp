@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "common/Micro.h"
+#include "model/Compensazione.h"
+#include "model/TabellaFrazioni.h"
+
+using namespace vk;
+
+namespace {
+const TabellaFrazioni& P() { return TabellaFrazioni::Pitagoriche(); }
+const TabellaFrazioni& S() { return TabellaFrazioni::Sintoniche(); }
+ValoreFisso V(const char* t) { return *ValoreFisso::daTesto(t); }
+}  // namespace
+
+TEST(TabellaFrazioni, InvariantiDiEntrambe) {
+    for (const TabellaFrazioni* t : {&P(), &S()}) {
+        std::set<std::string> nomi;
+        for (int r = 1; r <= 235; ++r) {
+            if (r > 1) {
+                EXPECT_LT(t->riga(r - 1).Valore, t->riga(r).Valore) << r;
+            }
+            EXPECT_TRUE(nomi.insert(t->riga(r).Frazione).second) << r;
+        }
+        EXPECT_EQ(t->riga(118).Frazione, "0");
+        EXPECT_EQ(t->riga(118).Valore, Micro::QuintaNaturale);
+        for (int i = 1; i <= 117; ++i) {
+            const auto& basso = t->riga(i);
+            const auto& alto = t->riga(236 - i);
+            EXPECT_EQ(basso.Frazione[0], '-');
+            EXPECT_EQ(alto.Frazione[0], '+');
+            if (alto.Frazione == "+Schisma") {
+                EXPECT_EQ(basso.Frazione, "- Schisma");
+            } else {
+                EXPECT_EQ(basso.Frazione.substr(1), alto.Frazione.substr(1)) << i;
+            }
+        }
+    }
+    int fuori = 0;
+    for (const TabellaFrazioni* t : {&P(), &S()})
+        for (int i = 1; i <= 117; ++i)
+            if (t->riga(i).Valore + t->riga(236 - i).Valore != ValoreFisso::intero(1990296)) ++fuori;
+    EXPECT_EQ(fuori, 3);
+}
+
+TEST(TabellaFrazioni, RigheDaConoscere) {
+    struct Caso { int riga; const char* np; const char* vp; const char* ns; const char* vs; };
+    const Caso casi[] = {
+        {1, "-1", "961884", "-1", "964656"},
+        {2, "-11/12", "964656", "-11/12", "967197"},
+        {4, "-9/10", "965210,4", "-9/10", "967705,2"},
+        {66, "-67/720", "992052,6", "- Schisma", "992376"},
+        {67, "-1/11", "992124", "-1/12", "992607"},
+        {68, "-1/12", "992376", "-11/144", "992818,75"},
+        {71, "-1/14", "992772", "-17/240", "992988,15"},
+        {77, "-1/18", "993300", "-19/360", "993538,7"},
+        {117, "-1/100", "994815,36", "-1/12 Sch", "994917"},
+        {118, "0", "995148", "0", "995148"},
+        {119, "+1/100", "995480,64", "+1/12 Sch", "995379"},
+        {159, "+1/18", "996936", "+19/360", "996757,3"},
+        {165, "+1/14", "997524", "+17/240", "997308,85"},
+        {170, "+67/720", "998243,4", "+Schisma", "997920"},
+        {232, "+9/10", "1025085,6", "+9/10", "1022590"},
+        {234, "+11/12", "1025640", "+11/12", "1023099"},
+        {235, "+1", "1028412", "+1", "1025640"},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(P().riga(c.riga).Frazione, c.np) << c.riga;
+        EXPECT_EQ(P().riga(c.riga).Valore.testo(), c.vp) << c.riga;
+        EXPECT_EQ(S().riga(c.riga).Frazione, c.ns) << c.riga;
+        EXPECT_EQ(S().riga(c.riga).Valore.testo(), c.vs) << c.riga;
+    }
+    EXPECT_EQ(S().riga(134).Frazione, "+1/64");
+    EXPECT_EQ(S().riga(134).Valore.testo(), "995624,4375");
+}
+
+TEST(CercaFrazione, NomiDiConfine) {
+    struct Caso { const char* micro; const char* pit; const char* sin; };
+    const Caso casi[] = {
+        {"995148", "0", "0"},
+        {"992376", "-1/12", "- Schisma"},
+        {"997920", "+1/12", "+Schisma"},
+        {"964656", "-11/12", "-1"},
+        {"1025640", "+11/12", "+1"},
+        {"961884", "-1", "ND"},
+        {"1028412", "+1", "ND"},
+        {"997308,85", "ND", "+17/240"},
+        {"997307,85", "ND", "ND"},
+        {"1022590", "ND", "+9/10"},
+        {"1022590,8", "ND", "ND"},
+        {"996936", "+1/18", "ND"},
+        {"996996", "ND", "ND"},
+        {"995148,0001", "ND", "ND"},
+        {"995147,9999", "ND", "ND"},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(CercaFrazione(P(), V(c.micro)), c.pit) << c.micro;
+        EXPECT_EQ(CercaFrazione(S(), V(c.micro)), c.sin) << c.micro;
+    }
+    EXPECT_EQ(CercaFrazione(P(), std::string_view("995148,0")), "0");
+    EXPECT_EQ(CercaFrazione(P(), std::string_view("abc")), "ND");
+}
+
+TEST(Nomina, PitagoricaAggiornaICentsSintonicaNo) {
+    Temperamento t = TemperamentoIniziale();
+    t.QuintaSelezionata = 3;
+    t.Quinte[3] = "995148";
+    NominaFrazioneSintonica(t);
+    EXPECT_EQ(t.Frazioni[3], "0");
+    EXPECT_EQ(t.QuinteCents[3], "700");
+    NominaFrazionePitagorica(t);
+    EXPECT_EQ(t.QuinteCents[3], "701,96");
+    t.Quinte[3] = "961884";
+    NominaFrazionePitagorica(t);
+    EXPECT_EQ(t.Frazioni[3], "-1");
+    EXPECT_EQ(t.QuinteCents[3], "678,49");
+    t.Quinte[3] = "995148,5";
+    NominaFrazionePitagorica(t);
+    EXPECT_EQ(t.Frazioni[3], "ND");
+    EXPECT_EQ(t.QuinteCents[3], "701,96");
+    t.IndiceQS = 3;
+    t.QuinteCents[3] = "x";
+    NominaFrazionePitagoricaQS(t);
+    EXPECT_EQ(t.QuinteCents[3], "x");
+}
+
+TEST(Nomina, IndiceFuoriIntervalloNonFaNulla) {
+    for (int k : {0, 13, -1}) {
+        Temperamento t = TemperamentoIniziale();
+        Temperamento prima = t;
+        t.QuintaSelezionata = k;
+        t.IndiceQS = k;
+        NominaFrazionePitagorica(t);
+        NominaFrazioneSintonica(t);
+        NominaFrazionePitagoricaQS(t);
+        CompensaQuinta(t);
+        EXPECT_EQ(t.Frazioni, prima.Frazioni);
+        EXPECT_EQ(t.Quinte, prima.Quinte);
+    }
+}
+
+TEST(CompensaQuinta, QuintaCinquePuraInEntrambiIComma) {
+    for (bool pit : {true, false}) {
+        Temperamento t = TemperamentoIniziale();
+        t.impostaModo(pit ? ModoComma::Pitagorico : ModoComma::Sintonico);
+        t.QuintaSelezionata = 5;
+        t.Quinte[5] = "995148";
+        CompensaQuinta(t);
+        EXPECT_EQ(t.Quinte[6], "989604");
+        EXPECT_EQ(t.Frazioni[6], pit ? "-1/6" : "-2/11");
+        EXPECT_EQ(t.CopiaQuinte[5], "995148");
+        EXPECT_EQ(t.CopiaQuinte[6], "989604");
+        EXPECT_EQ(t.QuintaSelezionata, 5);
+        ValoreFisso s;
+        for (int k = 1; k <= 12; ++k) s += *Numero(t.Quinte[k]);
+        EXPECT_EQ(s, Micro::SetteOttave);
+    }
+}
+
+TEST(CompensaQuinta, DodiciPassaAUnoERinominaAncheSenzaCambio) {
+    Temperamento t = TemperamentoIniziale();
+    t.QuintaSelezionata = 12;
+    t.Frazioni[1] = "scritto a mano";
+    CompensaQuinta(t);
+    EXPECT_EQ(t.Quinte[1], "992376");
+    EXPECT_EQ(t.Frazioni[1], "-1/12");
+    EXPECT_EQ(t.QuintaSelezionata, 12);
+    t.Quinte[12] = "1000000";
+    CompensaQuinta(t);
+    EXPECT_EQ(t.Quinte[1], "984752");
+    EXPECT_EQ(t.Frazioni[1], "ND");
+}
