@@ -60,18 +60,22 @@ std::optional<ValoreFisso> ValoreFisso::daDouble(double x) {
 }
 
 std::string ValoreFisso::testo() const {
-    int64_t a = n_ < 0 ? -n_ : n_;
-    std::string s = std::to_string(a / Scala);
-    int64_t f = a % Scala;
+    // Written backwards into a small buffer: sizes are formatted on every edit.
+    char buf[32];
+    char* fine = buf + sizeof buf;
+    char* p = fine;
+    uint64_t a = n_ < 0 ? static_cast<uint64_t>(-(n_ + 1)) + 1 : static_cast<uint64_t>(n_);
+    uint64_t f = a % Scala;
+    uint64_t intera = a / Scala;
     if (f != 0) {
-        std::string d = std::to_string(f);
-        d.insert(0, 4 - d.size(), '0');
-        while (!d.empty() && d.back() == '0') d.pop_back();
-        s += ',';
-        s += d;
+        int cifre = 4;
+        while (f % 10 == 0) { f /= 10; --cifre; }
+        for (int i = 0; i < cifre; ++i) { *--p = static_cast<char>('0' + f % 10); f /= 10; }
+        *--p = ',';
     }
-    if (n_ < 0) s.insert(0, 1, '-');
-    return s;
+    do { *--p = static_cast<char>('0' + intera % 10); intera /= 10; } while (intera != 0);
+    if (n_ < 0) *--p = '-';
+    return std::string(p, fine);
 }
 
 ValoreFisso ValoreFisso::arrotondato(int decimali) const {

@@ -88,8 +88,15 @@ const TabellaFrazioni& TabellaFrazioni::Sintoniche() {
 }
 
 std::string CercaFrazione(const TabellaFrazioni& tabella, ValoreFisso valore) {
-    for (int r = 1; r <= tabella.righe(); ++r)
-        if (tabella.riga(r).Valore == valore) return tabella.riga(r).Frazione;
+    // The sizes ascend strictly, so a bisection finds the one equal row.
+    int basso = 1, alto = tabella.righe();
+    while (basso <= alto) {
+        const int medio = (basso + alto) / 2;
+        const ValoreFisso v = tabella.riga(medio).Valore;
+        if (v == valore) return tabella.riga(medio).Frazione;
+        if (v < valore) basso = medio + 1;
+        else alto = medio - 1;
+    }
     return "ND";
 }
 

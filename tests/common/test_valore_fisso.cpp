@@ -51,6 +51,17 @@ TEST(CentsDaMicro, EsempiNoti) {
         EXPECT_EQ(CentsDaMicro(*ValoreFisso::daTesto(c.micro)).testo(), c.cents) << c.micro;
 }
 
+TEST(CentsDaMicro, DueArrotondamentiNonUno) {
+    // 698,585012... rounds to 698,5850 and then to the even hundredth.
+    struct Caso { const char* micro; const char* cents; };
+    const Caso casi[] = {
+        {"990370", "698,58"}, {"990214", "698,48"},
+        {"-990370", "-698,58"}, {"-990214", "-698,48"},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(CentsDaMicro(*ValoreFisso::daTesto(c.micro)).testo(), c.cents) << c.micro;
+}
+
 TEST(CentsDaMicro, DoppioArrotondamento) {
     // The four-decimal value decides: 698,5850 -> 698,58 and 698,4750 -> 698,48.
     auto daCents4 = [](double c) { return *ValoreFisso::daDouble(c * Micro::PerCent); };

@@ -22,6 +22,9 @@ TEST(TabellaFrazioni, InvariantiDiEntrambe) {
                 EXPECT_LT(t->riga(r - 1).Valore, t->riga(r).Valore) << r;
             }
             EXPECT_TRUE(nomi.insert(t->riga(r).Frazione).second) << r;
+            EXPECT_EQ(CercaFrazione(*t, t->riga(r).Valore), t->riga(r).Frazione) << r;
+            const ValoreFisso sopra = t->riga(r).Valore + ValoreFisso::daDecimillesimi(1);
+            EXPECT_EQ(CercaFrazione(*t, sopra), "ND") << r;
         }
         EXPECT_EQ(t->riga(118).Frazione, "0");
         EXPECT_EQ(t->riga(118).Valore, Micro::QuintaNaturale);
