@@ -1,10 +1,13 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "app/StatoPrincipale.h"
+#include "app/widgets/FinestraPrincipale.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget w;
-    w.setObjectName("vivUDO15");
-    w.show();
+    app.setStyle(QStringLiteral("Fusion"));
+    vk::StatoPrincipale stato;
+    vk::FinestraPrincipale finestra(stato);
+    finestra.showFullScreen();
     return app.exec();
 }

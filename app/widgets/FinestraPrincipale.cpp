@@ -1,0 +1,136 @@
+#include "app/widgets/FinestraPrincipale.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextOption>
+
+#include "common/widgets/ColoriQt.h"
+#include "common/widgets/Posiziona.h"
+#include "common/widgets/PulsanteVB.h"
+
+namespace vk {
+
+namespace {
+
+// Left of the cents cell of fifth k, where its fraction box stands too.
+constexpr float SinistraCentsQuinta[13] = {0, 7135, 8215, 9295, 10375, 11455, 12540,
+                                           655, 1735, 2815, 3895, 4975, 6055};
+
+}  // namespace
+
+QString TestoPerCasella(const std::string& modello) {
+    QString s = QString::fromStdString(modello);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+std::string TestoDaCasella(const QString& casella) {
+    QString s = casella;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return s.toStdString();
+}
+
+FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
+    : QWidget(parent), stato_(stato) {
+    setObjectName(QStringLiteral("vivUDO15"));
+    setWindowTitle(QStringLiteral("VelmoraKOV"));
+    setFont(CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25));
+    setAutoFillBackground(true);
+    pagina_ = new QWidget(this);
+    pagina_->setObjectName(QStringLiteral("PaginaPrincipale"));
+    pagina_->setAutoFillBackground(true);
+    registra(pagina_, "vivUDO15", -1, TipoControllo::Finestra, 0, 0, LarghezzaProgetto, AltezzaProgetto);
+    resize(pagina_->size());
+    creaCelleTemperamento();
+    // In front of the charts: note rows, value band, information texts.
+}
+
+void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
+                                  float sinistra, float alto, float larghezza, float altezza,
+                                  float carattere) {
+    const VoceGeometria& v =
+        stato_.geometria.registra(nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
+    w->setObjectName(QString::fromStdString(indice < 0 ? nome : nome + "_" + std::to_string(indice)));
+    widget_[{nome, indice}] = w;
+    Posiziona(w, v);
+}
+
+QWidget* FinestraPrincipale::controllo(const std::string& nome, int indice) const {
+    auto it = widget_.find({nome, indice});
+    return it == widget_.end() ? nullptr : it->second;
+}
+
+void FinestraPrincipale::posizionaTutto() {
+    for (const auto& v : stato_.geometria) {
+        auto it = widget_.find({v.nome, v.indice});
+        if (it != widget_.end()) Posiziona(it->second, v);
+    }
+}
+
+void FinestraPrincipale::aggiorna() {
+    inAggiornamento_ = true;
+    aggiornaCelleTemperamento();
+    for (auto& f : aggiornamenti_) f();
+    inAggiornamento_ = false;
+}
+
+void FinestraPrincipale::creaCelleTemperamento() {
+    QFont grassetto = font();
+    grassetto.setBold(true);
+
+    txtNome_ = crea<QPlainTextEdit>(pagina_, "TxtNomeTemperamento", -1, TipoControllo::CasellaTesto, 2400, 360,
+                                    3135, 735, 8.25f);
+    txtNome_->setFont(grassetto);
+    txtDescrizione_ = crea<QPlainTextEdit>(pagina_, "TxtDescrizione", -1, TipoControllo::CasellaTesto, 2400,
+                                           1560, 3135, 1155, 8.25f);
+    for (QPlainTextEdit* e : {txtNome_, txtDescrizione_}) {
+        e->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        e->setTabChangesFocus(true);
+    }
+    connect(txtNome_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!inAggiornamento_) stato_.temperamento.Nome = TestoDaCasella(txtNome_->toPlainText());
+    });
+    connect(txtDescrizione_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!inAggiornamento_) stato_.temperamento.Descrizione = TestoDaCasella(txtDescrizione_->toPlainText());
+    });
+
+    cmdComma_ = crea<PulsanteVB>(pagina_, "cmdComma", -1, TipoControllo::Pulsante, 3955, 2760, 915, 540, 8.25f);
+    cmdComma_->setToolTip(QStringLiteral("Cambia Comma"));
+    cmdComma_->setGrafico(true);
+
+    for (int k = 1; k <= 12; ++k) {
+        auto* e = crea<QLineEdit>(pagina_, "txtFraz", k, TipoControllo::CasellaTesto, SinistraCentsQuinta[k],
+                                  9720, 975, 285, 8.25f);
+        e->setFont(grassetto);
+        e->setAlignment(Qt::AlignCenter);
+        e->setFrame(true);
+        connect(e, &QLineEdit::textEdited, this,
+                [this, k](const QString& s) { stato_.temperamento.Frazioni[k] = s.toStdString(); });
+        txtFraz_[static_cast<size_t>(k)] = e;
+    }
+    aggiornaCelleTemperamento();
+}
+
+void FinestraPrincipale::aggiornaCelleTemperamento() {
+    const Temperamento& t = stato_.temperamento;
+    const bool prima = inAggiornamento_;
+    inAggiornamento_ = true;
+    // Rewrite a box only when its text differs, so the cursor of a box being
+    // typed in does not jump.
+    auto scrivi = [](QPlainTextEdit* e, const std::string& s) {
+        QString q = TestoPerCasella(s);
+        if (e->toPlainText() != q) e->setPlainText(q);
+    };
+    scrivi(txtNome_, t.Nome);
+    scrivi(txtDescrizione_, t.Descrizione);
+    cmdComma_->setText(QString::fromStdString(t.CommaCaption));
+    cmdComma_->setColoreSfondo(t.CommaColore);
+    for (int k = 1; k <= 12; ++k) {
+        QString q = QString::fromStdString(t.Frazioni[k]);
+        if (txtFraz_[static_cast<size_t>(k)]->text() != q) txtFraz_[static_cast<size_t>(k)]->setText(q);
+    }
+    inAggiornamento_ = prima;
+}
+
+}  // namespace vk

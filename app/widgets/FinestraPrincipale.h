@@ -1,0 +1,80 @@
+#pragma once
+// The main window vivUDO15: owns the state, the main page and the screens
+// laid over it. Every subsystem adds its controls through crea() and a
+// refresh through aggiungiAggiornamento(); commands change the state and
+// call aggiorna().
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/StatoPrincipale.h"
+#include "common/Geometria.h"
+
+class QPlainTextEdit;
+class QLineEdit;
+
+namespace vk {
+
+class PulsanteVB;
+
+class FinestraPrincipale : public QWidget {
+    Q_OBJECT
+public:
+    explicit FinestraPrincipale(StatoPrincipale& stato, QWidget* parent = nullptr);
+
+    StatoPrincipale& stato() { return stato_; }
+    Temperamento& temperamento() { return stato_.temperamento; }
+    QWidget* pagina() { return pagina_; }
+
+    // Registers a control's designed geometry (twips, points), names the
+    // widget "nome_indice" (or "nome") and places it.
+    template <class W>
+    W* crea(QWidget* genitore, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
+            float alto, float larghezza, float altezza, float carattere = 0) {
+        auto* w = new W(genitore);
+        registra(w, nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
+        return w;
+    }
+    void registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
+                  float alto, float larghezza, float altezza, float carattere = 0);
+    // The widget of a registered control, or nullptr.
+    QWidget* controllo(const std::string& nome, int indice = -1) const;
+
+    // Places every registered widget again from the registry (after a re-layout).
+    void posizionaTutto();
+
+    // Refreshes every section from the state.
+    void aggiungiAggiornamento(std::function<void()> f) { aggiornamenti_.push_back(std::move(f)); }
+    void aggiorna();
+
+    // Text boxes whose texts the user edits freely; their edits go to the
+    // temperament at once (CR LF kept in the model).
+    QPlainTextEdit* nomeTemperamento() const { return txtNome_; }
+    QPlainTextEdit* descrizione() const { return txtDescrizione_; }
+    QLineEdit* frazione(int k) const { return txtFraz_[static_cast<size_t>(k)]; }
+    PulsanteVB* pulsanteComma() const { return cmdComma_; }
+
+private:
+    void creaCelleTemperamento();
+    void aggiornaCelleTemperamento();
+
+    StatoPrincipale& stato_;
+    QWidget* pagina_;
+    std::map<std::pair<std::string, int>, QWidget*> widget_;
+    std::vector<std::function<void()>> aggiornamenti_;
+    QPlainTextEdit* txtNome_ = nullptr;
+    QPlainTextEdit* txtDescrizione_ = nullptr;
+    std::array<QLineEdit*, 13> txtFraz_{};
+    PulsanteVB* cmdComma_ = nullptr;
+    bool inAggiornamento_ = false;
+};
+
+// Converts between the model's CR LF and a text box's LF.
+QString TestoPerCasella(const std::string& modello);
+std::string TestoDaCasella(const QString& casella);
+
+}  // namespace vk

@@ -1,0 +1,192 @@
+#include "common/FileTesto.h"
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace vk {
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the rest of Windows-1252 is Latin-1.
+constexpr std::array<char32_t, 32> Alti = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t CodiceDi(unsigned char b) { return (b >= 0x80 && b <= 0x9F) ? Alti[b - 0x80] : b; }
+
+void AggiungiUtf8(std::string& s, char32_t c) {
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::optional<unsigned char> ByteDi(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < Alti.size(); ++i)
+        if (Alti[i] == c) return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+// Decodes one UTF-8 character at s[i]; nullopt for a malformed sequence,
+// of which one byte is consumed.
+std::optional<char32_t> Decodifica(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    int seguito = 0;
+    char32_t c = 0;
+    char32_t minimo = 0;
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        seguito = 1;
+        c = b0 & 0x1F;
+        minimo = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        seguito = 2;
+        c = b0 & 0x0F;
+        minimo = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        seguito = 3;
+        c = b0 & 0x07;
+        minimo = 0x10000;
+    } else {
+        ++i;
+        return std::nullopt;
+    }
+    if (i + seguito >= s.size()) {
+        ++i;
+        return std::nullopt;
+    }
+    for (int k = 1; k <= seguito; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return std::nullopt;
+        }
+        c = (c << 6) | (b & 0x3F);
+    }
+    if (c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++i;
+        return std::nullopt;
+    }
+    i += seguito + 1;
+    return c;
+}
+
+bool Spazio(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::string Utf8DaWindows1252(std::string_view byte) {
+    std::string s;
+    s.reserve(byte.size());
+    for (char b : byte) AggiungiUtf8(s, CodiceDi(static_cast<unsigned char>(b)));
+    return s;
+}
+
+std::string Windows1252DaUtf8(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto c = Decodifica(utf8, i);
+        const auto b = c ? ByteDi(*c) : std::nullopt;
+        s += b ? static_cast<char>(*b) : '?';
+    }
+    return s;
+}
+
+void LettoreVoci::saltaRiga() {
+    const auto lf = testo_.find('\n', pos_);
+    pos_ = lf == std::string::npos ? testo_.size() : lf + 1;
+}
+
+std::optional<std::string> LettoreVoci::leggi() {
+    traVirgolette_ = false;
+    while (pos_ < testo_.size() && Spazio(testo_[pos_])) ++pos_;
+    if (pos_ >= testo_.size()) {
+        esito_ = EsitoLettura::FineFile;
+        return std::nullopt;
+    }
+    if (testo_[pos_] == '"') {
+        const auto chiusa = testo_.find('"', pos_ + 1);
+        if (chiusa == std::string::npos) {
+            pos_ = testo_.size();
+            esito_ = EsitoLettura::VirgoletteNonChiuse;
+            return std::nullopt;
+        }
+        std::string voce = testo_.substr(pos_ + 1, chiusa - pos_ - 1);
+        pos_ = chiusa + 1;
+        saltaRiga();
+        traVirgolette_ = true;
+        esito_ = EsitoLettura::Ok;
+        return voce;
+    }
+    const auto lf = testo_.find('\n', pos_);
+    std::size_t fineVoce = lf == std::string::npos ? testo_.size() : lf;
+    if (fineVoce > pos_ && testo_[fineVoce - 1] == '\r') --fineVoce;
+    while (fineVoce > pos_ && Spazio(testo_[fineVoce - 1])) --fineVoce;
+    std::string voce = testo_.substr(pos_, fineVoce - pos_);
+    saltaRiga();
+    esito_ = EsitoLettura::Ok;
+    return voce;
+}
+
+void ScrittoreVoci::testo(std::string_view utf8) {
+    testo_ += '"';
+    testo_ += utf8;
+    testo_ += "\"\r\n";
+}
+
+void ScrittoreVoci::numero(std::string_view scritto) {
+    testo_ += scritto;
+    testo_ += "\r\n";
+}
+
+void ScrittoreVoci::numero(int64_t n) { numero(std::to_string(n)); }
+
+std::optional<std::string> LeggiByte(const std::filesystem::path& percorso) {
+    std::ifstream f(percorso, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::string byte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad()) return std::nullopt;
+    return byte;
+}
+
+bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte) {
+    auto temporaneo = percorso;
+    temporaneo += ".tmp~";
+    {
+        std::ofstream f(temporaneo, std::ios::binary | std::ios::trunc);
+        if (!f) return false;
+        f.write(byte.data(), static_cast<std::streamsize>(byte.size()));
+        f.close();
+        if (!f) {
+            std::error_code e;
+            std::filesystem::remove(temporaneo, e);
+            return false;
+        }
+    }
+    std::error_code e;
+    std::filesystem::rename(temporaneo, percorso, e);
+    if (e) {
+        std::filesystem::remove(temporaneo, e);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vk

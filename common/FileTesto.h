@@ -1,0 +1,82 @@
+#pragma once
+// Sequential text files as the program's files are written: Windows-1252
+// bytes, one item per line, CR LF line ends, texts in double quotes (which
+// may span lines), numbers bare. Inside the program texts are UTF-8 and keep
+// their CR LF as they are.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace vk {
+
+// Every byte has a code point: the five bytes that Windows-1252 leaves
+// undefined map to U+0081, U+008D, U+008F, U+0090, U+009D, so any file
+// survives a read and a write unchanged.
+std::string Utf8DaWindows1252(std::string_view byte);
+// A character with no Windows-1252 byte, and each byte of malformed UTF-8,
+// becomes '?'.
+std::string Windows1252DaUtf8(std::string_view utf8);
+
+enum class EsitoLettura {
+    Ok,
+    FineFile,             // no item left
+    VirgoletteNonChiuse,  // a quoted item runs to the end of the file
+};
+
+// Reads items one by one:
+// - blanks (spaces, tabs) before an item are skipped;
+// - a quoted item runs from its opening quote to the next quote, line breaks
+//   included; the rest of that line is skipped;
+// - an unquoted item runs to the end of its line (CR LF or LF), trailing
+//   blanks dropped; an empty line is an empty item.
+class LettoreVoci {
+public:
+    explicit LettoreVoci(std::string testo) : testo_(std::move(testo)) {}
+    static LettoreVoci daWindows1252(std::string_view byte) { return LettoreVoci(Utf8DaWindows1252(byte)); }
+
+    // The next item, or nullopt with esito() telling why.
+    std::optional<std::string> leggi();
+    EsitoLettura esito() const { return esito_; }
+    // Whether the last item read was in quotes.
+    bool traVirgolette() const { return traVirgolette_; }
+    bool fine() const { return pos_ >= testo_.size(); }
+
+private:
+    void saltaRiga();
+    std::string testo_;
+    std::size_t pos_ = 0;
+    EsitoLettura esito_ = EsitoLettura::Ok;
+    bool traVirgolette_ = false;
+};
+
+// Writes items one per line, each ended by CR LF.
+class ScrittoreVoci {
+public:
+    // In double quotes, as it stands: there is no escape for a quote.
+    void testo(std::string_view utf8);
+    // Bare: a number already in its written form.
+    void numero(std::string_view scritto);
+    void numero(int64_t n);
+
+    const std::string& utf8() const { return testo_; }
+    std::string windows1252() const { return Windows1252DaUtf8(testo_); }
+
+private:
+    std::string testo_;
+};
+
+// All the bytes of a file; nullopt when it cannot be read.
+std::optional<std::string> LeggiByte(const std::filesystem::path& percorso);
+
+// Writes a whole file; false when it could not. The widget layer passes its
+// own (QSaveFile); ScriviByte is the plain one.
+using ScrittoreFile = std::function<bool(const std::filesystem::path&, std::string_view)>;
+// Writes beside the file and renames over it, so a failed write leaves the
+// old file whole.
+bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte);
+
+}  // namespace vk

@@ -1,0 +1,38 @@
+#pragma once
+// The program's colours (&HBBGGRR, or &H800000xx system codes) and fonts as Qt
+// sees them; used only when painting and building widgets.
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+#include "common/Colori.h"
+
+namespace vk {
+
+// An RGB colour, or for a system code the colour of its palette role
+// (button face, button text, window, window text...).
+QColor ColoreQt(ColoreVB c);
+QColor ColoreQt(ColoreVB c, const QPalette& tavolozza);
+
+// The palette role a system code stands for; QPalette::NoRole for a plain
+// colour or an unknown code.
+QPalette::ColorRole RuoloDiSistema(ColoreVB c);
+
+// Family installed in place of the designed one: "MS Sans Serif" and "Arial"
+// become Liberation Sans, "Times New Roman" Liberation Serif, "Courier New"
+// Liberation Mono; others stay.
+QString FamigliaCarattere(const QString& famigliaProgetto);
+
+// The font as designed. The layout is designed at 96 dpi (15 twips per
+// pixel), so a font of p points is drawn p * 96 / 72 pixels high whatever the
+// dpi of the display: the point size is set as p * 96 / dpi, with dpi the
+// application's logical dpi. Fractional sizes are kept.
+QFont CaratterePunti(const QString& famigliaProgetto, double punti, bool grassetto = false,
+                     bool corsivo = false);
+// Sets only the size of `f` in the same way (punti <= 0 leaves it).
+void ImpostaPunti(QFont& f, double punti);
+// The dpi the point sizes are corrected for.
+double DpiLogici();
+
+}  // namespace vk

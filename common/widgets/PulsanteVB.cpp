@@ -1,0 +1,235 @@
+#include "common/widgets/PulsanteVB.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+#include <QTimer>
+
+#include "common/RipetizioneAutomatica.h"
+#include "common/widgets/ColoriQt.h"
+
+namespace vk {
+
+namespace {
+bool TastoInvio(int k) { return k == Qt::Key_Return || k == Qt::Key_Enter; }
+}  // namespace
+
+PulsanteVB::PulsanteVB(QWidget* parent) : PulsanteVB(QString(), parent) {}
+
+PulsanteVB::PulsanteVB(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    applicaColore();
+}
+
+void PulsanteVB::setColoreSfondo(ColoreVB c) {
+    sfondo_ = c;
+    applicaColore();
+}
+
+void PulsanteVB::setGrafico(bool g) {
+    grafico_ = g;
+    applicaColore();
+}
+
+void PulsanteVB::applicaColore() {
+    QPalette p = palette();
+    p.setColor(QPalette::Button, ColoreQt(grafico_ ? sfondo_ : Colori::FacciaPulsante));
+    setPalette(p);
+}
+
+void PulsanteVB::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    const Qt::MouseButton b = e->button();
+    if (b == Qt::NoButton || premuti_.testFlag(b)) return;
+    premuti_ |= b;
+    if (b == Qt::LeftButton) setDown(true);
+    emit mouseDown(b);
+}
+
+void PulsanteVB::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    const Qt::MouseButton b = e->button();
+    if (!premuti_.testFlag(b)) return;  // its mouse-up was already given
+    if (b == Qt::LeftButton) {
+        setDown(false);
+        if (rect().contains(e->position().toPoint())) {
+            // A click that hides or disables the button (opening a screen
+            // over it) loses the mouse; its mouse-up waits for the click's end.
+            QPointer<PulsanteVB> vivo(this);
+            inClic_ = true;
+            perso_ = false;
+            emit clic();
+            if (!vivo) return;
+            inClic_ = false;
+            if (perso_) {
+                rilasciaTutti();
+                return;
+            }
+        }
+    }
+    premuti_.setFlag(b, false);
+    emit mouseUp(b);
+}
+
+void PulsanteVB::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();
+    if (premuti_.testFlag(Qt::LeftButton)) setDown(rect().contains(e->position().toPoint()));
+}
+
+void PulsanteVB::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if (k == Qt::Key_Space || TastoInvio(k)) {
+        e->accept();
+        if (e->isAutoRepeat()) return;
+        if (k == Qt::Key_Space) {
+            spazio_ = true;
+            setDown(true);
+        } else {
+            emit clic();
+        }
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void PulsanteVB::keyReleaseEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if (k == Qt::Key_Space || TastoInvio(k)) {
+        e->accept();
+        if (e->isAutoRepeat() || k != Qt::Key_Space || !spazio_) return;
+        spazio_ = false;
+        setDown(premuti_.testFlag(Qt::LeftButton));
+        emit clic();
+        return;
+    }
+    QPushButton::keyReleaseEvent(e);
+}
+
+void PulsanteVB::rilasciaTutti() {
+    spazio_ = false;
+    setDown(false);
+    perso_ = inClic_;
+    if (inClic_) return;
+    const Qt::MouseButtons tenuti = premuti_;
+    premuti_ = Qt::NoButton;
+    for (unsigned bit = 1; bit != 0; bit <<= 1)
+        if (tenuti.toInt() & bit) emit mouseUp(static_cast<Qt::MouseButton>(bit));
+}
+
+void PulsanteVB::focusOutEvent(QFocusEvent* e) {
+    rilasciaTutti();
+    QPushButton::focusOutEvent(e);
+}
+
+void PulsanteVB::hideEvent(QHideEvent* e) {
+    rilasciaTutti();
+    QPushButton::hideEvent(e);
+}
+
+void PulsanteVB::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) rilasciaTutti();
+    QPushButton::changeEvent(e);
+}
+
+bool PulsanteVB::event(QEvent* e) {
+    // An access key (&X in the caption) is a keyboard click.
+    if (e->type() == QEvent::Shortcut) {
+        if (isEnabled()) {
+            setFocus(Qt::ShortcutFocusReason);
+            emit clic();
+        }
+        return true;
+    }
+    return QPushButton::event(e);
+}
+
+void PulsanteVB::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    const bool giu = isDown();
+    const QBrush fondo(pal.color(QPalette::Button));
+    qDrawWinButton(&p, rect(), pal, giu, &fondo);
+    QRect area = rect().adjusted(3, 3, -3, -3);
+    if (giu) area.translate(1, 1);
+    p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect o;
+        o.initFrom(this);
+        o.rect = rect().adjusted(4, 4, -4, -4);
+        o.backgroundColor = fondo.color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+    }
+}
+
+TimerVB::TimerVB(QObject* parent, int intervallo)
+    : QObject(parent), timer_(new QTimer(this)), intervallo_(intervallo) {
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &TimerVB::scatto);
+}
+
+void TimerVB::setIntervallo(int ms) {
+    intervallo_ = ms;
+    aggiorna(true);
+}
+
+void TimerVB::setAbilitato(bool a) {
+    if (a == abilitato_) return;
+    abilitato_ = a;
+    aggiorna(true);
+}
+
+bool TimerVB::staContando() const { return timer_->isActive(); }
+
+void TimerVB::aggiorna(bool riparti) {
+    if (abilitato_ && intervallo_ >= 1) {
+        if (riparti || !timer_->isActive()) timer_->start(intervallo_);
+    } else {
+        timer_->stop();
+    }
+}
+
+PilotaRipetizione::PilotaRipetizione(RipetizioneAutomatica& r, QObject* parent)
+    : QObject(parent), r_(r), timer_(new TimerVB(this, r.intervallo())) {
+    connect(timer_, &TimerVB::scatto, this, [this] {
+        r_.tick();
+        sincronizza();
+        emit eseguito();
+    });
+}
+
+void PilotaRipetizione::collega(PulsanteVB* p) {
+    connect(p, &PulsanteVB::mouseDown, this, [this](Qt::MouseButton) { premi(); });
+    connect(p, &PulsanteVB::clic, this, &PilotaRipetizione::clic);
+    connect(p, &PulsanteVB::mouseUp, this, [this](Qt::MouseButton) { rilascia(); });
+}
+
+void PilotaRipetizione::premi() {
+    r_.premi();
+    sincronizza();
+    emit eseguito();
+}
+
+void PilotaRipetizione::clic() {
+    r_.clic();
+    emit eseguito();
+}
+
+void PilotaRipetizione::rilascia() {
+    r_.rilascia();
+    sincronizza();
+    emit eseguito();
+}
+
+void PilotaRipetizione::sincronizza() {
+    if (timer_->intervallo() != r_.intervallo()) timer_->setIntervallo(r_.intervallo());
+    timer_->setAbilitato(r_.attivo());
+}
+
+}  // namespace vk

@@ -1,0 +1,120 @@
+#pragma once
+// A command button with the event order of the program: a mouse press gives
+// mouseDown(button), the left button released over it gives clic(), then
+// every release gives mouseUp(button). Space and Enter give clic() alone.
+// QPushButton's own pressed/released/clicked are not used: they come in
+// another order and fire again when the pointer leaves and re-enters.
+// Painted flat in its own colour with a plain bevel, as the style would
+// tint and shade the state colours the program relies on.
+#include <QPushButton>
+
+#include "common/Colori.h"
+
+class QTimer;
+
+namespace vk {
+
+class PulsanteVB : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PulsanteVB(QWidget* parent = nullptr);
+    PulsanteVB(const QString& caption, QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& c) { setText(c); }
+
+    // The back colour as the program holds it; shown only in graphical style,
+    // as a standard button always shows the system face.
+    ColoreVB coloreSfondo() const { return sfondo_; }
+    void setColoreSfondo(ColoreVB c);
+    bool grafico() const { return grafico_; }
+    void setGrafico(bool g);
+
+    // Whether a mouse button pressed on this button is still held.
+    bool premuto() const { return premuti_ != Qt::NoButton; }
+
+signals:
+    void mouseDown(Qt::MouseButton button);
+    void clic();
+    void mouseUp(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void applicaColore();
+    // The grab is gone: every held button gets its mouse-up, with no click.
+    void rilasciaTutti();
+
+    Qt::MouseButtons premuti_ = Qt::NoButton;
+    bool spazio_ = false;
+    bool inClic_ = false;
+    bool perso_ = false;
+    ColoreVB sfondo_ = Colori::FacciaPulsante;
+    bool grafico_ = false;
+};
+
+// A timer as the program's windows use it: Interval in ms and Enabled;
+// an interval below 1 never ticks, and setting the interval does not enable.
+class TimerVB : public QObject {
+    Q_OBJECT
+public:
+    explicit TimerVB(QObject* parent = nullptr, int intervallo = 0);
+
+    int intervallo() const { return intervallo_; }
+    // While enabled, a new interval restarts the count.
+    void setIntervallo(int ms);
+    bool abilitato() const { return abilitato_; }
+    void setAbilitato(bool a);
+    bool staContando() const;
+
+signals:
+    void scatto();
+
+private:
+    void aggiorna(bool riparti);
+    QTimer* timer_;
+    int intervallo_;
+    bool abilitato_ = false;
+};
+
+class RipetizioneAutomatica;
+
+// Drives a RipetizioneAutomatica from a button and a TimerVB: the timer runs
+// exactly while the repetition generates ticks, and each tick calls tick().
+class PilotaRipetizione : public QObject {
+    Q_OBJECT
+public:
+    explicit PilotaRipetizione(RipetizioneAutomatica& r, QObject* parent = nullptr);
+
+    // The plain case: mouseDown presses, clic clicks, mouseUp releases.
+    void collega(PulsanteVB* p);
+    void premi();
+    void clic();
+    void rilascia();
+    // After the owner changed the repetition itself (a model's own press, a
+    // new interval), brings the timer in line.
+    void sincronizza();
+
+    TimerVB& timer() { return *timer_; }
+    RipetizioneAutomatica& ripetizione() { return r_; }
+
+signals:
+    // After every press, tick, click and release: time to repaint.
+    void eseguito();
+
+private:
+    RipetizioneAutomatica& r_;
+    TimerVB* timer_;
+};
+
+}  // namespace vk

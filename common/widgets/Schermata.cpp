@@ -1,0 +1,60 @@
+#include "common/widgets/Schermata.h"
+
+#include <QVariant>
+
+#include "common/widgets/ColoriQt.h"
+
+namespace vk {
+
+namespace {
+// Several screens may cover one page; it comes back when the last one closes.
+constexpr const char* Copertura = "vkSchermateSopra";
+}  // namespace
+
+Schermata::Schermata(QWidget* paginaCoperta, QWidget* parent) : QWidget(parent), pagina_(paginaCoperta) {
+    setAutoFillBackground(true);
+    setColoreSfondo(sfondo_);
+    QWidget::setVisible(false);
+}
+
+Schermata::~Schermata() { copri(false); }
+
+void Schermata::setColoreSfondo(ColoreVB c) {
+    sfondo_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ColoreQt(c));
+    setPalette(p);
+}
+
+void Schermata::setVisible(bool visibile) {
+    if (visibile == !isHidden()) {
+        QWidget::setVisible(visibile);
+        return;
+    }
+    // Show the new top before hiding the one beneath, so that the focus
+    // moves into what stays visible.
+    if (visibile) {
+        move(0, 0);
+        QWidget::setVisible(true);
+        raise();
+        copri(true);
+        emit aperta();
+    } else {
+        copri(false);
+        QWidget::setVisible(false);
+        emit chiusa();
+    }
+}
+
+void Schermata::copri(bool si) {
+    if (si == copre_ || !pagina_) return;
+    copre_ = si;
+    const int sopra = pagina_->property(Copertura).toInt() + (si ? 1 : -1);
+    pagina_->setProperty(Copertura, sopra);
+    // Hidden, so nothing beneath is painted or clicked; disabled too, as a
+    // hidden widget can still be given the focus by setFocus().
+    pagina_->setEnabled(sopra <= 0);
+    pagina_->setVisible(sopra <= 0);
+}
+
+}  // namespace vk

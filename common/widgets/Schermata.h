@@ -1,0 +1,42 @@
+#pragma once
+// A full-window page over the main page. Opening moves it to Left 0, Top 0
+// and shows it on top; closing hides it. While any Schermata covers the main
+// page, that page is hidden and disabled, so none of its controls can take
+// the focus or be clicked.
+#include <QPointer>
+#include <QWidget>
+
+#include "common/Colori.h"
+
+namespace vk {
+
+class Schermata : public QWidget {
+    Q_OBJECT
+public:
+    // `paginaCoperta` is the main page it covers (may be null); `parent` is
+    // the window that holds both.
+    Schermata(QWidget* paginaCoperta, QWidget* parent);
+    ~Schermata() override;
+
+    void apri() { show(); }
+    void chiudi() { hide(); }
+    bool inVista() const { return !isHidden(); }
+
+    ColoreVB coloreSfondo() const { return sfondo_; }
+    void setColoreSfondo(ColoreVB c);
+
+    // Catches show() and hide() too, so the page follows however it is done.
+    void setVisible(bool visibile) override;
+
+signals:
+    void aperta();
+    void chiusa();
+
+private:
+    void copri(bool si);
+    QPointer<QWidget> pagina_;  // may go first when siblings are destroyed
+    bool copre_ = false;
+    ColoreVB sfondo_ = Colori::FacciaPulsante;
+};
+
+}  // namespace vk

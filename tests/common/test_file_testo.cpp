@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/FileTesto.h"
+
+namespace vk {
+namespace {
+
+TEST(Windows1252, OgniByteFaIlGiroCompleto) {
+    std::string tutti;
+    for (int b = 0; b < 256; ++b) tutti += static_cast<char>(b);
+    const std::string utf8 = Utf8DaWindows1252(tutti);
+    EXPECT_EQ(Windows1252DaUtf8(utf8), tutti);
+    EXPECT_EQ(std::count(utf8.begin(), utf8.end(), '?'), 1);  // only byte 0x3F itself
+}
+
+struct CasoByte {
+    unsigned char byte;
+    const char* utf8;
+};
+
+class Tabella1252 : public ::testing::TestWithParam<CasoByte> {};
+
+TEST_P(Tabella1252, InEntrambeLeDirezioni) {
+    const auto& c = GetParam();
+    const std::string b(1, static_cast<char>(c.byte));
+    EXPECT_EQ(Utf8DaWindows1252(b), c.utf8);
+    EXPECT_EQ(Windows1252DaUtf8(c.utf8), b);
+}
+
+INSTANTIATE_TEST_SUITE_P(Byte, Tabella1252,
+                         ::testing::Values(CasoByte{0x41, "A"}, CasoByte{0x80, "\u20AC"},
+                                           CasoByte{0x81, "\u0081"}, CasoByte{0x8A, "\u0160"},
+                                           CasoByte{0x8D, "\u008D"}, CasoByte{0x8F, "\u008F"},
+                                           CasoByte{0x90, "\u0090"}, CasoByte{0x92, "\u2019"},
+                                           CasoByte{0x96, "\u2013"}, CasoByte{0x9D, "\u009D"},
+                                           CasoByte{0x9F, "\u0178"}, CasoByte{0xA0, "\u00A0"},
+                                           CasoByte{0xE0, "\u00E0"}, CasoByte{0xE8, "\u00E8"},
+                                           CasoByte{0xF9, "\u00F9"}, CasoByte{0xFF, "\u00FF"}));
+
+TEST(Windows1252, CaratteriSenzaByte) {
+    struct {
+        const char* utf8;
+        const char* atteso;
+    } casi[] = {
+        {"Pi\u00F9 \u03A9", "Pi\xF9 ?"},      // Greek capital omega
+        {"\U0001D11E", "?"},                    // one character of four bytes
+        {"\xC3", "?"},                          // truncated
+        {"a\xE2\x82", "a??"},                   // truncated three-byte sequence
+        {"\xC0\xAF", "??"},                     // overlong
+        {"\xED\xA0\x80", "???"},                // surrogate
+        {"\xE2\x82\xAC\xFF", "\x80?"},          // euro, then a stray byte
+        {"Do\r\nRe", "Do\r\nRe"},
+    };
+    for (const auto& c : casi) EXPECT_EQ(Windows1252DaUtf8(c.utf8), c.atteso) << c.utf8;
+}
+
+struct CasoLettura {
+    const char* nome;
+    const char* testo;
+    std::vector<std::string> voci;
+    EsitoLettura esitoFinale;
+};
+
+class Lettura : public ::testing::TestWithParam<CasoLettura> {};
+
+TEST_P(Lettura, Voci) {
+    const auto& c = GetParam();
+    LettoreVoci r{std::string(c.testo)};
+    std::vector<std::string> lette;
+    while (auto v = r.leggi()) lette.push_back(*v);
+    EXPECT_EQ(lette, c.voci);
+    EXPECT_EQ(r.esito(), c.esitoFinale);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, Lettura,
+    ::testing::Values(
+        CasoLettura{"Temperamento",
+                    "\"TEMPERAMENTO EQUABILE\"\r\n\"Riga uno\r\nRiga due\"\r\n\"Comma Pitagorico\"\r\n\"992376\"\r\n",
+                    {"TEMPERAMENTO EQUABILE", "Riga uno\r\nRiga due", "Comma Pitagorico", "992376"},
+                    EsitoLettura::FineFile},
+        CasoLettura{"NumeriNudi", "No Colori Quinte\r\nIT\r\n135\r\n12632319", {"No Colori Quinte", "IT", "135", "12632319"},
+                    EsitoLettura::FineFile},
+        CasoLettura{"SoloLF", "1\n\"a\nb\"\n2\n", {"1", "a\nb", "2"}, EsitoLettura::FineFile},
+        CasoLettura{"RestoDellaRigaSaltato", "\"a\" ,\"b\"\r\n\"c\"x\r\nd\r\n", {"a", "c", "d"},
+                    EsitoLettura::FineFile},
+        CasoLettura{"SpaziPrima", "   \"x\"\r\n\t 12  \r\n", {"x", "12"}, EsitoLettura::FineFile},
+        CasoLettura{"RigaVuota", "a\r\n\r\nb\r\n", {"a", "", "b"}, EsitoLettura::FineFile},
+        CasoLettura{"VirgoletteVuote", "\"\"\r\n\"\"", {"", ""}, EsitoLettura::FineFile},
+        CasoLettura{"VirgolaNonSepara", "701,96\r\n\"a, b\"\r\n", {"701,96", "a, b"}, EsitoLettura::FineFile},
+        CasoLettura{"FileVuoto", "", {}, EsitoLettura::FineFile},
+        CasoLettura{"VirgoletteNonChiuse", "\"uno\"\r\n\"due\r\ntre\r\n", {"uno"},
+                    EsitoLettura::VirgoletteNonChiuse},
+        CasoLettura{"VirgolettaAllaFine", "4\r\n\"", {"4"}, EsitoLettura::VirgoletteNonChiuse}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+TEST(Lettura, DopoLaFineRestaAllaFine) {
+    LettoreVoci r{std::string("\"a\"\r\n")};
+    EXPECT_EQ(r.leggi(), "a");
+    EXPECT_TRUE(r.traVirgolette());
+    EXPECT_TRUE(r.fine());
+    EXPECT_EQ(r.leggi(), std::nullopt);
+    EXPECT_EQ(r.leggi(), std::nullopt);
+    EXPECT_EQ(r.esito(), EsitoLettura::FineFile);
+}
+
+TEST(Lettura, DaWindows1252) {
+    LettoreVoci r = LettoreVoci::daWindows1252("\"Citt\xE0 \x80\"\r\n88\r\n");
+    EXPECT_EQ(r.leggi(), "Citt\u00E0 \u20AC");
+    EXPECT_EQ(r.leggi(), "88");
+    EXPECT_FALSE(r.traVirgolette());
+}
+
+TEST(Scrittura, UnaVocePerRigaConCRLF) {
+    ScrittoreVoci w;
+    w.testo("Pi\u00F9 \"dolce\"");  // no escape: written as it stands
+    w.testo("Riga uno\r\nRiga due");
+    w.numero("-0,5");
+    w.numero(int64_t{12632319});
+    w.testo("");
+    EXPECT_EQ(w.windows1252(),
+              "\"Pi\xF9 \"dolce\"\"\r\n\"Riga uno\r\nRiga due\"\r\n-0,5\r\n12632319\r\n\"\"\r\n");
+}
+
+TEST(Scrittura, RiletturaDiQuantoSiScrive) {
+    const std::vector<std::string> testi = {"TEMPERAMENTO EQUABILE", "Descrizione\r\nsu due righe \u20AC\u00E8", "",
+                                            "  spazi  "};
+    ScrittoreVoci w;
+    for (const auto& t : testi) w.testo(t);
+    w.numero(int64_t{-135});
+    LettoreVoci r = LettoreVoci::daWindows1252(w.windows1252());
+    for (const auto& t : testi) EXPECT_EQ(r.leggi(), t);
+    EXPECT_EQ(r.leggi(), "-135");
+    EXPECT_EQ(r.leggi(), std::nullopt);
+}
+
+class FileSuDisco : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cartella_ = std::filesystem::temp_directory_path() /
+                    ("vk_file_testo_" + std::to_string(std::random_device{}()) + "_" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(cartella_);
+        std::filesystem::create_directories(cartella_);
+    }
+    void TearDown() override { std::filesystem::remove_all(cartella_); }
+    std::filesystem::path cartella_;
+};
+
+TEST_F(FileSuDisco, ScriveELeggeOgniByte) {
+    std::string tutti;
+    for (int b = 0; b < 256; ++b) tutti += static_cast<char>(b);
+    const auto f = cartella_ / "Prova.txt";
+    ASSERT_TRUE(ScriviByte(f, tutti));
+    EXPECT_EQ(LeggiByte(f), tutti);
+}
+
+TEST_F(FileSuDisco, RiscritturaPiuCortaSenzaResti) {
+    const auto f = cartella_ / "Impostazioni.txt";
+    ASSERT_TRUE(ScriviByte(f, "una riga lunga\r\n"));
+    ASSERT_TRUE(ScriviByte(f, "x\r\n"));
+    EXPECT_EQ(LeggiByte(f), "x\r\n");
+    int file = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(cartella_)) ++file;
+    EXPECT_EQ(file, 1);  // no temporary left beside it
+}
+
+TEST_F(FileSuDisco, Mancanti) {
+    EXPECT_EQ(LeggiByte(cartella_ / "nessuno.txt"), std::nullopt);
+    EXPECT_FALSE(ScriviByte(cartella_ / "manca" / "x.txt", "x"));
+    EXPECT_FALSE(std::filesystem::exists(cartella_ / "manca"));
+}
+
+TEST_F(FileSuDisco, ScritturaFallitaLasciaIlVecchio) {
+    // The target is a folder that is not empty: the rename fails.
+    const auto d = cartella_ / "Equabile.txt";
+    std::filesystem::create_directories(d / "dentro");
+    EXPECT_FALSE(ScriviByte(d, "nuovo"));
+    EXPECT_TRUE(std::filesystem::is_directory(d / "dentro"));
+    int voci = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(cartella_)) ++voci;
+    EXPECT_EQ(voci, 1);
+}
+
+}  // namespace
+}  // namespace vk
