@@ -1,0 +1,53 @@
+#include "editing/PassiQuinte.h"
+
+#include "model/Compensazione.h"
+#include "model/Derivazioni.h"
+
+namespace vk {
+
+std::optional<ValoreFisso> MisuraDopoPasso(const TabellaFrazioni& tab, ValoreFisso x, Verso verso) {
+    const int n = tab.righe();
+    const ValoreFisso fondo = tab.riga(1).Valore;
+    const ValoreFisso cima = tab.riga(n).Valore;
+    if (verso == Verso::Meno) {
+        if (x > cima) return cima;
+        if (x <= fondo) return std::nullopt;
+        for (int r = n - 1; r >= 1; --r)
+            if (tab.riga(r).Valore < x) return tab.riga(r).Valore;
+        return std::nullopt;
+    }
+    if (x < ValoreFisso() || x >= cima) return std::nullopt;
+    if (x < fondo) return fondo;
+    for (int r = 2; r <= n; ++r)
+        if (tab.riga(r).Valore > x) return tab.riga(r).Valore;
+    return std::nullopt;
+}
+
+bool PassoQuinta(Temperamento& t, int k, Verso verso) {
+    if (k < 1 || k > 12) return false;
+    auto x = Numero(t.Quinte[k]);
+    if (!x) return false;
+    const TabellaFrazioni& tab = TabellaFrazioni::Per(t.modoPerCaption());
+    if (auto nuova = MisuraDopoPasso(tab, *x, verso)) t.Quinte[k] = Testo(*nuova);
+    t.QuintaSelezionata = k;
+    NominaPerCaption(t);
+    return true;
+}
+
+bool CompletamentoPossibile(const Temperamento& t, int k) {
+    if (k < 1 || k > 12 || !Numero(t.CopiaQuinte[k])) return false;
+    for (int j = 1; j <= 12; ++j)
+        if (!Numero(t.Quinte[j])) return false;
+    return true;
+}
+
+bool CompletaQuinta(Temperamento& t, Istogrammi& g, double altezza) {
+    if (!CompletamentoPossibile(t, t.QuintaSelezionata)) return false;
+    CompensaQuinta(t);
+    CalcolaSemitoniTerze(t);
+    CalcolaCents(t);
+    AggiornaIstogrammi(g, t, altezza);
+    return true;
+}
+
+}  // namespace vk

@@ -1,0 +1,313 @@
+#include "editing/ZaduRori.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "common/Micro.h"
+#include "model/Derivazioni.h"
+#include "model/TabellaFrazioni.h"
+
+namespace vk {
+
+namespace {
+
+// The typed text without its thousands points, in the form from_chars
+// reads ("-12.5"), or nullopt when it is no number.
+std::optional<std::string> Normalizza(std::string_view testo, std::string& senzaPunti) {
+    senzaPunti.clear();
+    for (char c : testo)
+        if (c != '.') senzaPunti += c;
+    std::string_view s = senzaPunti;
+    std::string out;
+    size_t i = 0;
+    if (i < s.size() && s[i] == '-') { out += '-'; ++i; }
+    std::string intera, frazione;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') intera += s[i++];
+    bool virgola = false;
+    if (i < s.size() && s[i] == ',') {
+        virgola = true;
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') frazione += s[i++];
+    }
+    if (i != s.size() || (intera.empty() && frazione.empty())) return std::nullopt;
+    out += intera.empty() ? "0" : intera;
+    if (virgola && !frazione.empty()) out += '.' + frazione;
+    return out;
+}
+
+}  // namespace
+
+LetturaDigitata LeggiDigitato(std::string_view testo, NumeroDigitato& r) {
+    std::string senzaPunti;
+    auto norm = Normalizza(testo, senzaPunti);
+    if (!norm) return LetturaDigitata::NonNumero;
+    auto fisso = ValoreFisso::daTesto(senzaPunti);
+    if (!fisso) return LetturaDigitata::TroppoGrande;
+    double x = 0;
+    auto [p, ec] = std::from_chars(norm->data(), norm->data() + norm->size(), x);
+    if (ec != std::errc() || p != norm->data() + norm->size() || !std::isfinite(x))
+        return LetturaDigitata::TroppoGrande;
+    r = {*fisso, x};
+    return LetturaDigitata::Numero;
+}
+
+std::optional<ValoreFisso> FissoDigitato(std::string_view testo) {
+    NumeroDigitato n{};
+    if (LeggiDigitato(testo, n) != LetturaDigitata::Numero) return std::nullopt;
+    return n.fisso;
+}
+
+std::optional<ValoreFisso> ArrotondaQuintaEasy(double q) {
+    if (!std::isfinite(q)) return std::nullopt;
+    // Fifteen significant digits: "d.dddddddddddddde+XX".
+    char buf[64];
+    auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, q, std::chars_format::scientific, 14);
+    if (ec != std::errc()) return std::nullopt;
+    std::string_view s(buf, static_cast<size_t>(fine - buf));
+    bool negativo = s.front() == '-';
+    if (negativo) s.remove_prefix(1);
+    size_t e = s.find('e');
+    std::string cifre;
+    for (char c : s.substr(0, e))
+        if (c != '.') cifre += c;
+    const int esponente = std::atoi(std::string(s.substr(e + 1)).c_str());
+    if (esponente > 15) return std::nullopt;  // far beyond any ValoreFisso
+    // The digits as plain decimal text with the comma after esponente + 1 digits.
+    std::string testo;
+    const int intere = esponente + 1;
+    if (intere <= 0) {
+        testo = "0," + std::string(static_cast<size_t>(-intere), '0') + cifre;
+    } else if (intere >= static_cast<int>(cifre.size())) {
+        testo = cifre + std::string(static_cast<size_t>(intere) - cifre.size(), '0');
+    } else {
+        testo = cifre.substr(0, static_cast<size_t>(intere)) + "," + cifre.substr(static_cast<size_t>(intere));
+    }
+    if (negativo) testo.insert(0, 1, '-');
+    return ValoreFisso::daTesto(testo);
+}
+
+std::optional<ValoreFisso> CentsSingolaPrecisione(std::string_view testo) {
+    std::string senzaPunti;
+    auto norm = Normalizza(testo, senzaPunti);
+    if (!norm) return std::nullopt;
+    float m = 0;
+    auto [p, ec] = std::from_chars(norm->data(), norm->data() + norm->size(), m);
+    if (ec != std::errc() || !std::isfinite(m)) return std::nullopt;
+    const float a = static_cast<float>(static_cast<double>(m) / Micro::PerCent);
+    const float b = static_cast<float>(static_cast<double>(a) * 10000.0);
+    const double decimillesimi = std::nearbyint(static_cast<double>(b));
+    const double centesimi = std::nearbyint(decimillesimi / 100.0);
+    if (std::fabs(centesimi) * 100.0 > static_cast<double>(ValoreFisso::Limite)) return std::nullopt;
+    return ValoreFisso::daDecimillesimi(static_cast<int64_t>(centesimi) * 100);
+}
+
+std::array<std::string, 13> NomiQuinteEasy(std::string_view lingua) {
+    static const char* const IT[12] = {"DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",
+                                       "FA# - DO#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO"};
+    static const char* const FR[12] = {"UT - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",
+                                       "FA# - UT#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - UT"};
+    static const char* const DE[12] = {"C - G", "G - D", "D - A", "A - E", "E - H", "H - F#",
+                                       "F# - C#", "Db - Ab", "Ab - Eb", "Eb - B", "B - F", "F - C"};
+    static const char* const EN[12] = {"C - G", "G - D", "D - A", "A - E", "E - B", "B - F#",
+                                       "F# - C#", "Db - Ab", "Ab - Eb", "Eb - Bb", "Bb - F", "F - C"};
+    const char* const* nomi = lingua == "FR" ? FR : lingua == "DE" ? DE : lingua == "EN" ? EN : IT;
+    std::array<std::string, 13> r{};
+    for (int k = 1; k <= 12; ++k) r[static_cast<size_t>(k)] = nomi[k - 1];
+    return r;
+}
+
+std::optional<DerivatiEasy> CalcolaSemitoniTerzeEasy(const std::array<std::string, 13>& quinte) {
+    std::array<ValoreFisso, 13> r{};
+    for (int k = 1; k <= 12; ++k) {
+        auto v = FissoDigitato(quinte[static_cast<size_t>(k)]);
+        if (!v) return std::nullopt;
+        r[static_cast<size_t>(k)] = *v;
+    }
+    const ValoreFisso O = Micro::Ottava;
+    const ValoreFisso DO{};
+    const ValoreFisso SOL = r[1];
+    const ValoreFisso RE = SOL + r[2] - O;
+    const ValoreFisso LA = RE + r[3];
+    const ValoreFisso MI = LA + r[4] - O;
+    const ValoreFisso SI = MI + r[5];
+    const ValoreFisso FAd = SI + r[6] - O;
+    const ValoreFisso DOd = FAd + r[7] - O;
+    const ValoreFisso SOLd = DOd + r[8];
+    const ValoreFisso MIb = SOLd + r[9] - O;
+    const ValoreFisso SIb = MIb + r[10];
+    const ValoreFisso FA = SIb + r[11] - O;
+
+    DerivatiEasy d;
+    const ValoreFisso cromatica[13] = {DO, DOd, RE, MIb, MI, FA, FAd, SOL, SOLd, LA, SIb, SI, O};
+    for (int n = 1; n <= 12; ++n) d.semitoni[static_cast<size_t>(n)] = cromatica[n] - cromatica[n - 1];
+    const ValoreFisso terze[13] = {ValoreFisso{},
+                                   MI,
+                                   SI - SOL,
+                                   FAd - RE,
+                                   DOd + O - LA,
+                                   SOLd - MI,
+                                   MIb + O - SI,
+                                   SIb - FAd,
+                                   FA - DOd,
+                                   O - SOLd,
+                                   SOL - MIb,
+                                   RE + O - SIb,
+                                   LA - (O - r[12])};
+    for (int k = 1; k <= 12; ++k) d.terze[static_cast<size_t>(k)] = terze[k];
+    for (int k = 1; k <= 12; ++k) {
+        d.semitoni[0] += d.semitoni[static_cast<size_t>(k)];
+        d.terze[0] += d.terze[static_cast<size_t>(k)];
+    }
+    return d;
+}
+
+bool ApplicaTemperamentoEasy(const std::array<std::string, 13>& quinte, Temperamento& t, Istogrammi& g,
+                             double altezza) {
+    auto d = CalcolaSemitoniTerzeEasy(quinte);
+    if (!d) return false;
+    auto cents = [](const std::string& testo) {
+        auto c = CentsSingolaPrecisione(testo);
+        return c ? Testo(*c) : std::string();
+    };
+    ValoreFisso somma;
+    for (int k = 1; k <= 12; ++k) {
+        const auto i = static_cast<size_t>(k);
+        t.Quinte[i] = quinte[i];
+        t.CopiaQuinte[i] = quinte[i];
+        t.QuinteCents[i] = cents(quinte[i]);
+        t.Frazioni[i] = "ND";
+        t.Terze[i] = Testo(d->terze[i]);
+        t.TerzeCents[i] = cents(t.Terze[i]);
+        t.Semitoni[i] = Testo(d->semitoni[i]);
+        t.SemitoniCents[i] = cents(t.Semitoni[i]);
+        somma += *FissoDigitato(quinte[i]);
+    }
+    t.ErroreChiusura = somma - Micro::SetteOttave;
+    AggiornaIstogrammi(g, t, altezza);
+    if (auto s = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*s);
+    for (int k = 1; k <= 12; ++k) {
+        t.QuintaSelezionata = k;
+        NominaPerColore(t);
+        t.QuintaSelezionata = 0;
+    }
+    return true;
+}
+
+void ZaduRori::apri(std::string_view lingua) {
+    lblEtiQuinteEasy = NomiQuinteEasy("IT");
+    for (int k = 1; k <= 12; ++k) TxtCentsEasy[static_cast<size_t>(k)].clear();
+    TxtIndicazioniOperativeEasy = TestiEasy::Istruzioni;
+    lblEtiQuinteEasy = NomiQuinteEasy(lingua);
+    aperta = true;
+}
+
+void ZaduRori::azzera() {
+    for (int k = 1; k <= 12; ++k) {
+        TxtQuinteArrotondateEasy[static_cast<size_t>(k)].clear();
+        TxtCentsEasy[static_cast<size_t>(k)].clear();
+    }
+    lblQuinteArrotondateTotale.clear();
+    lblCorrezione.clear();
+    passoCorrezione = false;
+    TxtIndicazioniOperativeEasy = TestiEasy::Istruzioni;
+}
+
+void ZaduRori::copia(int indice) {
+    if (indice == 0) {
+        for (int k = 1; k <= 12; ++k) TxtCentsEasy[static_cast<size_t>(k)].clear();
+    } else if (indice >= 1 && indice <= 12) {
+        TxtCentsEasy[static_cast<size_t>(indice)] = TxtCentsEasy[static_cast<size_t>(Precedente(indice))];
+    }
+}
+
+void ZaduRori::esci() {
+    azzera();
+    aperta = false;
+}
+
+void ZaduRori::applicaEChiudi(Temperamento& t, Istogrammi& g, double altezza) {
+    lblCorrezione.clear();
+    ApplicaTemperamentoEasy(TxtQuinteArrotondateEasy, t, g, altezza);
+    azzera();
+    aperta = false;
+}
+
+ZaduRori::Esito ZaduRori::ok(Temperamento& t, Istogrammi& g, double altezza) {
+    lblCorrezione.clear();
+    auto avviso = [this](const char* testo) {
+        TxtIndicazioniOperativeEasy = testo;
+        return Esito::Avviso;
+    };
+    for (int k = 1; k <= 12; ++k)
+        if (TxtCentsEasy[static_cast<size_t>(k)].empty()) return avviso(TestiEasy::Dimenticato);
+
+    std::array<NumeroDigitato, 13> c{};
+    bool troppoGrande = false;
+    for (int k = 1; k <= 12; ++k) {
+        switch (LeggiDigitato(TxtCentsEasy[static_cast<size_t>(k)], c[static_cast<size_t>(k)])) {
+            case LetturaDigitata::NonNumero: return avviso(TestiEasy::NonNumeri);
+            case LetturaDigitata::TroppoGrande: troppoGrande = true; break;
+            case LetturaDigitata::Numero: break;
+        }
+    }
+    if (troppoGrande) return avviso(TestiEasy::SommaZero);
+
+    ValoreFisso sommaFissa;
+    double S = 0;
+    for (int k = 1; k <= 12; ++k) {
+        sommaFissa += c[static_cast<size_t>(k)].fisso;
+        S += c[static_cast<size_t>(k)].esatto;
+    }
+    if (sommaFissa == ValoreFisso()) return avviso(TestiEasy::SommaZero);
+    // Values that cancel only beyond the fourth decimal, or so large that a
+    // fifth cannot be held, have no result either.
+    if (S == 0) return avviso(TestiEasy::SommaZero);
+    std::array<ValoreFisso, 13> r{};
+    for (int k = 1; k <= 12; ++k) {
+        const double dk = (-33264.0 / S) * c[static_cast<size_t>(k)].esatto;
+        const double qk = dk + 995148.0;
+        auto rk = ArrotondaQuintaEasy(qk);
+        if (!rk) return avviso(TestiEasy::SommaZero);
+        r[static_cast<size_t>(k)] = *rk;
+    }
+
+    ValoreFisso T;
+    for (int k = 1; k <= 12; ++k) {
+        TxtQuinteArrotondateEasy[static_cast<size_t>(k)] = Testo(r[static_cast<size_t>(k)]);
+        T += r[static_cast<size_t>(k)];
+    }
+    lblQuinteArrotondateTotale = Testo(T);
+    if (lblQuinteArrotondateTotale != TestiEasy::TotaleCorretto) {
+        lblCorrezione = Testo(T - Micro::SetteOttave);
+        passoCorrezione = true;
+        TxtIndicazioniOperativeEasy = TestiEasy::Correggi;
+        return Esito::Correzione;
+    }
+    applicaEChiudi(t, g, altezza);
+    return Esito::Applicato;
+}
+
+ZaduRori::Esito ZaduRori::mod(Temperamento& t, Istogrammi& g, double altezza) {
+    if (!passoCorrezione) return Esito::Avviso;  // "MOD" is not on screen
+    ValoreFisso T;
+    for (int k = 1; k <= 12; ++k) {
+        auto v = FissoDigitato(TxtQuinteArrotondateEasy[static_cast<size_t>(k)]);
+        if (!v) {
+            TxtIndicazioniOperativeEasy = TestiEasy::NonNumeri;
+            return Esito::Avviso;
+        }
+        T += *v;
+    }
+    lblQuinteArrotondateTotale = Testo(T);
+    if (lblQuinteArrotondateTotale != TestiEasy::TotaleCorretto) {
+        // The Scarto keeps the first difference; the instructions are those of
+        // the correction again (a previous refusal may have replaced them).
+        TxtIndicazioniOperativeEasy = TestiEasy::Correggi;
+        return Esito::Correzione;
+    }
+    applicaEChiudi(t, g, altezza);
+    return Esito::Applicato;
+}
+
+}  // namespace vk
