@@ -1,8 +1,14 @@
 #pragma once
 // Everything the main window shows and the screens share: the one
 // temperament, its bar charts and the main window's designed geometry.
+#include <array>
+#include <optional>
 #include <string>
 
+#include "app/Notazione.h"
+#include "app/Percorsi.h"
+#include "app/Viste.h"
+#include "common/Colori.h"
 #include "common/Geometria.h"
 #include "model/Istogrammi.h"
 #include "model/Temperamento.h"
@@ -22,6 +28,44 @@ struct StatoPrincipale {
     int IntervalloMeno = 135;
     // LinguaNote: the caption of cmdLingua, "IT", "FR", "DE" or "EN".
     std::string LinguaNote = "IT";
+
+    // The data folder and the proposed temperament files: written by the
+    // folder probe, the first step of the load sequence; the settings file
+    // is CartellaDati + "Impostazioni.txt".
+    PercorsiFile percorsi;
+    // The file dialog's current file name, shared by Open and Save for the
+    // run: the full path last chosen; empty until then, when Open starts on
+    // percorsi.FileApertura.
+    std::string FileCorrente;
+
+    // The rest of what the settings file carries, each as its control holds
+    // it (designed values here; Impostazioni.h reads and writes them):
+    // captions of cmdTastiera and cmdMostraIsto, the hidden lblContaInfo,
+    // the level lblVelocità, the meter ShpVelo(1..10) and the key table's
+    // free selection, the back colours of lblEtichettaNote(1..11).
+    std::string VistaValori = "Val";
+    std::string DuplicatoIstogramma = "Ist Y";
+    std::string PassoInfo = "2";
+    std::string LivelloVelocita = "6";
+    std::array<ColoreVB, 11> SegmentiVelocita{0,          Colori::RossoChiaro, Colori::RossoChiaro,
+                                              Colori::RossoChiaro, Colori::RossoChiaro, Colori::RossoChiaro,
+                                              Colori::VerdeChiaro, Colori::VerdeChiaro, Colori::VerdeChiaro,
+                                              Colori::VerdeChiaro, Colori::VerdeChiaro};
+    std::array<ColoreVB, 12> SelezioneLibera{0,        0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF,
+                                             0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF};
+    // The key table's cover panel FraCopreIstogrammi until its screen exists:
+    // the load sequence shows it on &HE9DCD3 (designed hidden, &H9EC09C).
+    ColoreVB CopreIstogrammiColore = 0x9EC09C;
+    bool CopreIstogrammiVisibile = false;
+
+    // Notation, speed control and view toggles (app/Notazione.h, Velocita.h,
+    // Viste.h): the note captions of the main screen, the hidden lblIndexVelo
+    // ("1" after "+", "0" after "-"), what the toggles and "Info" show, and
+    // the factors of the main window's re-layout once it has run.
+    NomiNote nomiNote = NomiNoteIniziali();
+    std::string IndexVelo = "0";
+    VisibilitaViste visibilita;
+    std::optional<FattoriSchermo> fattoriAdattamento;
 
     double altezzaSchermo() const { return SchermoTwips().altezza; }
 };

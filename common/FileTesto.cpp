@@ -159,11 +159,18 @@ void ScrittoreVoci::numero(std::string_view scritto) {
 void ScrittoreVoci::numero(int64_t n) { numero(std::to_string(n)); }
 
 std::optional<std::string> LeggiByte(const std::filesystem::path& percorso) {
-    std::ifstream f(percorso, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string byte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return byte;
+    // A folder opens as a stream but throws when read: refuse it first.
+    std::error_code e;
+    if (!std::filesystem::is_regular_file(percorso, e)) return std::nullopt;
+    try {
+        std::ifstream f(percorso, std::ios::binary);
+        if (!f) return std::nullopt;
+        std::string byte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        if (f.bad()) return std::nullopt;
+        return byte;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte) {

@@ -4,6 +4,12 @@
 #include <QPlainTextEdit>
 #include <QTextOption>
 
+#include "app/widgets/SezioneFile.h"
+#include "app/widgets/SezioneGrafici.h"
+#include "app/widgets/SchermataFinale.h"
+#include "app/widgets/SezioneNote.h"
+#include "app/widgets/SezioneVelocita.h"
+#include "app/widgets/SezioneViste.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
@@ -43,7 +49,13 @@ FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
     registra(pagina_, "vivUDO15", -1, TipoControllo::Finestra, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     resize(pagina_->size());
     creaCelleTemperamento();
+    InstallaSezioneGrafici(*this);
+    InstallaSezioneFile(*this);
     // In front of the charts: note rows, value band, information texts.
+    InstallaSezioneNote(*this);
+    InstallaSezioneVelocita(*this);
+    InstallaSezioneViste(*this);
+    InstallaSchermataFinale(*this, [this] { EsciDalSoftware(*this); });
 }
 
 void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
@@ -87,6 +99,9 @@ void FinestraPrincipale::creaCelleTemperamento() {
     for (QPlainTextEdit* e : {txtNome_, txtDescrizione_}) {
         e->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         e->setTabChangesFocus(true);
+        // Designed as plain multi-line boxes without scroll bars.
+        e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     connect(txtNome_, &QPlainTextEdit::textChanged, this, [this] {
         if (!inAggiornamento_) stato_.temperamento.Nome = TestoDaCasella(txtNome_->toPlainText());

@@ -1,0 +1,166 @@
+#include "app/Impostazioni.h"
+
+#include <cstdint>
+#include <exception>
+#include <initializer_list>
+#include <optional>
+
+#include "app/StatoPrincipale.h"
+
+namespace vk {
+
+namespace {
+
+// Optional "-" and decimal digits, nothing else; nullopt past 18 digits.
+std::optional<int64_t> Intero(std::string_view t) {
+    bool negativo = false;
+    if (!t.empty() && t.front() == '-') {
+        negativo = true;
+        t.remove_prefix(1);
+    }
+    if (t.empty() || t.size() > 18) return std::nullopt;
+    int64_t n = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return negativo ? -n : n;
+}
+
+// The system colours run from &H80000000 to &H80000018. The file holds them
+// as signed 32-bit numbers; the unsigned spelling is taken too.
+constexpr int64_t PrimoSistema = 0x80000000LL;
+constexpr int64_t UltimoSistema = 0x80000018LL;
+
+std::optional<ColoreVB> Colore(std::string_view t) {
+    const auto n = Intero(t);
+    if (!n) return std::nullopt;
+    if (*n >= 0 && *n <= 0xFFFFFF) return static_cast<ColoreVB>(*n);
+    const int64_t senzaSegno = *n < 0 ? *n + 0x100000000LL : *n;
+    if (senzaSegno >= PrimoSistema && senzaSegno <= UltimoSistema) return static_cast<ColoreVB>(senzaSegno);
+    return std::nullopt;
+}
+
+std::optional<int> Intervallo(std::string_view t) {
+    const auto n = Intero(t);
+    if (!n || *n < 1 || *n > 65535) return std::nullopt;
+    return static_cast<int>(*n);
+}
+
+// A caption is taken only when its button can show it: an unknown text could
+// never be cycled away.
+void Caption(std::string& campo, const std::string& letto, std::initializer_list<const char*> ammessi) {
+    for (const char* a : ammessi)
+        if (letto == a) {
+            campo = letto;
+            return;
+        }
+}
+
+void TestoIntero(std::string& campo, const std::string& letto) {
+    if (Intero(letto)) campo = letto;
+}
+
+}  // namespace
+
+std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati) {
+    return std::filesystem::path(cartellaDati + NomeFileImpostazioni);
+}
+
+std::string ScriviColore(ColoreVB c) {
+    return std::to_string(static_cast<int64_t>(static_cast<int32_t>(c)));
+}
+
+Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni imp) {
+    LettoreVoci lettore = LettoreVoci::daWindows1252(byteWindows1252);
+    for (int voce = 1; voce <= NumeroVociImpostazioni; ++voce) {
+        const auto letto = lettore.leggi();
+        if (!letto) break;  // a short file: the rest stays designed
+        const std::string& t = *letto;
+        if (voce == 1) {
+            Caption(imp.ColorazioneQuinte, t, {"Colori Quinte", "No Colori Quinte"});
+        } else if (voce == 2) {
+            Caption(imp.LinguaNote, t, {"IT", "FR", "DE", "EN"});
+        } else if (voce == 3) {
+            Caption(imp.VistaValori, t, {"Val", "Tast"});
+        } else if (voce == 4) {
+            Caption(imp.DuplicatoIstogramma, t, {"Ist Y", "Ist N"});
+        } else if (voce == 5) {
+            TestoIntero(imp.PassoInfo, t);
+        } else if (voce == 6) {
+            TestoIntero(imp.LivelloVelocita, t);
+        } else if (voce <= 16) {
+            if (auto c = Colore(t)) imp.SegmentiVelocita[static_cast<size_t>(voce - 6)] = *c;
+        } else if (voce == 17) {
+            if (auto i = Intervallo(t)) imp.IntervalloPiu = *i;
+        } else if (voce == 18) {
+            if (auto i = Intervallo(t)) imp.IntervalloMeno = *i;
+        } else {
+            if (auto c = Colore(t)) imp.SelezioneLibera[static_cast<size_t>(voce - 18)] = *c;
+        }
+    }
+    return imp;
+}
+
+std::string TestoImpostazioni(const Impostazioni& imp) {
+    ScrittoreVoci s;
+    s.testo(imp.ColorazioneQuinte);
+    s.testo(imp.LinguaNote);
+    s.testo(imp.VistaValori);
+    s.testo(imp.DuplicatoIstogramma);
+    s.testo(imp.PassoInfo);
+    s.testo(imp.LivelloVelocita);
+    for (int k = 1; k <= 10; ++k) s.numero(ScriviColore(imp.SegmentiVelocita[static_cast<size_t>(k)]));
+    s.numero(imp.IntervalloPiu);
+    s.numero(imp.IntervalloMeno);
+    for (int i = 1; i <= 11; ++i) s.numero(ScriviColore(imp.SelezioneLibera[static_cast<size_t>(i)]));
+    return s.windows1252();
+}
+
+Impostazioni RaccogliImpostazioni(const StatoPrincipale& s) {
+    Impostazioni imp;
+    imp.ColorazioneQuinte = s.istogrammi.Command9;
+    imp.LinguaNote = s.LinguaNote;
+    imp.VistaValori = s.VistaValori;
+    imp.DuplicatoIstogramma = s.DuplicatoIstogramma;
+    imp.PassoInfo = s.PassoInfo;
+    imp.LivelloVelocita = s.LivelloVelocita;
+    imp.SegmentiVelocita = s.SegmentiVelocita;
+    imp.IntervalloPiu = s.IntervalloPiu;
+    imp.IntervalloMeno = s.IntervalloMeno;
+    imp.SelezioneLibera = s.SelezioneLibera;
+    return imp;
+}
+
+void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp) {
+    s.istogrammi.Command9 = imp.ColorazioneQuinte;
+    s.LinguaNote = imp.LinguaNote;
+    s.VistaValori = imp.VistaValori;
+    s.DuplicatoIstogramma = imp.DuplicatoIstogramma;
+    s.PassoInfo = imp.PassoInfo;
+    s.LivelloVelocita = imp.LivelloVelocita;
+    s.SegmentiVelocita = imp.SegmentiVelocita;
+    s.IntervalloPiu = imp.IntervalloPiu;
+    s.IntervalloMeno = imp.IntervalloMeno;
+    s.SelezioneLibera = imp.SelezioneLibera;
+}
+
+void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
+    // Whatever stands at the path, the start goes on: reading a folder, for
+    // one, throws from inside the stream.
+    std::optional<std::string> byte;
+    try {
+        byte = LeggiByte(file);
+    } catch (const std::exception&) {
+        byte.reset();
+    }
+    if (!byte) return;
+    ApplicaImpostazioni(s, ImpostazioniDaTesto(*byte, RaccogliImpostazioni(s)));
+}
+
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi) {
+    if (!scrivi) return false;
+    return scrivi(file, TestoImpostazioni(RaccogliImpostazioni(s)));
+}
+
+}  // namespace vk

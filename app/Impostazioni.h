@@ -1,0 +1,69 @@
+#pragma once
+// The settings file Impostazioni.txt: 29 items, one per line, CR LF,
+// Windows-1252. Items 1..6 are quoted texts, 7..29 bare whole numbers.
+//
+// Reading never fails: whatever the file does not give, or gives in a form
+// its control cannot take, keeps its designed value.
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "common/Colori.h"
+#include "common/FileTesto.h"
+
+namespace vk {
+
+struct StatoPrincipale;
+
+inline constexpr int NumeroVociImpostazioni = 29;
+inline constexpr const char* NomeFileImpostazioni = "Impostazioni.txt";
+
+// The image of the file, item by item, with the designed values.
+struct Impostazioni {
+    std::string ColorazioneQuinte = "Colori Quinte";  // 1: caption of Command9
+    std::string LinguaNote = "IT";                    // 2: caption of cmdLingua
+    std::string VistaValori = "Val";                  // 3: caption of cmdTastiera
+    std::string DuplicatoIstogramma = "Ist Y";        // 4: caption of cmdMostraIsto
+    std::string PassoInfo = "2";                      // 5: lblContaInfo
+    std::string LivelloVelocita = "6";                // 6: lblVelocità
+    // 7..16: ShpVelo(1..10), segment 1 at the bottom; element 0 unused.
+    std::array<ColoreVB, 11> SegmentiVelocita{0,        0xC0C0FF, 0xC0C0FF, 0xC0C0FF, 0xC0C0FF, 0xC0C0FF,
+                                              0xC0FFC0, 0xC0FFC0, 0xC0FFC0, 0xC0FFC0, 0xC0FFC0};
+    int IntervalloPiu = 135;   // 17: tmrPiù, ms
+    int IntervalloMeno = 135;  // 18: TmrMeno, ms
+    // 19..29: lblEtichettaNote(1..11); element 0 unused.
+    std::array<ColoreVB, 12> SelezioneLibera{0,        0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF,
+                                             0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF};
+
+    bool operator==(const Impostazioni&) const = default;
+};
+
+// The path of the file: the data folder (ending with its separator) followed
+// directly by the name; an empty folder gives the bare name.
+std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati);
+
+// Items as the file holds them, and back. A value is taken only when its
+// control can hold it: a caption among those its button shows, a whole
+// number for the level and the information step, an interval of 1..65535 ms,
+// a colour of 0..&HFFFFFF or a system colour code.
+// Items the text does not give, or gives in a form their control cannot
+// take, keep their value in `prima` (the designed values by default).
+Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni prima = {});
+std::string TestoImpostazioni(const Impostazioni& imp);  // Windows-1252 bytes
+
+// Colours as the file writes them: a system code as the signed 32-bit number.
+std::string ScriviColore(ColoreVB c);
+
+// Between the record and the controls that hold the items.
+Impostazioni RaccogliImpostazioni(const StatoPrincipale& s);
+void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp);
+
+// CaricaImpostazioni: reads the file and applies it; a missing or unreadable
+// file leaves every item as it was. SalvaImpostazioni: writes the current
+// state; false when the file could not be written (the old one stays whole).
+void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file);
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file,
+                       const ScrittoreFile& scrivi = ScriviByte);
+
+}  // namespace vk

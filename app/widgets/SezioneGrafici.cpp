@@ -1,0 +1,89 @@
+#include "app/widgets/SezioneGrafici.h"
+
+#include <QLabel>
+
+#include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/PulsanteVB.h"
+#include "model/widgets/GraficiIstogrammi.h"
+
+namespace vk {
+
+namespace {
+
+// Lefts by fifth and third k (0 = the duplicate column).
+constexpr float SinistraTerzeC[13] = {13440, 6960, 8040, 9120, 10200, 11280, 12360,
+                                      480,   1560, 2640, 3720, 4800, 5880};
+constexpr float SinistraQuinteC[13] = {0,   7135, 8215, 9295, 10375, 11455, 12540,
+                                       655, 1735, 2815, 3895, 4975, 6055};
+constexpr float SinistraCmdTerze[13] = {0,   7160, 8240, 9320, 10400, 11480, 12560,
+                                        680, 1760, 2840, 3920, 5000, 6080};
+
+QLabel* Cella(FinestraPrincipale& f, const char* nome, int i, float l, float t, float w) {
+    auto* e = f.crea<QLabel>(f.pagina(), nome, i, TipoControllo::Etichetta, l, t, w, 255, 8.25f);
+    e->setAlignment(Qt::AlignCenter);
+    e->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return e;
+}
+
+void Testo(FinestraPrincipale& f, const char* nome, int i, const std::string& t) {
+    if (auto* l = qobject_cast<QLabel*>(f.controllo(nome, i))) l->setText(QString::fromStdString(t));
+}
+
+}  // namespace
+
+SezioneGrafici::SezioneGrafici(FinestraPrincipale& f) : QObject(&f), f_(f) {
+    setObjectName(QStringLiteral("SezioneGrafici"));
+    StatoPrincipale& s = f.stato();
+    RegistraElementiGrafici(s.geometria);
+    quinteTerze_ = new GraficoIstogrammi(QualeGrafico::QuinteTerze, s.istogrammi, s.geometria,
+                                         s.visibilita.duplicato, f.pagina());
+    semitoni_ = new GraficoIstogrammi(QualeGrafico::Semitoni, s.istogrammi, s.geometria, s.visibilita.duplicato,
+                                      f.pagina());
+
+    for (int k = 0; k <= 12; ++k) Cella(f, "lblTerzeC", k, SinistraTerzeC[k], 7320, 735);
+    for (int k = 1; k <= 12; ++k) Cella(f, "lblQuinteC", k, SinistraQuinteC[k], 10080, 975);
+    for (int n = 1; n <= 12; ++n)
+        Cella(f, "lblSemitoniC", n, 6240.0f + 720.0f * static_cast<float>(n - 1), 2880, 615);
+
+    for (int k = 1; k <= 12; ++k) {
+        auto* b = f.crea<PulsanteVB>(f.pagina(), "cmdTerze", k, TipoControllo::Pulsante, SinistraCmdTerze[k], 7680,
+                                     375, 375, 8.25f);
+        b->setGrafico(true);
+        b->setColoreSfondo(0xE0E0E0);
+    }
+
+    auto* c9 = f.crea<PulsanteVB>(f.pagina(), "Command9", -1, TipoControllo::Pulsante, 2990, 2760, 915, 540, 8.25f);
+    c9->setGrafico(true);
+    c9->setColoreSfondo(0xFFFFE1);
+    c9->setToolTip(QStringLiteral("Colori istogrammi delle Quinte"));
+    connect(c9, &PulsanteVB::clic, this, [this] {
+        Command9_Click(f_.stato().istogrammi, f_.temperamento());
+        f_.aggiorna();
+    });
+
+    f.aggiungiAggiornamento([this] { aggiorna(); });
+    aggiorna();
+}
+
+void SezioneGrafici::aggiorna() {
+    const StatoPrincipale& s = f_.stato();
+    const Temperamento& t = s.temperamento;
+    for (int k = 1; k <= 12; ++k) {
+        const auto kk = static_cast<size_t>(k);
+        Testo(f_, "lblQuinteC", k, t.QuinteCents[kk]);
+        Testo(f_, "lblTerzeC", k, t.TerzeCents[kk]);
+        Testo(f_, "lblSemitoniC", k, t.SemitoniCents[kk]);
+        if (auto* b = qobject_cast<PulsanteVB*>(f_.controllo("cmdTerze", k)))
+            b->setText(QString::fromStdString(t.SigleTerze[kk]));
+    }
+    Testo(f_, "lblTerzeC", 0, s.istogrammi.lblTerzeC0);
+    if (QWidget* w = f_.controllo("lblTerzeC", 0)) w->setVisible(s.visibilita.duplicato);
+    if (auto* b = qobject_cast<PulsanteVB*>(f_.controllo("Command9")))
+        b->setText(QString::fromStdString(s.istogrammi.Command9));
+    quinteTerze_->update();
+    semitoni_->update();
+}
+
+SezioneGrafici* InstallaSezioneGrafici(FinestraPrincipale& f) { return new SezioneGrafici(f); }
+
+}  // namespace vk

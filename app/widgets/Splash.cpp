@@ -1,0 +1,243 @@
+#include "app/widgets/Splash.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QtMath>
+
+#include "app/Adattamento.h"
+#include "app/StatoPrincipale.h"
+#include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/ColoriQt.h"
+#include "common/widgets/Posiziona.h"
+#include "common/widgets/PulsanteVB.h"
+
+namespace vk {
+
+namespace {
+
+constexpr ColoreVB GialloPallido = 0xE3FEFF;
+
+// A picture stretched to its box.
+class Immagine : public QWidget {
+public:
+    Immagine(QWidget* parent, QImage img) : QWidget(parent), img_(std::move(img)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), img_);
+    }
+
+private:
+    QImage img_;
+};
+
+// The splash picture, at the designed 1024 x 768: a night sky over a staff,
+// with the circle of fifths and its star of fifths behind the title.
+QImage DisegnaImgScreen() {
+    const int w = 1024, h = 768;
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient cielo(0, 0, 0, h);
+    cielo.setColorAt(0.0, QColor(0x0b, 0x14, 0x2e));
+    cielo.setColorAt(0.6, QColor(0x1b, 0x3a, 0x52));
+    cielo.setColorAt(1.0, QColor(0x3a, 0x2c, 0x22));
+    p.fillRect(img.rect(), cielo);
+
+    const QPointF c(w / 2.0, 330);
+    auto punto = [&](int i, double r) {
+        const double a = qDegreesToRadians(-90.0 + 30.0 * i);
+        return QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    };
+    const double raggio = 270;
+    p.setPen(QPen(QColor(0xFF, 0xE0, 0x9A, 70), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, raggio, raggio);
+    p.drawEllipse(c, raggio * 0.82, raggio * 0.82);
+    // The fifths as a twelve-pointed star: each step seven semitones on.
+    p.setPen(QPen(QColor(0xFF, 0xC8, 0x6E, 110), 1.2));
+    for (int i = 0; i < 12; ++i) p.drawLine(punto(i * 7 % 12, raggio), punto((i + 1) * 7 % 12, raggio));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 12; ++i) {
+        p.setBrush(QColor(0xE3, 0xFE, 0xFF, i % 2 ? 140 : 220));
+        p.drawEllipse(punto(i, raggio), 6, 6);
+    }
+
+    // A staff along the bottom, and one octave of keys under it.
+    p.setPen(QPen(QColor(0xFF, 0xFE, 0xE3, 60), 1.0));
+    for (int r = 0; r < 5; ++r) p.drawLine(QPointF(0, 610 + r * 12.0), QPointF(w, 610 + r * 12.0));
+    const double bianco = w / 21.0;
+    for (int i = 0; i < 21; ++i) {
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
+        p.setBrush(QColor(0xEE, 0xE8, 0xD8, 200));
+        p.drawRect(QRectF(i * bianco, 700, bianco, 68));
+    }
+    p.setBrush(QColor(0x10, 0x10, 0x10, 230));
+    for (int i = 0; i < 21; ++i)
+        if (i % 7 != 2 && i % 7 != 6) p.drawRect(QRectF((i + 1) * bianco - bianco * 0.3, 700, bianco * 0.6, 40));
+    return img;
+}
+
+struct RigaSplash {
+    float sinistra, alto, larghezza, altezza, punti;
+    bool corsivo;
+    const char* testo;
+};
+constexpr RigaSplash RigheSplash[4] = {
+    {2033, 2880, 11295, 1335, 54, false, "VelmoraKOV"},
+    {2693, 4440, 9975, 975, 26.25f, false, "Temperamenti dell'ottava"},
+    {4793, 5400, 5775, 615, 18, true, "Versione 1.0"},
+    {12480, 10080, 2775, 1095, 12, false, "Studio, modifica e creazione di temperamenti"},
+};
+
+}  // namespace
+
+Splash::Splash(const FontiSplash& fonti, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("dozAzazadUDO"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("VelmoraKOV"));
+
+    geometria_.registra("dozAzazadUDO", -1, TipoControllo::Finestra, 0, 0, LarghezzaProgetto, AltezzaProgetto);
+    geometria_.registra("ImgScreen", -1, TipoControllo::Immagine, 0, 0, LarghezzaProgetto, AltezzaProgetto);
+    auto* img = new Immagine(this, DisegnaImgScreen());
+    img->setObjectName(QStringLiteral("ImgScreen"));
+    QPalette tavolozza = palette();
+    tavolozza.setColor(QPalette::WindowText, ColoreQt(GialloPallido));
+    for (int i = 0; i < 4; ++i) {
+        const RigaSplash& r = RigheSplash[i];
+        geometria_.registra("lblSplash", i, TipoControllo::Etichetta, r.sinistra, r.alto, r.larghezza, r.altezza,
+                            r.punti);
+        auto* l = new QLabel(QString::fromUtf8(r.testo), this);
+        l->setObjectName(NomeOggetto("lblSplash", i));
+        l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), r.punti, true, r.corsivo));
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setPalette(tavolozza);
+    }
+
+    // 1. A new sequence at every start.
+    generatore_.semina(fonti.seme ? fonti.seme() : SemeDaOrologio());
+    // 2. Laid out for the screen before it is first seen.
+    if (DaAdattare(SchermoTwips())) AdattaSplash(geometria_);
+    PosizionaTutti(this, geometria_);
+    resize(rettangoloSchermo().size());
+    // 3. and 4. The delay, from the random number and the time of day.
+    const float r = fonti.casuale ? fonti.casuale() : generatore_.prossimo();
+    const OraDelGiorno t = fonti.orologio ? fonti.orologio() : OraCorrente();
+    tmrVia_ = new TimerVB(this, 4000);
+    tmrVia_->setIntervallo(RitardoSplash(r, t.minuto, t.ora));
+    connect(tmrVia_, &TimerVB::scatto, this, &Splash::TmrVia_Timer);
+    tmrVia_->setAbilitato(true);
+}
+
+QRect Splash::rettangoloSchermo() const {
+    const VoceGeometria* v = geometria_.trova("dozAzazadUDO");
+    const QSize dimensione(Pixel(v->larghezza), Pixel(v->altezza));
+    QRect r(QPoint(0, 0), dimensione);
+    if (QScreen* s = QGuiApplication::primaryScreen()) r.moveCenter(s->geometry().center());
+    return r;
+}
+
+void Splash::TmrVia_Timer() {
+    tmrVia_->setAbilitato(false);
+    emit apriFinestraPrincipale();
+}
+
+std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(StatoPrincipale& s,
+                                                             const std::function<void(PassiCaricamento&)>& ritocca,
+                                                             const std::function<void(FinestraPrincipale&)>& installa) {
+    auto f = std::make_unique<FinestraPrincipale>(s);
+    // The screens of the higher subsystems join before the load, so the
+    // re-layout finds their controls.
+    if (installa) installa(*f);
+    PassiCaricamento passi = PassiPredefiniti(s, QCoreApplication::applicationDirPath().toStdString());
+    if (ritocca) ritocca(passi);
+    SequenzaCaricamento(s, passi, SchermoTwips());
+    f->posizionaTutto();
+    f->aggiorna();
+    return f;
+}
+
+Avviatore::Avviatore(OpzioniAvvio opzioni, QObject* parent) : QObject(parent), opzioni_(std::move(opzioni)) {}
+
+Avviatore::~Avviatore() {
+    if (principale_) principale_->removeEventFilter(this);
+    delete splash_.data();
+}
+
+void Avviatore::avvia() {
+    if (splash_ || principale_ || terminato_) return;
+    splash_ = new Splash(opzioni_.fonti);
+    splash_->installEventFilter(this);
+    connect(splash_, &Splash::apriFinestraPrincipale, this, &Avviatore::ApriFinestraPrincipale);
+    splash_->setGeometry(splash_->rettangoloSchermo());
+    splash_->show();
+}
+
+void Avviatore::ApriFinestraPrincipale() {
+    if (principale_ || terminato_ || !opzioni_.caricaPrincipale) return;
+    // The load sequence runs here, while the splash is still on screen.
+    principale_ = opzioni_.caricaPrincipale();
+    if (!principale_) return;
+    QWidget* w = principale_.get();
+    w->installEventFilter(this);
+    if (opzioni_.schermoIntero) {
+        w->setWindowFlag(Qt::FramelessWindowHint, true);
+        if (QScreen* s = QGuiApplication::primaryScreen()) w->setGeometry(s->geometry());
+    }
+    w->show();
+    if (opzioni_.schermoIntero) {
+        w->raise();
+        w->activateWindow();
+    }
+    // Counted from the moment the main window is shown; it goes with it.
+    tmrScaricaSplash_ = new TimerVB(w, IntervalloScaricaSplash);
+    connect(tmrScaricaSplash_, &TimerVB::scatto, this, &Avviatore::TmrScaricaSplash_Timer);
+    tmrScaricaSplash_->setAbilitato(true);
+    emit principaleMostrata();
+}
+
+void Avviatore::TmrScaricaSplash_Timer() {
+    if (splash_) scaricaSplash();
+}
+
+void Avviatore::scaricaSplash() {
+    Splash* s = splash_;
+    splash_ = nullptr;
+    s->removeEventFilter(this);
+    s->hide();
+    s->deleteLater();
+    emit splashScaricata();
+}
+
+void Avviatore::termina() {
+    if (terminato_) return;
+    terminato_ = true;
+    if (opzioni_.termina) opzioni_.termina();
+    else QCoreApplication::quit();
+}
+
+bool Avviatore::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::Close) return QObject::eventFilter(o, e);
+    if (splash_ && o == splash_.data()) {
+        // Before the hand-over the splash is the program: closing it ends
+        // it, and its timer goes with it.
+        const bool prima = !principale_;
+        scaricaSplash();
+        if (prima) termina();
+    } else if (principale_ && o == principale_.get()) {
+        // Nothing else would close the splash: the program ends with the
+        // main window, however it is closed.
+        if (splash_) scaricaSplash();
+        termina();
+    }
+    return QObject::eventFilter(o, e);
+}
+
+}  // namespace vk

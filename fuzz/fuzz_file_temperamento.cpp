@@ -1,0 +1,56 @@
+// The temperament file reader on any bytes: it never crashes, a refusal
+// names an item, and a file it accepts saves and reads back to the same
+// items (a double quote, which only an unquoted item can hold, comes back as
+// an apostrophe). The bars drawn from an accepted file stay on the charts.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "model/FileTemperamento.h"
+#include "model/Istogrammi.h"
+
+namespace {
+
+void Verifica(bool condizione) {
+    if (!condizione) std::abort();
+}
+
+bool Dentro(const vk::Barra& b, float alto, float basso) {
+    return std::isfinite(b.Top) && std::isfinite(b.Height) && b.Height > 0 && b.Top >= alto - 0.01f &&
+           b.Top + b.Height <= basso + 0.01f;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
+    const std::string_view byte(reinterpret_cast<const char*>(dati), n);
+    const vk::LetturaTemperamento l = vk::LeggiTemperamento(byte);
+    if (!l.ok()) {
+        Verifica(l.rifiuto.voce >= 1 && l.rifiuto.voce <= vk::NumeroVociTemperamento);
+        Verifica(!vk::DescriviRifiuto(l.rifiuto, "f.txt").empty());
+        return 0;
+    }
+    vk::Temperamento t = vk::TemperamentoIniziale();
+    vk::ApplicaVoci(*l.voci, t);
+
+    const std::string salvato = vk::ByteTemperamento(t);
+    const vk::LetturaTemperamento r = vk::LeggiTemperamento(salvato);
+    Verifica(r.ok());
+    vk::VociTemperamento attese = *l.voci;
+    for (auto& v : attese)
+        for (char& c : v)
+            if (c == '"') c = '\'';
+    Verifica(*r.voci == attese);
+    Verifica(vk::ByteTemperamento(t) == salvato);
+
+    vk::Istogrammi g = vk::IstogrammiIniziali();
+    vk::AggiornaIstogrammi(g, t, 12960);
+    const float f = 12960.0f / 11520.0f;
+    for (int k = 0; k <= 12; ++k) {
+        Verifica(Dentro(g.ShpQuinte[k], 3720 * f, 8520 * f));
+        Verifica(Dentro(g.ShpTerze[k], 3720 * f, 8535 * f));
+        if (k > 0) Verifica(Dentro(g.ShpSemitoni[k], 105 * f, 2775 * f));
+    }
+    return 0;
+}

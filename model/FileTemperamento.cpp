@@ -1,0 +1,147 @@
+#include "model/FileTemperamento.h"
+
+#include <system_error>
+
+#include "common/FileTesto.h"
+#include "model/Derivazioni.h"
+
+namespace vk {
+
+namespace {
+
+// The seven groups of twelve, in file order, from item 4.
+struct Gruppo {
+    Dodici Temperamento::*campo;
+    const char* nome;
+    bool numerico;
+};
+constexpr Gruppo Gruppi[7] = {
+    {&Temperamento::Quinte, "Quinta %d in Micro", true},
+    {&Temperamento::QuinteCents, "Quinta %d in Cents", true},
+    {&Temperamento::Frazioni, "Frazione della quinta %d", false},
+    {&Temperamento::Terze, "Terza %d in Micro", true},
+    {&Temperamento::TerzeCents, "Terza %d in Cents", true},
+    {&Temperamento::Semitoni, "Semitono %d in Micro", true},
+    {&Temperamento::SemitoniCents, "Semitono %d in Cents", true},
+};
+
+// Group and index (1..12) of items 4..87.
+std::pair<const Gruppo*, int> GruppoDi(int n) { return {&Gruppi[(n - 4) / 12], (n - 4) % 12 + 1}; }
+
+// A long text cut for a message, on a character boundary.
+std::string Accorciato(const std::string& t) {
+    constexpr size_t Massimo = 40;
+    if (t.size() <= Massimo) return t;
+    size_t n = Massimo;
+    while (n > 0 && (static_cast<unsigned char>(t[n]) & 0xC0) == 0x80) --n;
+    return t.substr(0, n) + "...";
+}
+
+}  // namespace
+
+std::string NomeVoce(int n) {
+    if (n == 1) return "Nome";
+    if (n == 2) return "Descrizione";
+    if (n == 3) return "Comma";
+    if (n < 1 || n > NumeroVociTemperamento) return "";
+    auto [g, k] = GruppoDi(n);
+    std::string s = g->nome;
+    s.replace(s.find("%d"), 2, std::to_string(k));
+    return s;
+}
+
+bool VoceNumerica(int n) { return n >= 4 && n <= NumeroVociTemperamento && GruppoDi(n).first->numerico; }
+
+VociTemperamento VociDi(const Temperamento& t) {
+    VociTemperamento v;
+    v[0] = t.Nome;
+    v[1] = t.Descrizione;
+    v[2] = t.CommaCaption;
+    for (int n = 4; n <= NumeroVociTemperamento; ++n) {
+        auto [g, k] = GruppoDi(n);
+        v[static_cast<size_t>(n - 1)] = (t.*(g->campo))[static_cast<size_t>(k)];
+    }
+    return v;
+}
+
+std::string ByteTemperamento(const Temperamento& t) {
+    ScrittoreVoci s;
+    for (std::string voce : VociDi(t)) {
+        for (char& c : voce)
+            if (c == '"') c = '\'';
+        s.testo(voce);
+    }
+    return s.windows1252();
+}
+
+LetturaTemperamento LeggiTemperamento(std::string_view byte) {
+    LetturaTemperamento r;
+    LettoreVoci lettore = LettoreVoci::daWindows1252(byte);
+    VociTemperamento voci;
+    for (int n = 1; n <= NumeroVociTemperamento; ++n) {
+        auto voce = lettore.leggi();
+        if (!voce) {
+            r.rifiuto.motivo = lettore.esito() == EsitoLettura::VirgoletteNonChiuse
+                                   ? MotivoRifiuto::VirgoletteNonChiuse
+                                   : MotivoRifiuto::TroppoBreve;
+            r.rifiuto.voce = n;
+            return r;
+        }
+        if (VoceNumerica(n) && !Numero(*voce)) {
+            r.rifiuto = {MotivoRifiuto::NonNumero, n, *voce};
+            return r;
+        }
+        voci[static_cast<size_t>(n - 1)] = std::move(*voce);
+    }
+    r.voci = std::move(voci);
+    return r;
+}
+
+LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso) {
+    LetturaTemperamento r;
+    std::error_code e;
+    if (!std::filesystem::exists(percorso, e)) {
+        r.rifiuto.motivo = MotivoRifiuto::FileMancante;
+        return r;
+    }
+    std::optional<std::string> byte;
+    if (!std::filesystem::is_directory(percorso, e)) byte = LeggiByte(percorso);
+    if (!byte) {
+        r.rifiuto.motivo = MotivoRifiuto::FileIlleggibile;
+        return r;
+    }
+    return LeggiTemperamento(*byte);
+}
+
+void ApplicaVoci(const VociTemperamento& v, Temperamento& t) {
+    t.Nome = v[0];
+    t.Descrizione = v[1];
+    t.CommaCaption = v[2];
+    for (int n = 4; n <= NumeroVociTemperamento; ++n) {
+        auto [g, k] = GruppoDi(n);
+        (t.*(g->campo))[static_cast<size_t>(k)] = v[static_cast<size_t>(n - 1)];
+    }
+    for (int k = 1; k <= 12; ++k) t.CopiaQuinte[k] = t.Quinte[k];
+    // The cents were checked on reading, so the spread always has a value.
+    if (auto s = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*s);
+    t.CommaColore = t.CommaCaption == CaptionPitagorico ? Colori::RossoChiaro : Colori::VerdeChiaro;
+}
+
+std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile) {
+    std::string s = "Il file \"" + nomeFile + "\" non \xC3\xA8 stato aperto:\n";
+    const std::string voce = "la voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) + ")";
+    switch (r.motivo) {
+        case MotivoRifiuto::Nessuno: return "";
+        case MotivoRifiuto::FileMancante: s += "il file non esiste."; break;
+        case MotivoRifiuto::FileIlleggibile: s += "il file non si pu\xC3\xB2 leggere."; break;
+        case MotivoRifiuto::TroppoBreve:
+            s += "il file finisce prima della voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) +
+                 "); un temperamento ha " + std::to_string(NumeroVociTemperamento) + " voci.";
+            break;
+        case MotivoRifiuto::VirgoletteNonChiuse: s += voce + " non ha le virgolette di chiusura."; break;
+        case MotivoRifiuto::NonNumero: s += voce + ", \"" + Accorciato(r.testo) + "\", non \xC3\xA8 un numero."; break;
+    }
+    return s + "\nIl temperamento non \xC3\xA8 cambiato.";
+}
+
+}  // namespace vk

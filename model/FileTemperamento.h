@@ -1,0 +1,67 @@
+#pragma once
+// Temperament files: 87 quoted items (name, description, comma, then twelve
+// each of fifths in Micro, fifths in cents, fraction names, thirds in Micro,
+// thirds in cents, semitones in Micro, semitones in cents), Windows-1252,
+// CR LF. A file is read whole into a temporary record and checked; only a
+// whole, valid one is put into the temperament.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/Temperamento.h"
+
+namespace vk {
+
+inline constexpr int NumeroVociTemperamento = 87;
+
+// The items in file order: element i is item i + 1 (UTF-8 texts).
+using VociTemperamento = std::array<std::string, NumeroVociTemperamento>;
+
+// What item n (1..87) holds, for messages: "Quinta 2 in Micro", "Nome"...
+std::string NomeVoce(int n);
+// Whether item n must read as a number: the sizes in Micro and the cents.
+bool VoceNumerica(int n);
+
+VociTemperamento VociDi(const Temperamento& t);
+
+// The bytes Save writes. The format has no escape for a double quote, so a
+// double quote in a text is written as an apostrophe.
+std::string ByteTemperamento(const Temperamento& t);
+
+enum class MotivoRifiuto {
+    Nessuno,
+    FileMancante,
+    FileIlleggibile,
+    TroppoBreve,          // the file ends before item 87
+    VirgoletteNonChiuse,  // a quoted item runs to the end of the file
+    NonNumero,            // a size or cents item that is not a number
+};
+
+struct Rifiuto {
+    MotivoRifiuto motivo = MotivoRifiuto::Nessuno;
+    int voce = 0;       // the first bad item, 1..87 (0 for the file itself)
+    std::string testo;  // its text, for NonNumero
+};
+
+struct LetturaTemperamento {
+    std::optional<VociTemperamento> voci;
+    Rifiuto rifiuto;
+    bool ok() const { return voci.has_value(); }
+};
+
+// Reads and checks the bytes of a file. Anything after item 87 is ignored.
+LetturaTemperamento LeggiTemperamento(std::string_view byte);
+LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso);
+
+// Puts a checked record into the temperament as it stands: texts unchanged,
+// the committed copies from the fifths, the semitone spread from the cents
+// read, the comma colour from the caption (only the exact "Comma
+// Pitagorico" is Pythagorean). The bars and letters are the caller's redraw.
+void ApplicaVoci(const VociTemperamento& v, Temperamento& t);
+
+// The message of a refused Open, in Italian, naming the file and the item.
+std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile);
+
+}  // namespace vk

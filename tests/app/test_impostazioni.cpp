@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/Impostazioni.h"
+#include "app/StatoPrincipale.h"
+#include "common/FileTesto.h"
+
+namespace vk {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path FileProgetto = fs::path(VK_SORGENTI) / "data/VelmoraKOV/Dati/Impostazioni.txt";
+
+// The designed file, line by line, without line ends.
+std::vector<std::string> RigheProgetto() {
+    std::vector<std::string> r = {"\"Colori Quinte\"", "\"IT\"", "\"Val\"", "\"Ist Y\"", "\"2\"", "\"6\""};
+    for (int i = 0; i < 5; ++i) r.push_back("12632319");
+    for (int i = 0; i < 5; ++i) r.push_back("12648384");
+    r.push_back("135");
+    r.push_back("135");
+    for (int i = 0; i < 11; ++i) r.push_back("14941951");
+    return r;
+}
+
+std::string Unisci(const std::vector<std::string>& righe) {
+    std::string s;
+    for (const auto& r : righe) s += r + "\r\n";
+    return s;
+}
+
+class CartellaTemporanea : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vk_impostazioni_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code e;
+        fs::permissions(dir_, fs::perms::owner_all, e);
+        fs::remove_all(dir_, e);
+    }
+    void scrivi(const fs::path& p, const std::string& byte) {
+        std::ofstream f(p, std::ios::binary);
+        f << byte;
+    }
+    fs::path dir_;
+};
+
+TEST(Impostazioni, IlFileDiProgettoTornaUgualeBytePerByte) {
+    const auto byte = LeggiByte(FileProgetto);
+    ASSERT_TRUE(byte) << FileProgetto;
+    EXPECT_EQ(*byte, Unisci(RigheProgetto()));
+
+    const Impostazioni letto = ImpostazioniDaTesto(*byte);
+    EXPECT_EQ(letto, Impostazioni{});
+
+    // Through the state too: applied, collected and written again.
+    StatoPrincipale s;
+    ApplicaImpostazioni(s, letto);
+    EXPECT_EQ(TestoImpostazioni(RaccogliImpostazioni(s)), *byte);
+    EXPECT_EQ(TestoImpostazioni(RaccogliImpostazioni(StatoPrincipale{})), *byte);
+}
+
+TEST(Impostazioni, OgniVoceVaAlSuoControllo) {
+    std::vector<std::string> righe = {"\"No Colori Quinte\"", "\"EN\"", "\"Tast\"", "\"Ist N\"", "\"0\"", "\"11\""};
+    for (int k = 1; k <= 10; ++k) righe.push_back(k % 2 ? "12632319" : "12648384");
+    righe.push_back("35");
+    righe.push_back("185");
+    for (int i = 1; i <= 11; ++i) righe.push_back(i == 3 || i == 11 ? "14417383" : "14941951");
+    const std::string file = Unisci(righe);
+
+    StatoPrincipale s;
+    ApplicaImpostazioni(s, ImpostazioniDaTesto(file));
+    EXPECT_EQ(s.istogrammi.Command9, "No Colori Quinte");
+    EXPECT_EQ(s.LinguaNote, "EN");
+    EXPECT_EQ(s.VistaValori, "Tast");
+    EXPECT_EQ(s.DuplicatoIstogramma, "Ist N");
+    EXPECT_EQ(s.PassoInfo, "0");
+    EXPECT_EQ(s.LivelloVelocita, "11");
+    for (int k = 1; k <= 10; ++k) EXPECT_EQ(s.SegmentiVelocita[k], k % 2 ? 0xC0C0FFu : 0xC0FFC0u) << k;
+    EXPECT_EQ(s.IntervalloPiu, 35);
+    EXPECT_EQ(s.IntervalloMeno, 185);
+    for (int i = 1; i <= 11; ++i) EXPECT_EQ(s.SelezioneLibera[i], i == 3 || i == 11 ? 0xDBFDE7u : 0xE3FEFFu) << i;
+    // Nothing checked against anything else, and written back as read.
+    EXPECT_EQ(TestoImpostazioni(RaccogliImpostazioni(s)), file);
+}
+
+// One line of the designed file replaced: the item is taken only when its
+// control can hold it; every other item stays as the file gives it.
+struct CasoVoce {
+    int voce;
+    const char* riga;
+    bool presa;
+};
+
+void PrintTo(const CasoVoce& c, std::ostream* os) { *os << "voce " << c.voce << " " << c.riga; }
+
+class VoceSingola : public ::testing::TestWithParam<CasoVoce> {};
+
+TEST_P(VoceSingola, PresaOScartata) {
+    const CasoVoce c = GetParam();
+    auto righe = RigheProgetto();
+    righe[static_cast<size_t>(c.voce - 1)] = c.riga;
+    const Impostazioni letto = ImpostazioniDaTesto(Unisci(righe));
+    const std::string scritto = TestoImpostazioni(letto);
+    const std::string attesa = c.presa ? Unisci(righe) : Unisci(RigheProgetto());
+    EXPECT_EQ(scritto, attesa) << "voce " << c.voce << ": " << c.riga;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Voci, VoceSingola,
+    ::testing::Values(
+        // Captions: exact texts only.
+        CasoVoce{1, "\"No Colori Quinte\"", true}, CasoVoce{1, "\"colori quinte\"", false},
+        CasoVoce{1, "\"\"", false}, CasoVoce{2, "\"DE\"", true}, CasoVoce{2, "\"it\"", false},
+        CasoVoce{2, "\"IT \"", false}, CasoVoce{2, "\"ES\"", false}, CasoVoce{3, "\"Tast\"", true},
+        CasoVoce{3, "\"Tastiera\"", false}, CasoVoce{4, "\"Ist N\"", true}, CasoVoce{4, "\"Ist\"", false},
+        // Information step and level: whole numbers, even out of range.
+        CasoVoce{5, "\"3\"", true}, CasoVoce{5, "\"-1\"", true}, CasoVoce{5, "\"due\"", false},
+        CasoVoce{6, "\"12\"", true}, CasoVoce{6, "\"6,5\"", false}, CasoVoce{6, "\"\"", false},
+        // Colours: 0..&HFFFFFF or a system code.
+        CasoVoce{7, "0", true}, CasoVoce{7, "16777215", true}, CasoVoce{7, "16777216", false},
+        CasoVoce{7, "-1", false}, CasoVoce{10, "abc", false}, CasoVoce{12, "", false},
+        CasoVoce{16, "-2147483633", true}, CasoVoce{16, "-2147483623", false},
+        CasoVoce{19, "14417383", true}, CasoVoce{25, "99999999999999999999", false},
+        CasoVoce{29, "1,5", false}, CasoVoce{29, "-2147483648", true},
+        // Intervals: 1..65535 ms.
+        CasoVoce{17, "1", true}, CasoVoce{17, "65535", true}, CasoVoce{17, "0", false},
+        CasoVoce{17, "65536", false}, CasoVoce{18, "-135", false}, CasoVoce{18, "1e3", false},
+        CasoVoce{18, "80", true}));
+
+TEST(Impostazioni, ColoreDiSistemaScrittoConSegno) {
+    EXPECT_EQ(ScriviColore(0x8000000F), "-2147483633");
+    EXPECT_EQ(ScriviColore(0xC0C0FF), "12632319");
+    // The unsigned spelling is read too, and written signed.
+    auto righe = RigheProgetto();
+    righe[6] = "2147483663";
+    EXPECT_EQ(ImpostazioniDaTesto(Unisci(righe)).SegmentiVelocita[1], 0x8000000Fu);
+}
+
+TEST(Impostazioni, FileCortoORottoTieneIlRestoDiProgetto) {
+    struct Caso {
+        const char* nome;
+        std::string file;
+        Impostazioni atteso;
+    };
+    Impostazioni treVoci;
+    treVoci.ColorazioneQuinte = "No Colori Quinte";
+    treVoci.LinguaNote = "FR";
+    treVoci.VistaValori = "Tast";
+    Impostazioni senzaFine;
+    senzaFine.ColorazioneQuinte = "No Colori Quinte";
+    const std::vector<Caso> casi = {
+        {"vuoto", "", Impostazioni{}},
+        {"tre voci", "\"No Colori Quinte\"\r\n\"FR\"\r\n\"Tast\"\r\n", treVoci},
+        {"virgolette aperte", "\"No Colori Quinte\"\r\n\"FR\r\n\"Tast\r\n", [] {
+             Impostazioni i;
+             i.ColorazioneQuinte = "No Colori Quinte";
+             return i;  // "FR\r\n" runs to the next quote: no notation, and the line's rest is skipped
+         }()},
+        {"a capo solo LF", "\"No Colori Quinte\"\n\"IT\"\n", senzaFine},
+        {"byte qualsiasi", std::string("\"\xff\x81\x00\"\r\n\x90\r\n", 9), Impostazioni{}},
+    };
+    for (const auto& c : casi) EXPECT_EQ(ImpostazioniDaTesto(c.file), c.atteso) << c.nome;
+}
+
+TEST_F(CartellaTemporanea, FileMancanteLasciaTuttoComEra) {
+    StatoPrincipale s;
+    s.LinguaNote = "DE";
+    CaricaImpostazioni(s, dir_ / "nessuno.txt");
+    EXPECT_EQ(s.LinguaNote, "DE");
+    EXPECT_EQ(RaccogliImpostazioni(s).LivelloVelocita, "6");
+    // A folder in place of the file reads as nothing.
+    fs::create_directories(dir_ / "Impostazioni.txt");
+    StatoPrincipale t;
+    CaricaImpostazioni(t, dir_ / "Impostazioni.txt");
+    EXPECT_EQ(RaccogliImpostazioni(t), Impostazioni{});
+}
+
+TEST_F(CartellaTemporanea, CaricaESalvaNellaCartellaDati) {
+    const std::string cartella = dir_.string() + "/";
+    const fs::path file = PercorsoImpostazioni(cartella);
+    EXPECT_EQ(file, dir_ / "Impostazioni.txt");
+    EXPECT_EQ(PercorsoImpostazioni(""), fs::path("Impostazioni.txt"));
+
+    auto righe = RigheProgetto();
+    righe[1] = "\"EN\"";
+    righe[16] = "50";
+    scrivi(file, Unisci(righe));
+    StatoPrincipale s;
+    CaricaImpostazioni(s, file);
+    EXPECT_EQ(s.LinguaNote, "EN");
+    EXPECT_EQ(s.IntervalloPiu, 50);
+    EXPECT_EQ(s.IntervalloMeno, 135);
+
+    s.PassoInfo = "3";
+    ASSERT_TRUE(SalvaImpostazioni(s, file));
+    righe[4] = "\"3\"";
+    EXPECT_EQ(*LeggiByte(file), Unisci(righe));
+}
+
+TEST_F(CartellaTemporanea, ScritturaFallitaLasciaIlVecchioFile) {
+    const fs::path file = dir_ / "Impostazioni.txt";
+    scrivi(file, "vecchio");
+    StatoPrincipale s;
+    EXPECT_FALSE(SalvaImpostazioni(s, file, [](const fs::path&, std::string_view) { return false; }));
+    EXPECT_FALSE(SalvaImpostazioni(s, dir_ / "manca" / "Impostazioni.txt"));
+    EXPECT_EQ(*LeggiByte(file), "vecchio");
+}
+
+}  // namespace
+}  // namespace vk

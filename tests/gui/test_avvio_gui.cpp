@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/Impostazioni.h"
+#include "app/StatoPrincipale.h"
+#include "app/widgets/FinestraPrincipale.h"
+#include "app/widgets/SchermataFinale.h"
+#include "app/widgets/Splash.h"
+#include "common/FileTesto.h"
+#include "common/widgets/Schermata.h"
+
+namespace vk {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The designed settings file, line by line, with `cambi` (line number from 1,
+// text) replaced.
+std::string FileImpostazioni(std::initializer_list<std::pair<int, const char*>> cambi = {}) {
+    std::vector<std::string> r = {"\"Colori Quinte\"", "\"IT\"", "\"Val\"", "\"Ist Y\"", "\"2\"", "\"6\""};
+    for (int i = 0; i < 5; ++i) r.push_back("12632319");
+    for (int i = 0; i < 5; ++i) r.push_back("12648384");
+    r.push_back("135");
+    r.push_back("135");
+    for (int i = 0; i < 11; ++i) r.push_back("14941951");
+    for (auto [riga, testo] : cambi) r[static_cast<size_t>(riga - 1)] = testo;
+    std::string s;
+    for (const auto& x : r) s += x + "\r\n";
+    return s;
+}
+
+void SalvaSchermata(QWidget* w, const char* nome) {
+    QDir().mkpath(QStringLiteral(VK_BUILD "/screens"));
+    w->grab().save(QStringLiteral(VK_BUILD "/screens/") + QString::fromLatin1(nome) + QStringLiteral(".png"));
+}
+
+// The start-up with an injected screen, random number and clock, a data
+// folder of its own, and counters on the three replays.
+class AvvioGui : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("vk_avvio_gui_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        cartellaDati_ = dir_.string() + "/";
+        schermo(LarghezzaProgetto, AltezzaProgetto);
+    }
+    void TearDown() override {
+        ImpostaFornitoreSchermo({});
+        std::error_code e;
+        fs::remove_all(dir_, e);
+    }
+    void schermo(float larghezza, float altezza) {
+        ImpostaFornitoreSchermo([=] { return DimensioniSchermo{larghezza, altezza}; });
+    }
+    fs::path file() const { return dir_ / "Impostazioni.txt"; }
+    void scriviFile(const std::string& byte) {
+        std::ofstream f(file(), std::ios::binary);
+        f << byte;
+    }
+
+    std::unique_ptr<Avviatore> avviatore(float r = 0.5f, OraDelGiorno ora = {14, 30}) {
+        OpzioniAvvio o;
+        o.fonti.casuale = [r] { return r; };
+        o.fonti.orologio = [ora] { return ora; };
+        o.schermoIntero = false;
+        o.termina = [this] { ++terminazioni_; };
+        o.caricaPrincipale = [this] {
+            return CaricaFinestraPrincipale(stato_, [this](PassiCaricamento& p) {
+                p.sondaCartelle = [this] { stato_.percorsi.CartellaDati = cartellaDati_; };
+                auto conta = [](std::function<void()>& f, int& n) {
+                    f = [g = f, &n] {
+                        ++n;
+                        if (g) g();
+                    };
+                };
+                conta(p.command9Click, clic9_);
+                conta(p.cmdTastieraClick, clicTastiera_);
+                conta(p.cmdMostraIstoClick, clicIsto_);
+            });
+        };
+        return std::make_unique<Avviatore>(std::move(o));
+    }
+    // Straight to the hand-over, without waiting for the delay.
+    std::unique_ptr<Avviatore> avviatoConPrincipale() {
+        auto a = avviatore();
+        a->avvia();
+        a->splash()->TmrVia_Timer();
+        return a;
+    }
+    template <class W = QWidget>
+    W* trova(Avviatore& a, const char* nome) {
+        return a.principale()->findChild<W*>(QString::fromUtf8(nome));
+    }
+    void esc(Avviatore& a) { QTest::mouseClick(trova(a, "cmdEXit"), Qt::LeftButton); }
+    void ok(Avviatore& a) { QTest::mouseClick(trova(a, "cmdEsciDalSoftware"), Qt::LeftButton); }
+
+    fs::path dir_;
+    std::string cartellaDati_;  // the test's own folder unless a test says otherwise
+    StatoPrincipale stato_;
+    int terminazioni_ = 0;
+    int clic9_ = 0, clicTastiera_ = 0, clicIsto_ = 0;
+};
+
+TEST_F(AvvioGui, PrincipaleDopoIlRitardoSplashVia2000MsDopo) {
+    auto a = avviatore(0.5f, {14, 30});  // 2100 ms
+    QElapsedTimer t;
+    t.start();
+    a->avvia();
+    ASSERT_NE(a->splash(), nullptr);
+    EXPECT_TRUE(a->splash()->isVisible());
+    EXPECT_TRUE(a->splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(a->splash()->tmrVia().intervallo(), 2100);
+    EXPECT_EQ(a->principale(), nullptr);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a->principale() != nullptr; }, 3000));
+    const qint64 mostrata = t.elapsed();
+    EXPECT_GE(mostrata, 2095);
+    EXPECT_LE(mostrata, 2400);
+    EXPECT_TRUE(a->principale()->isVisible());
+    ASSERT_NE(a->splash(), nullptr) << "the splash stays for the hand-over";
+    EXPECT_TRUE(a->splash()->isVisible());
+    EXPECT_FALSE(a->splash()->tmrVia().abilitato());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a->splash() == nullptr; }, 3000));
+    const qint64 scaricata = t.elapsed() - mostrata;
+    EXPECT_GE(scaricata, 1995);
+    EXPECT_LE(scaricata, 2300);
+    // Its later ticks change nothing.
+    a->TmrScaricaSplash_Timer();
+    EXPECT_TRUE(a->principale()->isVisible());
+    EXPECT_EQ(terminazioni_, 0);
+}
+
+TEST_F(AvvioGui, RitardoDalNumeroCasualeEDallOra) {
+    struct Caso {
+        float r;
+        OraDelGiorno ora;
+        int ms;
+    };
+    const Caso casi[] = {{0.5f, {14, 30}, 2100}, {0.1f, {23, 0}, 2025}, {0.0f, {12, 0}, 2125}, {0.95f, {0, 59}, 2300}};
+    for (const Caso& c : casi) {
+        auto a = avviatore(c.r, c.ora);
+        a->avvia();
+        EXPECT_EQ(a->splash()->tmrVia().intervallo(), c.ms) << c.r;
+        EXPECT_TRUE(a->splash()->tmrVia().abilitato());
+    }
+}
+
+TEST_F(AvvioGui, RipetizioniSoloPerLeCaptionCheLeChiedono) {
+    struct Caso {
+        const char* nome;
+        std::string file;
+        int clic;
+        const char* command9;
+        const char* tastiera;
+        const char* isto;
+    };
+    const Caso casi[] = {
+        {"progetto", FileImpostazioni(), 0, "Colori Quinte", "Val", "Ist Y"},
+        {"da ripetere",
+         FileImpostazioni({{1, "\"No Colori Quinte\""}, {3, "\"Tast\""}, {4, "\"Ist N\""}}), 1,
+         "No Colori Quinte", "Tast", "Ist N"},
+        {"nessun file", "", 0, "Colori Quinte", "Val", "Ist Y"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        stato_ = StatoPrincipale{};
+        clic9_ = clicTastiera_ = clicIsto_ = 0;
+        fs::remove(file());
+        if (!c.file.empty()) scriviFile(c.file);
+        auto a = avviatoConPrincipale();
+        ASSERT_NE(a->principale(), nullptr);
+        EXPECT_EQ(clic9_, c.clic);
+        EXPECT_EQ(clicTastiera_, c.clic);
+        EXPECT_EQ(clicIsto_, c.clic);
+        // What the user sees: the captions as saved, the view they name.
+        EXPECT_EQ(trova<QAbstractButton>(*a, "Command9")->text(), c.command9);
+        EXPECT_EQ(trova<QAbstractButton>(*a, "cmdTastiera")->text(), c.tastiera);
+        EXPECT_EQ(trova<QAbstractButton>(*a, "cmdMostraIsto")->text(), c.isto);
+        EXPECT_EQ(trova(*a, "ImgTastiera")->isVisible(), c.clic == 0);
+        EXPECT_EQ(trova(*a, "lblQuinta_1")->isVisible(), c.clic == 1);
+    }
+}
+
+TEST_F(AvvioGui, AltezzaDiProgettoNessunAdattamento) {
+    schermo(28800, 11520);
+    auto a = avviatoConPrincipale();
+    EXPECT_FALSE(stato_.fattoriAdattamento.has_value());
+    const VoceGeometria* v = stato_.geometria.trova("ShpVari", 8);
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(v->alto, 5640.0f);
+    EXPECT_EQ(v->altezza, 2880.0f);
+    EXPECT_EQ(trova(*a, "cmdEXit")->geometry(), QRect(928, 720, 83, 33));
+}
+
+TEST_F(AvvioGui, Schermo1920x1080LaSchermataFinaleLoCopre) {
+    schermo(28800, 16200);
+    auto a = avviatoConPrincipale();
+    ASSERT_TRUE(stato_.fattoriAdattamento.has_value());
+    const VoceGeometria* v = stato_.geometria.trova("ShpVari", 8);
+    EXPECT_FLOAT_EQ(v->alto, 5650.0f * 1.40625f);
+    EXPECT_FLOAT_EQ(v->altezza, 2870.0f * 1.40625f);
+    a->principale()->resize(1920, 1080);
+    esc(*a);
+    auto* finale = trova<Schermata>(*a, "FraSchermataFinale");
+    ASSERT_NE(finale, nullptr);
+    EXPECT_TRUE(finale->isVisible());
+    EXPECT_EQ(finale->geometry(), QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(trova(*a, "cmdEsciDalSoftware")->geometry().topLeft(), QPoint(1395, 990));
+    SalvaSchermata(a->principale(), "schermata_finale_1920x1080");
+}
+
+TEST_F(AvvioGui, EscApreLaSchermataFinaleSenzaRitorno) {
+    auto a = avviatoConPrincipale();
+    auto* finale = trova<Schermata>(*a, "FraSchermataFinale");
+    ASSERT_NE(finale, nullptr);
+    EXPECT_FALSE(finale->isVisible());
+    auto* escBtn = trova<QAbstractButton>(*a, "cmdEXit");
+    EXPECT_EQ(escBtn->text(), "Esc");
+    EXPECT_EQ(escBtn->toolTip(), "Esci dal Programma");
+    esc(*a);
+    EXPECT_TRUE(finale->isVisible());
+    EXPECT_EQ(finale->pos(), QPoint(0, 0));
+    EXPECT_FALSE(escBtn->isVisible()) << "the main page is covered";
+    EXPECT_EQ(trova<QPlainTextEdit>(*a, "TxtCurriculum")->toPlainText(), TestoCurriculum());
+    EXPECT_GT(TestoCurriculum().size(), 1000);
+    EXPECT_EQ(trova<QAbstractButton>(*a, "cmdEsciDalSoftware")->text(), "Ok");
+    // Nothing on the screen leads back: only "Ok" acts.
+    int pulsanti = 0;
+    for (auto* b : finale->findChildren<QAbstractButton*>()) pulsanti += b->isVisible();
+    EXPECT_EQ(pulsanti, 1);
+    SalvaSchermata(a->principale(), "schermata_finale");
+}
+
+TEST_F(AvvioGui, OkScriveLeImpostazioniEChiude) {
+    scriviFile(FileImpostazioni({{2, "\"EN\""}}));
+    auto a = avviatoConPrincipale();
+    a->TmrScaricaSplash_Timer();
+    // Two presses of "+" from level 6.
+    auto* piu = trova(*a, "cmdVelocità_1");
+    ASSERT_NE(piu, nullptr);
+    QTest::mouseClick(piu, Qt::LeftButton);
+    QTest::mouseClick(piu, Qt::LeftButton);
+    esc(*a);
+    ok(*a);
+    EXPECT_EQ(terminazioni_, 1);
+    EXPECT_FALSE(a->principale()->isVisible());
+    std::string atteso = FileImpostazioni({{2, "\"EN\""}, {6, "\"8\""}, {12, "12632319"}, {13, "12632319"},
+                                            {17, "80"}, {18, "80"}});
+    EXPECT_EQ(*LeggiByte(file()), atteso);
+}
+
+TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {
+    struct Caso {
+        const char* nome;
+        bool conSplash;  // the splash still loaded
+        bool primaEsc;
+    };
+    const Caso casi[] = {{"dopo la consegna", false, false},
+                         {"con lo splash ancora caricato", true, false},
+                         {"dalla schermata finale", false, true}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        terminazioni_ = 0;
+        stato_ = StatoPrincipale{};
+        scriviFile("vecchio");
+        auto a = avviatoConPrincipale();
+        if (!c.conSplash) a->TmrScaricaSplash_Timer();
+        if (c.primaEsc) esc(*a);
+        stato_.LinguaNote = "DE";
+        a->principale()->close();
+        EXPECT_EQ(terminazioni_, 1);
+        EXPECT_EQ(a->splash(), nullptr);
+        EXPECT_EQ(*LeggiByte(file()), "vecchio");
+    }
+}
+
+TEST_F(AvvioGui, ChiudereLoSplashPrimaDellaConsegnaTermina) {
+    auto a = avviatore();
+    a->avvia();
+    QPointer<Splash> splash = a->splash();
+    splash->close();
+    EXPECT_EQ(terminazioni_, 1);
+    EXPECT_EQ(a->splash(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull()) << "its timer goes with it";
+    a->ApriFinestraPrincipale();
+    EXPECT_EQ(a->principale(), nullptr);
+}
+
+TEST_F(AvvioGui, OkSenzaPoterScrivereTerminaComunque) {
+    cartellaDati_ = (dir_ / "manca").string() + "/";
+    auto a = avviatoConPrincipale();
+    esc(*a);
+    ok(*a);
+    EXPECT_EQ(terminazioni_, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "manca"));
+}
+
+TEST_F(AvvioGui, SchermateDelloSplash) {
+    {
+        auto a = avviatore();
+        a->avvia();
+        Splash* s = a->splash();
+        EXPECT_EQ(s->size(), QSize(1024, 768));
+        EXPECT_EQ(s->findChild<QLabel*>("lblSplash_0")->geometry(), QRect(136, 192, 753, 89));
+        SalvaSchermata(s, "splash_1024x768");
+    }
+    schermo(28800, 16200);
+    auto a = avviatore();
+    a->avvia();
+    Splash* s = a->splash();
+    // Laid out before it is first seen.
+    EXPECT_EQ(s->size(), QSize(1920, 1080));
+    const VoceGeometria* v = s->geometria().trova("lblSplash", 3);
+    EXPECT_FLOAT_EQ(v->sinistra, 12480.0f * 1.875f);
+    EXPECT_FLOAT_EQ(v->carattere, static_cast<float>(12.0 * 16200.0 / 11550.0));
+    SalvaSchermata(s, "splash_1920x1080");
+}
+
+}  // namespace
+}  // namespace vk

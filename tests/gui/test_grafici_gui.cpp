@@ -1,0 +1,297 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+
+#include "app/widgets/FinestraPrincipale.h"
+#include "app/widgets/SezioneFile.h"
+#include "app/widgets/SezioneGrafici.h"
+#include "common/FileTesto.h"
+#include "common/widgets/ColoriQt.h"
+#include "common/widgets/PulsanteVB.h"
+#include "model/Derivazioni.h"
+#include "model/FileTemperamento.h"
+#include "model/widgets/GraficiIstogrammi.h"
+
+namespace vk {
+namespace {
+
+struct Richiesta {
+    QString titolo, filtro, proposto;
+};
+
+// Answers the file dialogs from a queue: a path, or nullopt for Cancel.
+class DialogoFinto : public DialogoFile {
+public:
+    DialogoFinto(std::deque<std::optional<QString>>& r, std::vector<Richiesta>& c) : risposte_(r), chiesti_(c) {}
+    std::optional<QString> apri(QWidget*, const QString& t, const QString& f, const QString& p) override {
+        return rispondi(t, f, p);
+    }
+    std::optional<QString> salva(QWidget*, const QString& t, const QString& f, const QString& p) override {
+        return rispondi(t, f, p);
+    }
+
+private:
+    std::optional<QString> rispondi(const QString& t, const QString& f, const QString& p) {
+        chiesti_.push_back({t, f, p});
+        if (risposte_.empty()) return std::nullopt;
+        auto r = risposte_.front();
+        risposte_.pop_front();
+        return r;
+    }
+    std::deque<std::optional<QString>>& risposte_;
+    std::vector<Richiesta>& chiesti_;
+};
+
+class AvvisiFinti : public Avvisi {
+public:
+    explicit AvvisiFinti(std::vector<QString>& v) : v_(v) {}
+    void avviso(QWidget*, const QString&, const QString& testo) override { v_.push_back(testo); }
+
+private:
+    std::vector<QString>& v_;
+};
+
+// The Pythagorean temperament with its wolf on SI-FA#, as a file would hold it.
+Temperamento Pitagorico() {
+    Temperamento t = TemperamentoIniziale();
+    t.Nome = "TEMPERAMENTO PITAGORICO\r\n";
+    t.Descrizione = "Undici quinte pure,\r\nil lupo fra SI e FA#.\r\n";
+    for (int k = 1; k <= 12; ++k) {
+        t.Quinte[k] = k == 6 ? "961884" : "995148";
+        t.Frazioni[k] = k == 6 ? "-1" : "0";
+    }
+    EXPECT_TRUE(CalcolaSemitoniTerze(t));
+    EXPECT_TRUE(CalcolaCents(t));
+    return t;
+}
+
+class GraficiGui : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ImpostaFornitoreSchermo({});
+        // One folder per test: ctest runs the tests side by side.
+        cartella_ = std::filesystem::temp_directory_path() /
+                    (std::string("vk_grafici_gui_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(cartella_);
+        std::filesystem::create_directories(cartella_);
+        stato_.percorsi = {Nome("Dati/"), Nome("Equabile.txt"), Nome("0-Nuovo.txt")};
+        finestra_ = std::make_unique<FinestraPrincipale>(stato_);
+        auto* sezione = finestra_->findChild<SezioneFile*>(QStringLiteral("SezioneFile"));
+        ASSERT_NE(sezione, nullptr);
+        sezione->impostaDialogo(std::make_unique<DialogoFinto>(risposte_, chiesti_));
+        sezione->impostaAvvisi(std::make_unique<AvvisiFinti>(avvisi_));
+        finestra_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra_.get()));
+    }
+    void TearDown() override {
+        finestra_.reset();
+        std::filesystem::remove_all(cartella_);
+    }
+
+    std::string Nome(const std::string& n) const { return (cartella_ / n).string(); }
+    QString NomeQ(const std::string& n) const { return QString::fromStdString(Nome(n)); }
+
+    void Clic(const char* nome) {
+        auto* b = finestra_->findChild<PulsanteVB*>(QString::fromUtf8(nome));
+        ASSERT_NE(b, nullptr) << nome;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QString Cella(const QString& nome) {
+        auto* l = finestra_->findChild<QLabel*>(nome);
+        EXPECT_NE(l, nullptr) << nome.toStdString();
+        return l ? l->text() : QString();
+    }
+    QString Lettera(int k) {
+        auto* b = finestra_->findChild<PulsanteVB*>(QStringLiteral("cmdTerze_%1").arg(k));
+        EXPECT_NE(b, nullptr);
+        return b ? b->text() : QString();
+    }
+    // What the page shows at a point given in designed twips.
+    QColor Punto(const QImage& im, double x, double y) {
+        return im.pixelColor(static_cast<int>(x / TwipsPerPixel), static_cast<int>(y / TwipsPerPixel));
+    }
+    QImage Pagina() { return finestra_->pagina()->grab().toImage(); }
+    void Salva(const char* nome) {
+        QDir().mkpath(QStringLiteral(VK_BUILD "/screens"));
+        EXPECT_TRUE(finestra_->grab().save(QStringLiteral(VK_BUILD "/screens/%1.png").arg(nome)));
+    }
+    // Each bar shows its model colour just under its top edge, where no
+    // line, cell or button lies over it in these temperaments.
+    void BarreComeIlModello() {
+        const QImage im = Pagina();
+        const Istogrammi& g = stato_.istogrammi;
+        for (int k = 1; k <= 12; ++k) {
+            const Barra& q = g.ShpQuinte[k];
+            EXPECT_EQ(Punto(im, q.Left + 800, q.Top + 45), ColoreQt(q.Colore)) << "quinta " << k;
+            EXPECT_EQ(Punto(im, q.Left + 800, q.Top - 60), ColoreQt(0xF8F8F8)) << "sopra la quinta " << k;
+            const Barra& t = g.ShpTerze[k];
+            EXPECT_EQ(Punto(im, t.Left + 270, t.Top + 45), ColoreQt(t.Colore)) << "terza " << k;
+            const Barra& s = g.ShpSemitoni[k];
+            EXPECT_EQ(Punto(im, s.Left + 187, s.Top + 45), ColoreQt(s.Colore)) << "semitono " << k;
+        }
+    }
+
+    StatoPrincipale stato_;
+    std::unique_ptr<FinestraPrincipale> finestra_;
+    std::filesystem::path cartella_;
+    std::deque<std::optional<QString>> risposte_;
+    std::vector<Richiesta> chiesti_;
+    std::vector<QString> avvisi_;
+};
+
+TEST_F(GraficiGui, CelleEBarreDelTemperamentoIniziale) {
+    for (int k = 1; k <= 12; ++k) {
+        EXPECT_EQ(Cella(QStringLiteral("lblQuinteC_%1").arg(k)), "700");
+        EXPECT_EQ(Cella(QStringLiteral("lblTerzeC_%1").arg(k)), "400");
+        EXPECT_EQ(Cella(QStringLiteral("lblSemitoniC_%1").arg(k)), "100");
+        EXPECT_EQ(Lettera(k), "E");
+    }
+    EXPECT_EQ(Cella("lblTerzeC_0"), "400");
+    EXPECT_FALSE(finestra_->findChild<QLabel*>("lblTerzeC_0")->isVisible());
+    auto* c9 = finestra_->findChild<PulsanteVB*>("Command9");
+    ASSERT_NE(c9, nullptr);
+    EXPECT_EQ(c9->text(), "Colori Quinte");
+    EXPECT_EQ(c9->toolTip(), "Colori istogrammi delle Quinte");
+    EXPECT_EQ(c9->geometry(), QRect(199, 184, 61, 36));
+    // The cells stand where the columns put them: third 7 in column 1.
+    EXPECT_EQ(finestra_->findChild<QLabel*>("lblTerzeC_7")->geometry().topLeft(), QPoint(32, 488));
+    BarreComeIlModello();
+
+    const QImage im = Pagina();
+    // The strip covers the bars' feet and the reference lines lie over the bars.
+    EXPECT_EQ(Punto(im, 7900, 8580), ColoreQt(Colori::FacciaPulsante));
+    EXPECT_EQ(Punto(im, 7900, 5642), ColoreQt(0x80FF));   // equal third's line over fifth bar 1
+    EXPECT_EQ(Punto(im, 7900, 4382), ColoreQt(0xC000));  // the fifth's line, on the panel
+    EXPECT_EQ(Punto(im, 14190, 4460), ColoreQt(0xFF80FF));  // legend "> Pitag."
+    Salva("principale");
+}
+
+TEST_F(GraficiGui, Command9ColoraLeQuinteESiSpegne) {
+    Clic("Command9");
+    EXPECT_EQ(finestra_->findChild<PulsanteVB*>("Command9")->text(), "No Colori Quinte");
+    EXPECT_EQ(stato_.istogrammi.ShpQuinte[3].Colore, 0xCCE4FBu);
+    BarreComeIlModello();
+    Clic("Command9");
+    EXPECT_EQ(finestra_->findChild<PulsanteVB*>("Command9")->text(), "Colori Quinte");
+    EXPECT_EQ(Punto(Pagina(), 7080 + 800, stato_.istogrammi.ShpQuinte[1].Top + 45), ColoreQt(0xC0FFFF));
+}
+
+TEST_F(GraficiGui, ApreUnFileEMostraIlNuovoTemperamento) {
+    const Temperamento p = Pitagorico();
+    ASSERT_TRUE(ScriviByte(Nome("Pitagorico.txt"), ByteTemperamento(p)));
+    risposte_.push_back(NomeQ("Pitagorico.txt"));
+    Clic("Command9");
+    Clic("Command6");
+
+    ASSERT_EQ(chiesti_.size(), 1u);
+    EXPECT_EQ(chiesti_[0].titolo, "Apri Temperamento");
+    EXPECT_EQ(chiesti_[0].filtro, "File di testo (*.txt)");
+    EXPECT_EQ(chiesti_[0].proposto, NomeQ("Equabile.txt"));
+    EXPECT_TRUE(avvisi_.empty());
+    EXPECT_EQ(stato_.FileCorrente, Nome("Pitagorico.txt"));
+
+    EXPECT_EQ(Cella("lblQuinteC_1"), "701,96");
+    EXPECT_EQ(Cella("lblQuinteC_6"), "678,49");
+    EXPECT_EQ(Cella("lblTerzeC_1"), "407,82");
+    EXPECT_EQ(Cella("lblTerzeC_0"), Cella("lblTerzeC_7"));
+    EXPECT_EQ(Lettera(1), "P");
+    EXPECT_EQ(finestra_->frazione(6)->text(), "-1");
+    EXPECT_EQ(stato_.temperamento.ScartoSemitonale, p.ScartoSemitonale);
+    EXPECT_NE(p.ScartoSemitonale, "0");
+    EXPECT_EQ(stato_.istogrammi.ShpQuinte[1].Colore, 0xDBFDE7u);  // pure, colouring on
+    EXPECT_EQ(stato_.istogrammi.ShpQuinte[6].Colore, 0xD7D7FFu);  // the wolf
+    EXPECT_NEAR(stato_.istogrammi.ShpQuinte[1].Height, 4156.17, 0.01);
+    BarreComeIlModello();
+    // Bar 1 now reaches above the equal temperament's top.
+    EXPECT_EQ(Punto(Pagina(), 7080 + 800, 4405), ColoreQt(0xDBFDE7));
+    Salva("principale_pitagorico");
+
+    // The next Open starts on the file just opened.
+    Clic("Command6");
+    ASSERT_EQ(chiesti_.size(), 2u);
+    EXPECT_EQ(chiesti_[1].proposto, NomeQ("Pitagorico.txt"));
+}
+
+TEST_F(GraficiGui, FileRifiutatoLasciaTuttoComEra) {
+    std::string byte = ByteTemperamento(Pitagorico());
+    byte.replace(byte.find("\"995148\""), 8, "\"995l48\"");
+    ASSERT_TRUE(ScriviByte(Nome("Rotto.txt"), byte));
+    risposte_.push_back(NomeQ("Rotto.txt"));
+    const VociTemperamento prima = VociDi(stato_.temperamento);
+    const Istogrammi barre = stato_.istogrammi;
+    Clic("Command6");
+
+    EXPECT_EQ(VociDi(stato_.temperamento), prima);
+    EXPECT_EQ(stato_.istogrammi.ShpQuinte[1].Height, barre.ShpQuinte[1].Height);
+    EXPECT_EQ(Cella("lblQuinteC_1"), "700");
+    ASSERT_EQ(avvisi_.size(), 1u);
+    EXPECT_TRUE(avvisi_[0].contains(NomeQ("Rotto.txt")));
+    EXPECT_TRUE(avvisi_[0].contains("voce 4 (Quinta 1 in Micro)")) << avvisi_[0].toStdString();
+    EXPECT_EQ(stato_.FileCorrente, Nome("Rotto.txt"));  // the dialog keeps the file chosen
+}
+
+TEST_F(GraficiGui, AnnullaNonCambiaNulla) {
+    stato_.FileCorrente = Nome("Scelto prima.txt");
+    risposte_.push_back(std::nullopt);
+    risposte_.push_back(std::nullopt);
+    Clic("Command6");
+    Clic("Command1");
+    ASSERT_EQ(chiesti_.size(), 2u);
+    EXPECT_EQ(chiesti_[0].proposto, NomeQ("Scelto prima.txt"));
+    EXPECT_EQ(chiesti_[1].titolo, "Salva Temperamento");
+    EXPECT_EQ(chiesti_[1].proposto, NomeQ("0-Nuovo.txt"));
+    EXPECT_EQ(stato_.FileCorrente, Nome("Scelto prima.txt"));
+    EXPECT_TRUE(avvisi_.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(cartella_));
+}
+
+TEST_F(GraficiGui, SalvaScriveIlFileEPoiApreLoPropone) {
+    // The user's typing goes into the saved name.
+    auto* nome = finestra_->nomeTemperamento();
+    nome->setFocus();
+    QTest::keyClicks(nome, "X");
+    risposte_.push_back(NomeQ("Mio.txt"));
+    Clic("Command1");
+    EXPECT_TRUE(avvisi_.empty());
+    auto byte = LeggiByte(Nome("Mio.txt"));
+    ASSERT_TRUE(byte);
+    EXPECT_EQ(*byte, ByteTemperamento(stato_.temperamento));
+    EXPECT_NE(stato_.temperamento.Nome.find('X'), std::string::npos);
+
+    // Save always proposes FileNuovo; Open proposes the file just saved.
+    risposte_.push_back(std::nullopt);
+    risposte_.push_back(std::nullopt);
+    Clic("Command1");
+    Clic("Command6");
+    ASSERT_EQ(chiesti_.size(), 3u);
+    EXPECT_EQ(chiesti_[1].proposto, NomeQ("0-Nuovo.txt"));
+    EXPECT_EQ(chiesti_[2].proposto, NomeQ("Mio.txt"));
+}
+
+TEST_F(GraficiGui, SalvataggioFallitoLoDice) {
+    risposte_.push_back(NomeQ("manca/Mio.txt"));
+    Clic("Command1");
+    ASSERT_EQ(avvisi_.size(), 1u);
+    EXPECT_TRUE(avvisi_[0].contains(NomeQ("manca/Mio.txt")));
+    EXPECT_FALSE(std::filesystem::exists(Nome("manca")));
+}
+
+TEST_F(GraficiGui, ColonnaDuplicataVisibile) {
+    stato_.visibilita.duplicato = true;
+    finestra_->aggiorna();
+    EXPECT_TRUE(finestra_->findChild<QLabel*>("lblTerzeC_0")->isVisible());
+    const Barra& q0 = stato_.istogrammi.ShpQuinte[0];
+    EXPECT_EQ(Punto(Pagina(), q0.Left + 300, q0.Top + 45), ColoreQt(q0.Colore));
+    Salva("principale_duplicato");
+}
+
+}  // namespace
+}  // namespace vk

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/FileTesto.h"
+#include "model/FileTemperamento.h"
+
+using namespace vk;
+
+namespace {
+
+std::string Ripeti(const std::string& riga, int volte) {
+    std::string s;
+    for (int i = 0; i < volte; ++i) s += riga;
+    return s;
+}
+
+// The initial temperament as Save must write it, spelled out byte by byte.
+const std::string Equabile =
+    "\"TEMPERAMENTO EQUABILE\r\n"
+    "\"\r\n"
+    "\"Questo temperamento distribuisce in \r\n"
+    "modo uniforme l'errore di comma in tutte\r\n"
+    "le quinte, rendendo possibile \r\n"
+    "l'esecuzione di brani in qualsiasi tonalit\xE0\r\n"
+    "e con i medesimi rapporti intervallari.\r\n"
+    "\"\r\n"
+    "\"Comma Pitagorico\"\r\n" +
+    Ripeti("\"992376\"\r\n", 12) + Ripeti("\"700\"\r\n", 12) + Ripeti("\"-1/12\"\r\n", 12) +
+    Ripeti("\"567072\"\r\n", 12) + Ripeti("\"400\"\r\n", 12) + Ripeti("\"141768\"\r\n", 12) +
+    Ripeti("\"100\"\r\n", 12);
+
+std::filesystem::path Temporaneo(const std::string& nome) {
+    auto d = std::filesystem::temp_directory_path() /
+             (std::string("vk_file_temperamento_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(d);
+    return d / nome;
+}
+
+}  // namespace
+
+TEST(FileTemperamento, EquabileBytePerByte) {
+    const std::string b = ByteTemperamento(TemperamentoIniziale());
+    EXPECT_EQ(b, Equabile);
+    int righe = 0;
+    for (size_t i = 0; i + 1 < b.size(); ++i) righe += b[i] == '\r' && b[i + 1] == '\n';
+    EXPECT_EQ(righe, 93);
+}
+
+TEST(FileTemperamento, IlFileInstallatoEQuelloCheSalvaScrive) {
+    auto byte = LeggiByte(std::filesystem::path(VK_SORGENTI) / "data/VelmoraKOV/Temperamenti/Equabile.txt");
+    ASSERT_TRUE(byte);
+    EXPECT_EQ(*byte, Equabile);
+}
+
+TEST(FileTemperamento, SalvaEApriRestituisconoOgniTesto) {
+    Temperamento t = TemperamentoIniziale();
+    t.Nome = "Werckmeister \xC3\xA0 \r\nriga due\r\n";
+    t.Descrizione = "\r\nprima\r\n\r\nultima senza a capo";
+    t.CommaCaption = "Comma pitagorico";  // neither caption: counts as syntonic
+    t.Quinte[3] = "992376,0";             // a number not in its written form stays as text
+    t.QuinteCents[5] = "699,5";
+    t.Frazioni[12] = "- Schisma";
+    t.SemitoniCents = {"", "90,22", "113,69", "100", "100", "100", "100", "100", "100", "100", "100", "100", "95"};
+    const auto percorso = Temporaneo("giro.txt");
+    ASSERT_TRUE(ScriviByte(percorso, ByteTemperamento(t)));
+
+    LetturaTemperamento l = LeggiFileTemperamento(percorso);
+    ASSERT_TRUE(l.ok()) << DescriviRifiuto(l.rifiuto, percorso.string());
+    EXPECT_EQ(*l.voci, VociDi(t));
+
+    Temperamento aperto = TemperamentoIniziale();
+    aperto.QuintaSelezionata = 4;
+    aperto.CopiaQuinte[3] = "1";
+    ApplicaVoci(*l.voci, aperto);
+    EXPECT_EQ(VociDi(aperto), VociDi(t));
+    EXPECT_EQ(aperto.Quinte[3], "992376,0");
+    EXPECT_EQ(aperto.CopiaQuinte, aperto.Quinte);
+    EXPECT_EQ(aperto.CommaColore, Colori::VerdeChiaro);
+    EXPECT_EQ(aperto.modoPerCaption(), ModoComma::Sintonico);
+    EXPECT_EQ(aperto.ScartoSemitonale, "23,47");  // 113,69 - 90,22, from the cents read
+    EXPECT_EQ(aperto.QuintaSelezionata, 4);
+}
+
+TEST(FileTemperamento, LaCommaPitagoricaEsattaColoraDiRosso) {
+    Temperamento t = TemperamentoIniziale();
+    t.impostaModo(ModoComma::Sintonico);
+    auto l = LeggiTemperamento(Equabile);
+    ASSERT_TRUE(l.ok());
+    ApplicaVoci(*l.voci, t);
+    EXPECT_EQ(t.CommaCaption, "Comma Pitagorico");
+    EXPECT_EQ(t.CommaColore, Colori::RossoChiaro);
+}
+
+TEST(FileTemperamento, LeVirgoletteDiventanoApostrofi) {
+    Temperamento t = TemperamentoIniziale();
+    t.Nome = "Il \"buon\" temperamento";
+    t.Frazioni[1] = "\"1/4\"";
+    auto l = LeggiTemperamento(ByteTemperamento(t));
+    ASSERT_TRUE(l.ok());
+    EXPECT_EQ((*l.voci)[0], "Il 'buon' temperamento");
+    EXPECT_EQ((*l.voci)[27], "'1/4'");
+    EXPECT_EQ((*l.voci)[28], "-1/12");  // the items after it stay in place
+}
+
+TEST(FileTemperamento, SemitoniTuttiFuoriDaZeroEDuecento) {
+    struct Caso { const char* cents; const char* scarto; } casi[] = {
+        {"-5", "5"},     // largest stays at its start 0
+        {"250", "50"},   // smallest stays at its start 200
+    };
+    for (const auto& c : casi) {
+        Temperamento t = TemperamentoIniziale();
+        for (int n = 1; n <= 12; ++n) t.SemitoniCents[n] = c.cents;
+        auto l = LeggiTemperamento(ByteTemperamento(t));
+        ASSERT_TRUE(l.ok());
+        Temperamento a = TemperamentoIniziale();
+        ApplicaVoci(*l.voci, a);
+        EXPECT_EQ(a.ScartoSemitonale, c.scarto) << c.cents;
+    }
+}
+
+// Every refused file leaves the temperament exactly as it was, and the
+// message names the file and the first bad item.
+TEST(FileTemperamento, FileRifiutati) {
+    const std::string buono = Equabile;
+    auto sostituisci = [&](int riga, const std::string& nuova) {
+        // riga counts lines of the file from 1.
+        std::string s = buono;
+        size_t inizio = 0;
+        for (int i = 1; i < riga; ++i) inizio = s.find("\r\n", inizio) + 2;
+        size_t fine = s.find("\r\n", inizio);
+        return s.replace(inizio, fine - inizio, nuova);
+    };
+    const std::string ottantasei = buono.substr(0, buono.size() - std::string("\"100\"\r\n").size());
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        bool mancante;
+        MotivoRifiuto motivo;
+        int voce;
+        const char* nelMessaggio;
+    } casi[] = {
+        {"file mancante", "", true, MotivoRifiuto::FileMancante, 0, "non esiste"},
+        {"86 voci", ottantasei, false, MotivoRifiuto::TroppoBreve, 87, "voce 87 (Semitono 12 in Cents)"},
+        {"file vuoto", "", false, MotivoRifiuto::TroppoBreve, 1, "voce 1 (Nome)"},
+        {"lettera in una quinta", sostituisci(14, "\"99237O\""), false, MotivoRifiuto::NonNumero, 8,
+         "voce 8 (Quinta 5 in Micro), \"99237O\""},
+        {"punto decimale", sostituisci(25, "\"700.5\""), false, MotivoRifiuto::NonNumero, 19,
+         "voce 19 (Quinta 4 in Cents)"},
+        {"terza vuota", sostituisci(46, "\"\""), false, MotivoRifiuto::NonNumero, 40, "Terza 1 in Micro"},
+        {"virgolette non chiuse", sostituisci(93, "\"100"), false, MotivoRifiuto::VirgoletteNonChiuse, 87,
+         "voce 87"},
+    };
+    for (const auto& c : casi) {
+        const auto percorso = Temporaneo(std::string(c.nome) + ".txt");
+        std::filesystem::remove(percorso);
+        if (!c.mancante) {
+            ASSERT_TRUE(ScriviByte(percorso, c.byte));
+        }
+
+        Temperamento t = TemperamentoIniziale();
+        t.Quinte[1] = "1000000";
+        const Temperamento prima = t;
+        LetturaTemperamento l = LeggiFileTemperamento(percorso);
+        EXPECT_FALSE(l.ok()) << c.nome;
+        if (l.ok()) ApplicaVoci(*l.voci, t);
+        EXPECT_EQ(VociDi(t), VociDi(prima)) << c.nome;
+        EXPECT_EQ(l.rifiuto.motivo, c.motivo) << c.nome;
+        EXPECT_EQ(l.rifiuto.voce, c.voce) << c.nome;
+        const std::string m = DescriviRifiuto(l.rifiuto, percorso.string());
+        EXPECT_NE(m.find(percorso.string()), std::string::npos) << m;
+        EXPECT_NE(m.find(c.nelMessaggio), std::string::npos) << m;
+    }
+}
+
+TEST(FileTemperamento, TestiNonNumericiAccettatiDoveNonSonoNumeri) {
+    Temperamento t = TemperamentoIniziale();
+    t.Nome = "";
+    t.CommaCaption = "qualsiasi cosa";
+    t.Frazioni[7] = "non una frazione";
+    auto l = LeggiTemperamento(ByteTemperamento(t));
+    ASSERT_TRUE(l.ok());
+    EXPECT_EQ(*l.voci, VociDi(t));
+}
