@@ -117,32 +117,33 @@ std::string TestoImpostazioni(const Impostazioni& imp) {
     return s.windows1252();
 }
 
+namespace {
+
+// Each item of the record with the field of the state that holds it.
+template <class I, class S, class F>
+void PerOgniVoce(I& imp, S& s, F copia) {
+    copia(imp.ColorazioneQuinte, s.istogrammi.Command9);
+    copia(imp.LinguaNote, s.LinguaNote);
+    copia(imp.VistaValori, s.VistaValori);
+    copia(imp.DuplicatoIstogramma, s.DuplicatoIstogramma);
+    copia(imp.PassoInfo, s.PassoInfo);
+    copia(imp.LivelloVelocita, s.LivelloVelocita);
+    copia(imp.SegmentiVelocita, s.SegmentiVelocita);
+    copia(imp.IntervalloPiu, s.IntervalloPiu);
+    copia(imp.IntervalloMeno, s.IntervalloMeno);
+    copia(imp.SelezioneLibera, s.SelezioneLibera);
+}
+
+}  // namespace
+
 Impostazioni RaccogliImpostazioni(const StatoPrincipale& s) {
     Impostazioni imp;
-    imp.ColorazioneQuinte = s.istogrammi.Command9;
-    imp.LinguaNote = s.LinguaNote;
-    imp.VistaValori = s.VistaValori;
-    imp.DuplicatoIstogramma = s.DuplicatoIstogramma;
-    imp.PassoInfo = s.PassoInfo;
-    imp.LivelloVelocita = s.LivelloVelocita;
-    imp.SegmentiVelocita = s.SegmentiVelocita;
-    imp.IntervalloPiu = s.IntervalloPiu;
-    imp.IntervalloMeno = s.IntervalloMeno;
-    imp.SelezioneLibera = s.SelezioneLibera;
+    PerOgniVoce(imp, s, [](auto& voce, const auto& campo) { voce = campo; });
     return imp;
 }
 
 void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp) {
-    s.istogrammi.Command9 = imp.ColorazioneQuinte;
-    s.LinguaNote = imp.LinguaNote;
-    s.VistaValori = imp.VistaValori;
-    s.DuplicatoIstogramma = imp.DuplicatoIstogramma;
-    s.PassoInfo = imp.PassoInfo;
-    s.LivelloVelocita = imp.LivelloVelocita;
-    s.SegmentiVelocita = imp.SegmentiVelocita;
-    s.IntervalloPiu = imp.IntervalloPiu;
-    s.IntervalloMeno = imp.IntervalloMeno;
-    s.SelezioneLibera = imp.SelezioneLibera;
+    PerOgniVoce(imp, s, [](const auto& voce, auto& campo) { campo = voce; });
 }
 
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {

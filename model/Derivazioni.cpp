@@ -21,6 +21,15 @@ struct Derivati {
     std::array<ValoreFisso, 13> semitoni{}, terze{};
 };
 
+// Sum of the twelve fifths minus seven octaves, when all are numbers.
+void AggiornaErroreChiusura(Temperamento& t) {
+    if (auto q = Leggi(t.Quinte, 12)) {
+        ValoreFisso somma;
+        for (int k = 1; k <= 12; ++k) somma += (*q)[k];
+        t.ErroreChiusura = somma - Micro::SetteOttave;
+    }
+}
+
 }  // namespace
 
 std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t) {
@@ -76,11 +85,7 @@ bool CalcolaSemitoniTerze(Temperamento& t) {
         t.Semitoni[k] = Testo(d->semitoni[k]);
         t.Terze[k] = Testo(d->terze[k]);
     }
-    if (auto q = Leggi(t.Quinte, 12)) {
-        ValoreFisso somma;
-        for (int k = 1; k <= 12; ++k) somma += (*q)[k];
-        t.ErroreChiusura = somma - Micro::SetteOttave;
-    }
+    AggiornaErroreChiusura(t);
     return true;
 }
 
@@ -91,11 +96,7 @@ bool CalcolaSemitoni(Temperamento& t) {
         t.Semitoni[n] = Testo(d->semitoni[n]);
         t.SemitoniCents[n] = Testo(CentsDaMicro(d->semitoni[n]));
     }
-    if (auto q = Leggi(t.Quinte, 12)) {
-        ValoreFisso somma;
-        for (int k = 1; k <= 12; ++k) somma += (*q)[k];
-        t.ErroreChiusura = somma - Micro::SetteOttave;
-    }
+    AggiornaErroreChiusura(t);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "app/Impostazioni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Immagine.h"
 #include "common/widgets/PulsanteVB.h"
 #include "common/widgets/Schermata.h"
 
@@ -19,22 +20,6 @@ namespace {
 
 constexpr ColoreVB SfondoFinale = 0x9EC09C;
 constexpr ColoreVB GialloPallido = 0xE3FEFF;
-
-// A picture stretched to its box.
-class Immagine : public QWidget {
-public:
-    Immagine(QWidget* parent, QImage img) : QWidget(parent), img_(std::move(img)) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(rect(), img_);
-    }
-
-private:
-    QImage img_;
-};
 
 // The closing picture: the circle of fifths closing on itself, with the
 // small gap of the comma, over one octave of keyboard.

@@ -12,6 +12,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Immagine.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
 
@@ -20,22 +21,6 @@ namespace vk {
 namespace {
 
 constexpr ColoreVB GialloPallido = 0xE3FEFF;
-
-// A picture stretched to its box.
-class Immagine : public QWidget {
-public:
-    Immagine(QWidget* parent, QImage img) : QWidget(parent), img_(std::move(img)) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(rect(), img_);
-    }
-
-private:
-    QImage img_;
-};
 
 // The splash picture, at the designed 1024 x 768: a night sky over a staff,
 // with the circle of fifths and its star of fifths behind the title.
