@@ -174,9 +174,22 @@ RapportoAdattamento AdattaSchermo(RegistroGeometria& r, Istogrammi& g, const Fat
 }
 
 RapportoAdattamento AdattaSchermo(StatoPrincipale& s) {
-    const FattoriSchermo f = FattoriSchermo::correnti();
+    const DimensioniSchermo schermo = SchermoTwips();
+    const FattoriSchermo f = FattoriSchermo::da(schermo);
     s.fattoriAdattamento = f;
-    return AdattaSchermo(s.geometria, s.istogrammi, f);
+    RapportoAdattamento esito = AdattaSchermo(s.geometria, s.istogrammi, f);
+    if (VoceGeometria* p = s.geometria.trova("vivUDO15", -1)) {
+        p->larghezza = schermo.larghezza;
+        p->altezza = schermo.altezza;
+    }
+    return esito;
+}
+
+void PreparaShpVari8(StatoPrincipale& s) {
+    if (VoceGeometria* v = s.geometria.trova("ShpVari", 8)) {
+        v->alto = 5650;
+        v->altezza = 2870;
+    }
 }
 
 RapportoAdattamento AdattaSplash(RegistroGeometria& splash, const FattoriSchermo& f) {
@@ -204,17 +217,8 @@ RapportoAdattamento AdattaSplash(RegistroGeometria& splash) {
 std::optional<RapportoAdattamento> AdattaFinestraPrincipale(StatoPrincipale& s) {
     const DimensioniSchermo schermo = SchermoTwips();
     if (!DaAdattare(schermo)) return std::nullopt;
-    // Its top edge 10 designed twips lower, its bottom edge where it was.
-    if (VoceGeometria* v = s.geometria.trova("ShpVari", 8)) {
-        v->alto = 5650;
-        v->altezza = 2870;
-    }
+    PreparaShpVari8(s);
     RapportoAdattamento esito = AdattaSchermo(s);
-    // The window fills the screen; its page, which holds the controls, too.
-    if (VoceGeometria* p = s.geometria.trova("vivUDO15", -1)) {
-        p->larghezza = schermo.larghezza;
-        p->altezza = schermo.altezza;
-    }
     AggiornaIstogrammi(s.istogrammi, s.temperamento, s.altezzaSchermo());
     return esito;
 }

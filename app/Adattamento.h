@@ -49,7 +49,13 @@ int RegistraSegnaposti(RegistroGeometria& r);
 // ShpQuinte, ShpTerze, ShpSemitoni live in Istogrammi), with the factors of
 // the screen read at its start.
 RapportoAdattamento AdattaSchermo(RegistroGeometria& r, Istogrammi& g, const FattoriSchermo& f);
+// The same on the state; the page that holds the controls ("vivUDO15")
+// then takes the screen's size with them.
 RapportoAdattamento AdattaSchermo(StatoPrincipale& s);
+
+// Before the re-layout: ShpVari(8) (when registered) takes Top 5650 and
+// Height 2870, so its top edge lies lower and its bottom stays at 8520.
+void PreparaShpVari8(StatoPrincipale& s);
 
 // The splash window: the window itself ("dozAzazadUDO") on its four
 // geometric steps, lblSplash(0..3) on all five, ImgScreen on four.
@@ -58,7 +64,7 @@ RapportoAdattamento AdattaSplash(RegistroGeometria& splash);
 
 // The last step of the main window's load: only when the screen height is
 // not exactly 11520 twips, sets ShpVari(8) to Top 5650, Height 2870, runs
-// AdattaSchermo, sizes the main page to the screen and redraws the bars.
+// AdattaSchermo (the main page takes the screen's size) and redraws the bars.
 // Returns what the re-layout did, nothing when it did not run.
 std::optional<RapportoAdattamento> AdattaFinestraPrincipale(StatoPrincipale& s);
 

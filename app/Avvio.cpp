@@ -47,13 +47,6 @@ void PreparaVistaTabella(StatoPrincipale& s) {
     s.CopreIstogrammiVisibile = true;
 }
 
-void PreparaShpVari8(StatoPrincipale& s) {
-    if (VoceGeometria* v = s.geometria.trova("ShpVari", 8)) {
-        v->alto = 5650;
-        v->altezza = 2870;
-    }
-}
-
 PassiCaricamento PassiPredefiniti(StatoPrincipale& s, std::string cartellaEseguibile) {
     PassiCaricamento p;
     p.sondaCartelle = [&s, dir = std::move(cartellaEseguibile)] { s.percorsi = CercaPercorsiDelSistema(dir); };
@@ -64,15 +57,7 @@ PassiCaricamento PassiPredefiniti(StatoPrincipale& s, std::string cartellaEsegui
     p.cmdMostraIstoClick = [&s] { cmdMostraIsto_Click(s); };
     p.mostraInfoIstogrammi = [&s] { MostraInfoIstogrammi(s); };
     p.vistaTabella = [&s] { PreparaVistaTabella(s); };
-    p.adattaSchermo = [&s] {
-        AdattaSchermo(s);
-        // The page that holds the controls fills the screen with them.
-        if (VoceGeometria* v = s.geometria.trova("vivUDO15")) {
-            const DimensioniSchermo schermo = SchermoTwips();
-            v->larghezza = schermo.larghezza;
-            v->altezza = schermo.altezza;
-        }
-    };
+    p.adattaSchermo = [&s] { AdattaSchermo(s); };
     p.aggiornaIstogrammi = [&s] { AggiornaIstogrammi(s.istogrammi, s.temperamento, s.altezzaSchermo()); };
     return p;
 }

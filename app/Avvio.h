@@ -74,8 +74,5 @@ PassiCaricamento PassiPredefiniti(StatoPrincipale& s, std::string cartellaEsegui
 // Step 8 on the state: FraCopreIstogrammi moves to Left 1740, Top 795 (when
 // registered), turns &HE9DCD3 and shows.
 void PreparaVistaTabella(StatoPrincipale& s);
-// Before the re-layout: ShpVari(8) (when registered) takes Top 5650 and
-// Height 2870, so its top edge lies lower and its bottom stays at 8520.
-void PreparaShpVari8(StatoPrincipale& s);
 
 }  // namespace vk

@@ -57,8 +57,11 @@ void Caption(std::string& campo, const std::string& letto, std::initializer_list
         }
 }
 
+// The level and the information step are counted on by one per click: a
+// whole number of 32 bits keeps every later step exact.
 void TestoIntero(std::string& campo, const std::string& letto) {
-    if (Intero(letto)) campo = letto;
+    const auto n = Intero(letto);
+    if (n && *n >= INT32_MIN && *n <= INT32_MAX) campo = letto;
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ struct Impostazioni {
 std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati);
 
 // Items as the file holds them, and back. A value is taken only when its
-// control can hold it: a caption among those its button shows, a whole
-// number for the level and the information step, an interval of 1..65535 ms,
+// control can hold it: a caption among those its button shows, a 32-bit
+// whole number for the level and the information step, an interval of 1..65535 ms,
 // a colour of 0..&HFFFFFF or a system colour code.
 // Items the text does not give, or gives in a form their control cannot
 // take, keep their value in `prima` (the designed values by default).

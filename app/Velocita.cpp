@@ -12,7 +12,7 @@ std::optional<int> LivelloValido(const std::string& t) {
 }
 
 void cmdVelocita_Click(StatoPrincipale& s, int indice) {
-    s.IndexVelo = indice == VelocitaPiu ? "1" : "0";
+    s.IndexVelo.assign(1, indice == VelocitaPiu ? '1' : '0');
     // The limits are tests of equality, so a hand-edited "12" still moves.
     if (auto n = Numero(s.LivelloVelocita)) {
         if (indice == VelocitaPiu) {

@@ -44,16 +44,4 @@ void MostraInfoIstogrammi(StatoPrincipale& s) {
     }
 }
 
-void RipristinaVistaValori(StatoPrincipale& s) {
-    if (s.VistaValori != CaptionTast) return;
-    s.VistaValori = CaptionVal;
-    cmdTastiera_Click(s);
-}
-
-void RipristinaDuplicato(StatoPrincipale& s) {
-    if (s.DuplicatoIstogramma != CaptionIstN) return;
-    s.DuplicatoIstogramma = CaptionIstY;
-    cmdMostraIsto_Click(s);
-}
-
 }  // namespace vk

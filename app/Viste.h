@@ -39,9 +39,4 @@ void cmdInfoSemitoni_Click(StatoPrincipale& s);
 // other than "0".."3" changes nothing.
 void MostraInfoIstogrammi(StatoPrincipale& s);
 
-// The load sequence's replays of the saved view and duplicate column:
-// a saved "Tast" / "Ist N" is set to its opposite and clicked once.
-void RipristinaVistaValori(StatoPrincipale& s);
-void RipristinaDuplicato(StatoPrincipale& s);
-
 }  // namespace vk

@@ -29,9 +29,7 @@ std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
     int cifreFrazione = 0;
     int decisiva = -1;      // fifth decimal
     bool resto = false;     // any non-zero digit after the fifth
-    bool virgola = false;
     if (i < t.size() && t[i] == ',') {
-        virgola = true;
         ++i;
         while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
             int c = t[i] - '0';
@@ -44,7 +42,6 @@ std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
     }
     if (i != t.size()) return std::nullopt;
     if (cifreIntere == 0 && cifreFrazione == 0) return std::nullopt;
-    (void)virgola;
     for (int c = cifreFrazione; c < 4; ++c) frazione *= 10;
     int64_t n = intera * Scala + frazione;
     if (decisiva > 5 || (decisiva == 5 && (resto || (n % 2 != 0)))) n += 1;

@@ -15,7 +15,8 @@ ComandiEditing::ComandiEditing(Temperamento& t, Istogrammi& g, Altezza altezzaSc
            IntervalloProgetto) {}
 
 void ComandiEditing::passo(Verso v, int k) {
-    if (PassoQuinta(t_, k, v)) ++passi_;
+    // A step whose edit could not be completed would stay uncompensated.
+    if (CompletamentoPossibile(t_, k) && PassoQuinta(t_, k, v)) ++passi_;
 }
 
 void ComandiEditing::completa() {
@@ -44,10 +45,10 @@ void ComandiEditing::clic(RipetizioneAutomatica& r, int k, Verso v) {
     // its ticks to this fifth: ignore it.
     if (premuto_ != 0) return;
     // A keyboard click: a press and release without ticks, so the change
-    // is compensated at once.
+    // is compensated at once and the state is what the mouse would leave.
+    premi(r, k);
     passo(v, k);
-    lblIndexCopy_ = t_.QuintaSelezionata;
-    if (CompletaQuinta(t_, g_, altezza())) ++completamenti_;
+    r.rilascia();
 }
 
 void ComandiEditing::cmdMeno_MouseDown(int k) { premi(meno_, k); }

@@ -195,9 +195,9 @@ bool ApplicaTemperamentoEasy(const std::array<std::string, 13>& quinte, Temperam
 }
 
 void ZaduRori::apri(std::string_view lingua) {
-    lblEtiQuinteEasy = NomiQuinteEasy("IT");
     for (int k = 1; k <= 12; ++k) TxtCentsEasy[static_cast<size_t>(k)].clear();
     TxtIndicazioniOperativeEasy = TestiEasy::Istruzioni;
+    // A notation other than the four gives the Italian names.
     lblEtiQuinteEasy = NomiQuinteEasy(lingua);
     aperta = true;
 }

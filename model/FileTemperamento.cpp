@@ -104,6 +104,13 @@ LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso)
         r.rifiuto.motivo = MotivoRifiuto::FileMancante;
         return r;
     }
+    if (std::filesystem::is_regular_file(percorso, e)) {
+        const auto dimensione = std::filesystem::file_size(percorso, e);
+        if (!e && dimensione > DimensioneMassimaTemperamento) {
+            r.rifiuto.motivo = MotivoRifiuto::FileTroppoGrande;
+            return r;
+        }
+    }
     std::optional<std::string> byte;
     if (!std::filesystem::is_directory(percorso, e)) byte = LeggiByte(percorso);
     if (!byte) {
@@ -134,6 +141,9 @@ std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile) {
         case MotivoRifiuto::Nessuno: return "";
         case MotivoRifiuto::FileMancante: s += "il file non esiste."; break;
         case MotivoRifiuto::FileIlleggibile: s += "il file non si pu\xC3\xB2 leggere."; break;
+        case MotivoRifiuto::FileTroppoGrande:
+            s += "il file \xC3\xA8 troppo grande per un temperamento (pi\xC3\xB9 di 16 MB).";
+            break;
         case MotivoRifiuto::TroppoBreve:
             s += "il file finisce prima della voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) +
                  "); un temperamento ha " + std::to_string(NumeroVociTemperamento) + " voci.";

@@ -5,6 +5,7 @@
 // CR LF. A file is read whole into a temporary record and checked; only a
 // whole, valid one is put into the temperament.
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -37,7 +38,11 @@ enum class MotivoRifiuto {
     TroppoBreve,          // the file ends before item 87
     VirgoletteNonChiuse,  // a quoted item runs to the end of the file
     NonNumero,            // a size or cents item that is not a number
+    FileTroppoGrande,     // far larger than any temperament, not read
 };
+
+// Larger files are refused unread: a temperament takes a few kilobytes.
+inline constexpr std::uintmax_t DimensioneMassimaTemperamento = 16 * 1024 * 1024;
 
 struct Rifiuto {
     MotivoRifiuto motivo = MotivoRifiuto::Nessuno;

@@ -55,19 +55,6 @@ const char* LetteraDi(ClasseTerza c) {
     }
 }
 
-const char* LegendaDi(ClasseTerza c) {
-    switch (c) {
-        case ClasseTerza::OltrePitagorica: return "> Pitag.";
-        case ClasseTerza::Pitagorica: return "Pitagorica";
-        case ClasseTerza::TraEquabileEPitagorica: return "> Equab.";
-        case ClasseTerza::Equabile: return "Equabile";
-        case ClasseTerza::TraNaturaleEEquabile: return "< Equab.";
-        case ClasseTerza::Naturale: return "Naturale";
-        case ClasseTerza::SottoNaturale: return "< Nat.";
-    }
-    return "";
-}
-
 AltezzaBarra AltezzaQuinta(double c) {
     double h = c < 630 ? 2188 : c > 720 ? 4800 : (c - 550) * 4800 / 175.5;
     return {h, 4800 - h + 3720};
@@ -89,11 +76,10 @@ double FattoreAltezza(double altezzaSchermoTwips) {
 
 Istogrammi IstogrammiIniziali() {
     Istogrammi g;
-    static constexpr float LeftColonna[13] = {13560, 7080, 8160, 9240, 10320, 11400, 12480,
-                                              600, 1680, 2760, 3840, 4920, 6000};
     for (int k = 0; k <= 12; ++k) {
-        g.ShpQuinte[k] = {LeftColonna[k], 4415, 1095, 4110, ColoreQuinteSpente};
-        g.ShpTerze[k] = {LeftColonna[k], 5640, 540, 2895, 0x80FFFF};
+        const float left = ColonneGrafico[static_cast<size_t>(k)].barre;
+        g.ShpQuinte[k] = {left, 4415, 1095, 4110, ColoreQuinteSpente};
+        g.ShpTerze[k] = {left, 5640, 540, 2895, 0x80FFFF};
     }
     for (int n = 1; n <= 12; ++n)
         g.ShpSemitoni[n] = {6360.0f + 720.0f * static_cast<float>(n - 1), 1540, 375, 1230, ColoreSemitoni};
@@ -149,15 +135,6 @@ void DisegnaBarraQuintaQS(Istogrammi& g, const Temperamento& t, double altezza) 
     if (k < 1 || k > 12) return;
     DisegnaQuinta(g, t, k, FattoreAltezza(altezza));
     if (k == 7) CopiaBarra(g.ShpQuinte[0], g.ShpQuinte[7]);
-}
-
-void DisegnaBarraTerza(Istogrammi& g, Temperamento& t, int k, double altezza) {
-    if (k < 1 || k > 12) return;
-    DisegnaTerza(g, t, k, FattoreAltezza(altezza));
-    if (k == 7) {
-        CopiaBarra(g.ShpTerze[0], g.ShpTerze[7]);
-        g.lblTerzeC0 = t.TerzeCents[7];
-    }
 }
 
 void Command9_Click(Istogrammi& g, const Temperamento& t) {

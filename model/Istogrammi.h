@@ -20,12 +20,23 @@ ClasseTerza ClasseDiTerza(ValoreFisso t);
 ColoreVB ColoreDi(ClasseQuinta c);
 ColoreVB ColoreDi(ClasseTerza c);
 const char* LetteraDi(ClasseTerza c);       // "P", "E", "N" or ""
-const char* LegendaDi(ClasseTerza c);       // "> Pitag." ...
 
 inline constexpr ColoreVB ColoreQuinteSpente = 0xC0FFFF;
 inline constexpr ColoreVB ColoreSemitoni = 0xB1C5D6;
 inline constexpr const char* CaptionColoriQuinte = "Colori Quinte";
 inline constexpr const char* CaptionNoColoriQuinte = "No Colori Quinte";
+
+// Lefts (designed twips) of the bars and cells of each column of the fifths
+// and thirds chart, by fifth and third k; k = 0 is the duplicate column,
+// which has no third button and no fifth cents cell (0 there).
+struct ColonnaGrafico { float barre, cmdTerze, lblTerzeC, lblQuinteC; };
+inline constexpr std::array<ColonnaGrafico, 13> ColonneGrafico = {{
+    {13560, 0, 13440, 0},
+    {7080, 7160, 6960, 7135},   {8160, 8240, 8040, 8215},   {9240, 9320, 9120, 9295},
+    {10320, 10400, 10200, 10375}, {11400, 11480, 11280, 11455}, {12480, 12560, 12360, 12540},
+    {600, 680, 480, 655},       {1680, 1760, 1560, 1735},   {2760, 2840, 2640, 2815},
+    {3840, 3920, 3720, 3895},   {4920, 5000, 4800, 4975},   {6000, 6080, 5880, 6055},
+}};
 
 struct Barra {
     float Left = 0, Top = 0, Width = 0, Height = 0;
@@ -58,8 +69,6 @@ double FattoreAltezza(double altezzaSchermoTwips);
 void AggiornaIstogrammi(Istogrammi& g, Temperamento& t, double altezzaSchermoTwips);
 // Redraws fifth bar IndiceQS alone (and bar 0 for fifth 7).
 void DisegnaBarraQuintaQS(Istogrammi& g, const Temperamento& t, double altezzaSchermoTwips);
-// Draws third bar k and its letter by class (the thirds editor); bar 0 for 7.
-void DisegnaBarraTerza(Istogrammi& g, Temperamento& t, int k, double altezzaSchermoTwips);
 // Switches the fifth colouring and recolours the fifth bars.
 void Command9_Click(Istogrammi& g, const Temperamento& t);
 

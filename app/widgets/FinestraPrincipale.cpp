@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextOption>
 
 #include "app/widgets/SezioneFile.h"
@@ -18,9 +19,14 @@ namespace vk {
 
 namespace {
 
-// Left of the cents cell of fifth k, where its fraction box stands too.
-constexpr float SinistraCentsQuinta[13] = {0, 7135, 8215, 9295, 10375, 11455, 12540,
-                                           655, 1735, 2815, 3895, 4975, 6055};
+// What a box holds, with its line breaks as LF. toPlainText() would also
+// turn no-break spaces into blanks, which a file's text must keep.
+QString TestoDellaCasella(const QPlainTextEdit* e) {
+    QString s = e->document()->toRawText();
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    s.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return s;
+}
 
 }  // namespace
 
@@ -104,10 +110,11 @@ void FinestraPrincipale::creaCelleTemperamento() {
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     connect(txtNome_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!inAggiornamento_) stato_.temperamento.Nome = TestoDaCasella(txtNome_->toPlainText());
+        if (!inAggiornamento_) stato_.temperamento.Nome = TestoDaCasella(TestoDellaCasella(txtNome_));
     });
     connect(txtDescrizione_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!inAggiornamento_) stato_.temperamento.Descrizione = TestoDaCasella(txtDescrizione_->toPlainText());
+        if (!inAggiornamento_)
+            stato_.temperamento.Descrizione = TestoDaCasella(TestoDellaCasella(txtDescrizione_));
     });
 
     cmdComma_ = crea<PulsanteVB>(pagina_, "cmdComma", -1, TipoControllo::Pulsante, 3955, 2760, 915, 540, 8.25f);
@@ -115,8 +122,9 @@ void FinestraPrincipale::creaCelleTemperamento() {
     cmdComma_->setGrafico(true);
 
     for (int k = 1; k <= 12; ++k) {
-        auto* e = crea<QLineEdit>(pagina_, "txtFraz", k, TipoControllo::CasellaTesto, SinistraCentsQuinta[k],
-                                  9720, 975, 285, 8.25f);
+        // Each under its fifth's cents cell.
+        auto* e = crea<QLineEdit>(pagina_, "txtFraz", k, TipoControllo::CasellaTesto,
+                                  ColonneGrafico[static_cast<size_t>(k)].lblQuinteC, 9720, 975, 285, 8.25f);
         e->setFont(grassetto);
         e->setAlignment(Qt::AlignCenter);
         e->setFrame(true);
@@ -135,7 +143,7 @@ void FinestraPrincipale::aggiornaCelleTemperamento() {
     // typed in does not jump.
     auto scrivi = [](QPlainTextEdit* e, const std::string& s) {
         QString q = TestoPerCasella(s);
-        if (e->toPlainText() != q) e->setPlainText(q);
+        if (TestoDellaCasella(e) != q) e->setPlainText(q);
     };
     scrivi(txtNome_, t.Nome);
     scrivi(txtDescrizione_, t.Descrizione);

@@ -10,14 +10,6 @@ namespace vk {
 
 namespace {
 
-// Lefts by fifth and third k (0 = the duplicate column).
-constexpr float SinistraTerzeC[13] = {13440, 6960, 8040, 9120, 10200, 11280, 12360,
-                                      480,   1560, 2640, 3720, 4800, 5880};
-constexpr float SinistraQuinteC[13] = {0,   7135, 8215, 9295, 10375, 11455, 12540,
-                                       655, 1735, 2815, 3895, 4975, 6055};
-constexpr float SinistraCmdTerze[13] = {0,   7160, 8240, 9320, 10400, 11480, 12560,
-                                        680, 1760, 2840, 3920, 5000, 6080};
-
 QLabel* Cella(FinestraPrincipale& f, const char* nome, int i, float l, float t, float w) {
     auto* e = f.crea<QLabel>(f.pagina(), nome, i, TipoControllo::Etichetta, l, t, w, 255, 8.25f);
     e->setAlignment(Qt::AlignCenter);
@@ -40,14 +32,16 @@ SezioneGrafici::SezioneGrafici(FinestraPrincipale& f) : QObject(&f), f_(f) {
     semitoni_ = new GraficoIstogrammi(QualeGrafico::Semitoni, s.istogrammi, s.geometria, s.visibilita.duplicato,
                                       f.pagina());
 
-    for (int k = 0; k <= 12; ++k) Cella(f, "lblTerzeC", k, SinistraTerzeC[k], 7320, 735);
-    for (int k = 1; k <= 12; ++k) Cella(f, "lblQuinteC", k, SinistraQuinteC[k], 10080, 975);
+    for (int k = 0; k <= 12; ++k)
+        Cella(f, "lblTerzeC", k, ColonneGrafico[static_cast<size_t>(k)].lblTerzeC, 7320, 735);
+    for (int k = 1; k <= 12; ++k)
+        Cella(f, "lblQuinteC", k, ColonneGrafico[static_cast<size_t>(k)].lblQuinteC, 10080, 975);
     for (int n = 1; n <= 12; ++n)
         Cella(f, "lblSemitoniC", n, 6240.0f + 720.0f * static_cast<float>(n - 1), 2880, 615);
 
     for (int k = 1; k <= 12; ++k) {
-        auto* b = f.crea<PulsanteVB>(f.pagina(), "cmdTerze", k, TipoControllo::Pulsante, SinistraCmdTerze[k], 7680,
-                                     375, 375, 8.25f);
+        auto* b = f.crea<PulsanteVB>(f.pagina(), "cmdTerze", k, TipoControllo::Pulsante,
+                                     ColonneGrafico[static_cast<size_t>(k)].cmdTerze, 7680, 375, 375, 8.25f);
         b->setGrafico(true);
         b->setColoreSfondo(0xE0E0E0);
     }

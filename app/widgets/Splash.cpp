@@ -63,9 +63,14 @@ QImage DisegnaImgScreen() {
         p.setBrush(QColor(0xEE, 0xE8, 0xD8, 200));
         p.drawRect(QRectF(i * bianco, 700, bianco, 68));
     }
-    p.setBrush(QColor(0x10, 0x10, 0x10, 230));
+    p.setBrush(QColor(0x10, 0x10, 0x10));
     for (int i = 0; i < 21; ++i)
         if (i % 7 != 2 && i % 7 != 6) p.drawRect(QRectF((i + 1) * bianco - bianco * 0.3, 700, bianco * 0.6, 40));
+    // A dark plate under the credits line (lblSplash(3), 832, 672, 185 x 73
+    // pixels), which would be unreadable over the keys.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x0b, 0x14, 0x2e, 235));
+    p.drawRoundedRect(QRectF(826, 668, 194, 81), 6, 6);
     return img;
 }
 

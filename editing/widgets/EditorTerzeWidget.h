@@ -15,8 +15,7 @@ class FinestraPrincipale;
 class EditorTerzeWidget : public QObject {
     Q_OBJECT
 public:
-    // Takes the buttons "cmdTerze_k" the chart already holds, and creates
-    // those that are missing.
+    // Takes the buttons "cmdTerze_k" that the bar charts hold.
     explicit EditorTerzeWidget(FinestraPrincipale& finestra);
 
     EditorTerze& modello() { return editor_; }

@@ -64,7 +64,7 @@ const std::vector<ElementoGrafico>& ElementiGrafici() {
         {QT, "lblVarie", 4, 25, 4815, 495, 255, Tes, true, 0, false, Nero, "407.82", false},
         {QT, "lblVarie", 3, 0, 5550, 495, 255, Tes, true, 0, false, Nero, "400", false},
         {QT, "lblVarie", 2, 25, 6855, 495, 255, Tes, true, 0, false, Nero, "386.31", false},
-        {QT, "lblVarie", 34, 14160, 3860, 975, 435, Tes, true, 0xFFFFFF, true, Nero, "TERZE Maggiori", true},
+        {QT, "lblVarie", 34, 14160, 3860, 975, 435, Tes, true, 0xFFFFFF, true, Nero, "TERZE Maggiori", false},
         {QT, "lblVarie", 35, 14160, 4440, 975, 255, Tes, true, 0xFF80FF, true, Nero, "> Pitag.", false},
         {QT, "lblVarie", 36, 14160, 4800, 975, 255, Tes, true, 0xFF, true, Nero, "Pitagorica", false},
         {QT, "lblVarie", 39, 14160, 5160, 975, 255, Tes, true, 0x80FF, true, Nero, "> Equab.", false},

@@ -126,6 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Information step and level: whole numbers, even out of range.
         CasoVoce{5, "\"3\"", true}, CasoVoce{5, "\"-1\"", true}, CasoVoce{5, "\"due\"", false},
         CasoVoce{6, "\"12\"", true}, CasoVoce{6, "\"6,5\"", false}, CasoVoce{6, "\"\"", false},
+        // ... within 32 bits, so that counting on by one stays exact.
+        CasoVoce{6, "\"2147483647\"", true}, CasoVoce{6, "\"2147483648\"", false},
+        CasoVoce{5, "\"-2147483648\"", true}, CasoVoce{5, "\"922337203685477\"", false},
         // Colours: 0..&HFFFFFF or a system code.
         CasoVoce{7, "0", true}, CasoVoce{7, "16777215", true}, CasoVoce{7, "16777216", false},
         CasoVoce{7, "-1", false}, CasoVoce{10, "abc", false}, CasoVoce{12, "", false},

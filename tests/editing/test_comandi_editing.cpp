@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
+#include <vector>
 
 #include "AiutiEditing.h"
 #include "editing/ComandiEditing.h"
@@ -53,6 +56,7 @@ TEST(Preimpostazioni, Pitagorico) {
         EXPECT_NE(t.Descrizione.find("Pitagora"), std::string::npos);
         EXPECT_EQ(t.CommaCaption, "Comma Pitagorico");
         EXPECT_EQ(t.CommaColore, 0xC0C0FFu);
+        EXPECT_FALSE(b.c.FraComma().Visible);  // no confirmation asked
         for (int k = 1; k <= 12; ++k) {
             const bool lupo = k == 6;
             EXPECT_EQ(t.Quinte[k], lupo ? "961884" : "995148") << k;
@@ -97,14 +101,25 @@ TEST(Preimpostazioni, EquabileNeiDueModi) {
 // After "EQ" in the syntonic mode the names a later naming writes read
 // "- Schisma", the others keep "-Schisma".
 TEST(Preimpostazioni, DueFormeDelloSchisma) {
-    Banco b;
-    b.t.impostaModo(ModoComma::Sintonico);
-    b.c.cmdEquabile_Click();
-    b.piu(4);
-    b.meno(4);
-    for (int k = 1; k <= 12; ++k) {
-        EXPECT_EQ(b.t.Quinte[k], "992376");
-        EXPECT_EQ(b.t.Frazioni[k], k == 4 || k == 5 ? "- Schisma" : "-Schisma") << k;
+    // The fifths that end up named by the syntonic table.
+    struct Caso { const char* nome; std::function<void(Banco&)> modifica; std::vector<int> rinominate; };
+    const Caso casi[] = {
+        {"> poi < su 4", [](Banco& b) { b.piu(4); b.meno(4); }, {4, 5}},
+        // The copy keeps the neighbour's text; only the compensated fifth is named.
+        {"Copy/0 su 4", [](Banco& b) { b.c.cmdZero_Click(4); }, {5}},
+        {"Copy/0 su 1", [](Banco& b) { b.c.cmdZero_Click(1); }, {2}},
+    };
+    for (const Caso& cs : casi) {
+        Banco b;
+        b.t.impostaModo(ModoComma::Sintonico);
+        b.c.cmdEquabile_Click();
+        cs.modifica(b);
+        for (int k = 1; k <= 12; ++k) {
+            const bool rinominata = std::count(cs.rinominate.begin(), cs.rinominate.end(), k) > 0;
+            EXPECT_EQ(b.t.Quinte[k], "992376") << cs.nome << " " << k;
+            EXPECT_EQ(b.t.Frazioni[k], rinominata ? "- Schisma" : "-Schisma") << cs.nome << " " << k;
+        }
+        Coerente(b.t, b.g);
     }
 }
 

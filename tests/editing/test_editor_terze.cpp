@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "AiutiEditing.h"
 #include "common/Micro.h"
 #include "editing/EditorTerze.h"
 #include "editing/PassiQuinte.h"
@@ -351,5 +352,74 @@ TEST(EditorTerze, UnValoreCheNonENumeroNonCambiaNulla) {
         EXPECT_EQ(t.Quinte, prima.Quinte) << caso;
         EXPECT_EQ(t.SigleTerze, prima.SigleTerze) << caso;
         EXPECT_EQ(t.QuintaSelezionata, 0) << caso;
+    }
+}
+
+TEST(ApplicaTerza, CentsDellaTerzaBArrotondatiUnaVolta) {
+    // Third b's cents go straight to two decimals; the four-decimal step of
+    // CentsDaMicro would give another second decimal for these sizes.
+    struct Caso {
+        const char* terzaB;  // third 5 after "P" on third 1 (d = 11088)
+        const char* cents;
+        const char* centsDaMicro;
+    } casi[] = {{"556007", "392,19", "392,2"}, {"556163", "392,31", "392,3"}, {"555984", "392,18", "392,18"}};
+    for (const auto& c : casi) {
+        Temperamento t = TemperamentoIniziale();
+        Istogrammi g = IstogrammiIniziali();
+        t.Terze[5] = Testo(*Numero(c.terzaB) + ValoreFisso::intero(11088));
+        EditorTerze e;
+        e.clic(1, t, g, Progetto);
+        ASSERT_EQ(t.Terze[5], c.terzaB);
+        EXPECT_EQ(t.TerzeCents[5], c.cents) << c.terzaB;
+        EXPECT_EQ(Testo(CentsDaMicro(*Numero(c.terzaB))), c.centsDaMicro) << c.terzaB;
+    }
+}
+
+TEST(ApplicaTerza, LaLetteraDellaDimensioneGiaPresenteRiscriveSenzaCambiare) {
+    // d = 0: no size moves, but the two fifths are named and drawn again,
+    // third b is written again and every pending fifth is committed.
+    Temperamento t = TemperamentoIniziale();
+    Istogrammi g = IstogrammiIniziali();
+    g.Command9 = CaptionNoColoriQuinte;
+    t.Frazioni[4] = "x";
+    t.Frazioni[5] = "y";
+    t.Frazioni[6] = "z";
+    t.CopiaQuinte[9] = "1";
+    t.TerzeCents[5] = "999";
+    t.SigleTerze[5] = "?";
+    g.ShpTerze[5].Colore = 0x123456;
+    g.ShpQuinte[4].Colore = 0x123456;
+    t.QuintaSelezionata = 1;
+    t.SigleTerze[1] = "E";
+    ASSERT_TRUE(ApplicaTerza(t, g, TerzaMemorizzata{}, Progetto));
+    EXPECT_EQ(t.Quinte, TemperamentoIniziale().Quinte);
+    EXPECT_EQ(t.Terze, TemperamentoIniziale().Terze);
+    EXPECT_EQ(t.Frazioni[4], "-1/12");
+    EXPECT_EQ(t.Frazioni[5], "-1/12");
+    EXPECT_EQ(t.Frazioni[6], "z");  // not one of the two fifths
+    EXPECT_EQ(t.CopiaQuinte, t.Quinte);
+    EXPECT_EQ(t.TerzeCents[5], "400");
+    EXPECT_EQ(t.SigleTerze[5], "E");
+    EXPECT_EQ(g.ShpTerze[5].Colore, 0x80FFFFu);
+    EXPECT_EQ(g.ShpQuinte[4].Colore, 0xCCE4FBu);
+}
+
+TEST(ApplicaTerza, IlRisultatoECoerenteAncheSuUnoSchermoDiverso) {
+    // After any letter on any third the temperament is what a fresh
+    // derivation of its fifths gives, bars included, on a screen of another
+    // height too (the bars of the two thirds to within half a twip).
+    for (double schermo : {11520.0, 12960.0}) {
+        for (int k : {1, 3, 4, 9, 12}) {
+            Temperamento t = TemperamentoIniziale();
+            Istogrammi g = IstogrammiIniziali();
+            g.Command9 = CaptionNoColoriQuinte;
+            AggiornaIstogrammi(g, t, schermo);
+            EditorTerze e;
+            for (int n = 1; n <= 3; ++n) {
+                e.clic(k, t, g, schermo);
+                SCOPED_TRACE(testing::Message() << "schermo " << schermo << " terza " << k << " clic " << n);
+                prova::Coerente(t, g, true, schermo);
+            }
+        }
     }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "AiutiEditing.h"
 #include "editing/ComandiEditing.h"
 #include "editing/PassiQuinte.h"
@@ -232,24 +234,60 @@ TEST(ComandiEditing, TenutoAllaCimaSiFerma) {
     Coerente(t, g);
 }
 
-// A fifth that is not a number stops the completion whole.
+// A fifth that is not a number stops every edit of a fifth whole.
 TEST(ComandiEditing, CompletamentoConTestoNonNumerico) {
     Temperamento t = TemperamentoIniziale();
     Istogrammi g = IstogrammiIniziali();
     t.Quinte[9] = "nove";
     ComandiEditing c(t, g, [] { return 11520.0; });
     c.cmdPiù_MouseDown(3);
+    c.tmrPiù_Timer();
     c.cmdPiù_Click(3);
     Temperamento dopoPasso = t;
     c.cmdPiù_MouseUp(3);
     StessoTemperamento(t, dopoPasso);
     EXPECT_EQ(c.completamenti(), 0);
+    // Nor does it step: the change would stay uncompensated.
+    EXPECT_EQ(t.Quinte[3], "992376");
+    EXPECT_EQ(c.passi(), 0);
     c.cmdZero_Click(9);   // copies a number onto the bad fifth: possible
     EXPECT_EQ(t.Quinte[9], "992376");
     t.Quinte[2] = "due";
     Temperamento prima = t;
     c.cmdZero_Click(3);   // would copy "due" onto fifth 3
     StessoTemperamento(t, prima);
+}
+
+// A step on a fifth that is not a number, by the mouse or by the keyboard:
+// nothing moves, but the fifth counts as edited last either way, so the
+// next "Copy/0" on it sets the pure fifth.
+TEST(ComandiEditing, PassoSuTestoNonNumericoDaMouseEDaTastiera) {
+    struct Caso { const char* nome; std::function<void(ComandiEditing&)> passo; };
+    const Caso casi[] = {
+        {"mouse >", [](ComandiEditing& c) { c.cmdPiù_MouseDown(9); c.cmdPiù_Click(9); c.cmdPiù_MouseUp(9); }},
+        {"mouse <", [](ComandiEditing& c) { c.cmdMeno_MouseDown(9); c.cmdMeno_Click(9); c.cmdMeno_MouseUp(9); }},
+        {"tastiera >", [](ComandiEditing& c) { c.cmdPiù_Click(9); }},
+        {"tastiera <", [](ComandiEditing& c) { c.cmdMeno_Click(9); }},
+    };
+    for (const Caso& cs : casi) {
+        Temperamento t = TemperamentoIniziale();
+        Istogrammi g = IstogrammiIniziali();
+        AggiornaIstogrammi(g, t, 11520);
+        t.Quinte[9] = "nove";
+        ComandiEditing c(t, g, [] { return 11520.0; });
+        const Temperamento prima = t;
+        cs.passo(c);
+        StessoTemperamento(t, prima);
+        EXPECT_EQ(c.passi(), 0) << cs.nome;
+        EXPECT_EQ(c.completamenti(), 0) << cs.nome;
+        EXPECT_EQ(t.QuintaSelezionata, 9) << cs.nome;
+        EXPECT_EQ(c.lblIndexCopy(), 9) << cs.nome;
+        c.cmdZero_Click(9);
+        EXPECT_EQ(c.lblRepeat(), "2") << cs.nome;
+        EXPECT_EQ(t.Quinte[9], "995148") << cs.nome;
+        EXPECT_EQ(t.Quinte[10], "989604") << cs.nome;
+        Coerente(t, g);
+    }
 }
 
 // A press on one fifth button while another is held changes nothing.

@@ -65,6 +65,8 @@ TEST(ZaduRori, ScalaturaEAvvisi) {
         {"divisione per zero", Con(Con(Riempi(1, "0,00006", "0"), 2, "-0,00003"), 3, "-0,00003"), E::Avviso,
          TestiEasy::SommaZero},
         {"troppo grande", Riempi(1, "123456789012345678901234", "0"), E::Avviso, TestiEasy::SommaZero},
+        {"quinta fuori scala", Con(Riempi(1, "1000000", "0"), 2, "-999999,9999"), E::Avviso,
+         TestiEasy::SommaZero},
         {"una vuota", Con(Riempi(12, "-1", "-1"), 7, ""), E::Avviso, TestiEasy::Dimenticato},
         {"vuota prima di zero", Con(Con(Riempi(1, "1", "0"), 2, "-1"), 5, ""), E::Avviso,
          TestiEasy::Dimenticato},

@@ -226,6 +226,7 @@ TEST_F(EditingGui, CambioCommaConfermatoOAnnullato) {
     QTest::mouseClick(no, Qt::LeftButton);
     EXPECT_FALSE(fra->isVisible());
     EXPECT_TRUE(finestra_->pagina()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), comma);
     EXPECT_EQ(T().Quinte, prima.Quinte);
     EXPECT_EQ(T().Frazioni, prima.Frazioni);
     EXPECT_EQ(T().Nome, prima.Nome);
@@ -246,6 +247,7 @@ TEST_F(EditingGui, CambioCommaConfermatoOAnnullato) {
     ASSERT_EQ(QApplication::focusWidget(), si);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(fra->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), comma);
     EXPECT_EQ(T().CommaCaption, "Comma Pitagorico");
     EXPECT_EQ(comma->coloreSfondo(), 0xC0C0FFu);
     for (int k = 1; k <= 12; ++k) EXPECT_EQ(finestra_->frazione(k)->text(), "-1/12");

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextCursor>
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
@@ -59,4 +60,34 @@ TEST(FinestraPrincipale, IlTestoScrittoVaNelTemperamentoConCRLF) {
     stato.temperamento.Frazioni[3] = "-1/4";
     f.aggiorna();
     EXPECT_EQ(fraz->text(), "-1/4");
+}
+
+// A text opened from a file keeps every character when the user types in
+// its box, and a refresh does not rewrite a box that already shows it.
+TEST(FinestraPrincipale, IlTestoApertoRestaComEraMentreSiScrive) {
+    struct Caso { const char* nome; std::string modello; };
+    const Caso casi[] = {
+        {"spazio indivisibile", "Werckmeister\xC2\xA0III\r\n"},
+        {"righe vuote", "\r\n\r\nprima\r\n\r\n"},
+        {"tabulazione e accenti", "Tonalit\xC3\xA0\tpi\xC3\xB9 \xE2\x82\xAC"},
+    };
+    for (const auto& c : casi) {
+        StatoPrincipale stato;
+        FinestraPrincipale f(stato);
+        for (std::string* campo : {&stato.temperamento.Nome, &stato.temperamento.Descrizione}) *campo = c.modello;
+        f.aggiorna();
+        for (auto* box : {f.nomeTemperamento(), f.descrizione()}) {
+            QTextCursor cursore = box->textCursor();
+            cursore.setPosition(1);
+            box->setTextCursor(cursore);
+            f.aggiorna();
+            EXPECT_EQ(box->textCursor().position(), 1) << c.nome;
+            cursore.movePosition(QTextCursor::End);
+            box->setTextCursor(cursore);
+            box->setFocus();
+            QTest::keyClicks(box, "X");
+        }
+        EXPECT_EQ(stato.temperamento.Nome, c.modello + "X") << c.nome;
+        EXPECT_EQ(stato.temperamento.Descrizione, c.modello + "X") << c.nome;
+    }
 }

@@ -295,3 +295,32 @@ TEST_F(GraficiGui, ColonnaDuplicataVisibile) {
 
 }  // namespace
 }  // namespace vk
+
+namespace vk {
+namespace {
+
+// The comma button shows the caption a file brings; only the exact
+// "Comma Pitagorico" is light red, any other text light green.
+TEST_F(GraficiGui, IlFileDecideIlBottoneDelComma) {
+    struct Caso { const char* caption; ColoreVB colore; };
+    const Caso casi[] = {
+        {"Comma Sintonico", Colori::VerdeChiaro},
+        {"Comma pitagorico", Colori::VerdeChiaro},
+        {"Comma Pitagorico", Colori::RossoChiaro},
+    };
+    for (const auto& c : casi) {
+        Temperamento t = Pitagorico();
+        t.CommaCaption = c.caption;
+        ASSERT_TRUE(ScriviByte(Nome("Comma.txt"), ByteTemperamento(t)));
+        risposte_.push_back(NomeQ("Comma.txt"));
+        Clic("Command6");
+        auto* comma = finestra_->pulsanteComma();
+        EXPECT_EQ(comma->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(comma->coloreSfondo(), c.colore) << c.caption;
+        EXPECT_EQ(stato_.temperamento.modoPerColore(), stato_.temperamento.modoPerCaption()) << c.caption;
+    }
+    EXPECT_TRUE(avvisi_.empty());
+}
+
+}  // namespace
+}  // namespace vk

@@ -47,6 +47,8 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
         EXPECT_FLOAT_EQ(b->sinistra, static_cast<float>(a->sinistra * o)) << nome;
         EXPECT_FLOAT_EQ(b->larghezza, static_cast<float>(a->larghezza * o)) << nome;
     }
+    // The page that holds the controls takes the whole screen with them.
+    EXPECT_EQ(f->pagina()->size(), QSize(1920, 1080));
     f->resize(f->pagina()->size());
     f->show();
     QDir().mkpath(VK_BUILD "/screens");

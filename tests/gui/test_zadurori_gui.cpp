@@ -89,6 +89,7 @@ TEST_F(ZaduRoriGui, VallottiDaiControlli) {
         EXPECT_EQ(finestra_->frazione(k)->text().toStdString(), t.Frazioni[k]) << k;
     }
     EXPECT_EQ(t.TerzeCents[1], "392,18");
+    Fotografa(QStringLiteral("zadurori_vallotti"));
 
     // The next opening is empty again.
     Clic(QStringLiteral("cmdApriEasy"));

@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "common/FileTesto.h"
+#include "model/Compensazione.h"
+#include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 
 using namespace vk;
@@ -140,17 +142,20 @@ TEST(FileTemperamento, FileRifiutati) {
         MotivoRifiuto motivo;
         int voce;
         const char* nelMessaggio;
+        std::uintmax_t allungaA;  // grown (sparse) to this size when not 0
     } casi[] = {
-        {"file mancante", "", true, MotivoRifiuto::FileMancante, 0, "non esiste"},
-        {"86 voci", ottantasei, false, MotivoRifiuto::TroppoBreve, 87, "voce 87 (Semitono 12 in Cents)"},
-        {"file vuoto", "", false, MotivoRifiuto::TroppoBreve, 1, "voce 1 (Nome)"},
+        {"file mancante", "", true, MotivoRifiuto::FileMancante, 0, "non esiste", 0},
+        {"86 voci", ottantasei, false, MotivoRifiuto::TroppoBreve, 87, "voce 87 (Semitono 12 in Cents)", 0},
+        {"file vuoto", "", false, MotivoRifiuto::TroppoBreve, 1, "voce 1 (Nome)", 0},
         {"lettera in una quinta", sostituisci(14, "\"99237O\""), false, MotivoRifiuto::NonNumero, 8,
-         "voce 8 (Quinta 5 in Micro), \"99237O\""},
+         "voce 8 (Quinta 5 in Micro), \"99237O\"", 0},
         {"punto decimale", sostituisci(25, "\"700.5\""), false, MotivoRifiuto::NonNumero, 19,
-         "voce 19 (Quinta 4 in Cents)"},
-        {"terza vuota", sostituisci(46, "\"\""), false, MotivoRifiuto::NonNumero, 40, "Terza 1 in Micro"},
+         "voce 19 (Quinta 4 in Cents)", 0},
+        {"terza vuota", sostituisci(46, "\"\""), false, MotivoRifiuto::NonNumero, 40, "Terza 1 in Micro", 0},
         {"virgolette non chiuse", sostituisci(93, "\"100"), false, MotivoRifiuto::VirgoletteNonChiuse, 87,
-         "voce 87"},
+         "voce 87", 0},
+        {"troppo grande", buono, false, MotivoRifiuto::FileTroppoGrande, 0, "troppo grande",
+         DimensioneMassimaTemperamento + 1},
     };
     for (const auto& c : casi) {
         const auto percorso = Temporaneo(std::string(c.nome) + ".txt");
@@ -158,6 +163,7 @@ TEST(FileTemperamento, FileRifiutati) {
         if (!c.mancante) {
             ASSERT_TRUE(ScriviByte(percorso, c.byte));
         }
+        if (c.allungaA != 0) std::filesystem::resize_file(percorso, c.allungaA);
 
         Temperamento t = TemperamentoIniziale();
         t.Quinte[1] = "1000000";
@@ -182,4 +188,24 @@ TEST(FileTemperamento, TestiNonNumericiAccettatiDoveNonSonoNumeri) {
     auto l = LeggiTemperamento(ByteTemperamento(t));
     ASSERT_TRUE(l.ok());
     EXPECT_EQ(*l.voci, VociDi(t));
+}
+
+// A file whose fifths do not close the circle is taken so, and each
+// compensated edit afterwards keeps its sum.
+TEST(FileTemperamento, LaSommaDelFileRestaDopoLeModifiche) {
+    Temperamento f = TemperamentoIniziale();
+    f.Quinte[12] = "995148";  // 2772 above seven octaves
+    auto l = LeggiTemperamento(ByteTemperamento(f));
+    ASSERT_TRUE(l.ok());
+    Temperamento t = TemperamentoIniziale();
+    ApplicaVoci(*l.voci, t);
+    EXPECT_EQ(t.Quinte[12], "995148");
+    EXPECT_EQ(t.Frazioni[12], "-1/12");  // names are not looked up again
+    for (int k : {12, 3, 7}) {
+        t.QuintaSelezionata = k;
+        t.Quinte[k] = "994917";
+        CompensaQuinta(t);
+        ASSERT_TRUE(CalcolaSemitoniTerze(t));
+        EXPECT_EQ(t.ErroreChiusura, ValoreFisso::intero(2772)) << k;
+    }
 }

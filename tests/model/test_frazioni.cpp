@@ -174,3 +174,40 @@ TEST(CompensaQuinta, DodiciPassaAUnoERinominaAncheSenzaCambio) {
     EXPECT_EQ(t.Quinte[1], "984752");
     EXPECT_EQ(t.Frazioni[1], "ND");
 }
+
+// The next fifth takes the edited fifth's whole change since its commit,
+// keeps its own uncommitted change (which the sum then keeps too), and only
+// the Pythagorean naming refreshes its cents.
+TEST(CompensaQuinta, LaSeguentePrendeTuttoIlCambioEISuoiCents) {
+    struct Caso {
+        const char* nome;
+        ModoComma modo;
+        const char* quinta6Prima;  // fifth 6 changed since its commit, or as committed
+        const char* quinta6, *frazione6, *cents6;
+        int64_t scartoSomma;       // sum of the fifths minus seven octaves, after
+    };
+    const Caso casi[] = {
+        {"pitagorico", ModoComma::Pitagorico, "992376", "989604", "-1/6", "698,04", 0},
+        {"sintonico", ModoComma::Sintonico, "992376", "989604", "-2/11", "700", 0},
+        {"la seguente cambiata", ModoComma::Pitagorico, "993000", "990228", "ND", "698,48", 624},
+    };
+    for (const auto& c : casi) {
+        Temperamento t = TemperamentoIniziale();
+        t.impostaModo(c.modo);
+        t.Quinte[6] = c.quinta6Prima;
+        t.QuintaSelezionata = 5;
+        // Three steps before the release; only their total counts.
+        for (const char* passo : {"992607", "994917", "995148"}) t.Quinte[5] = passo;
+        CompensaQuinta(t);
+        EXPECT_EQ(t.Quinte[6], c.quinta6) << c.nome;
+        EXPECT_EQ(t.CopiaQuinte[6], c.quinta6) << c.nome;
+        EXPECT_EQ(t.CopiaQuinte[5], "995148") << c.nome;
+        EXPECT_EQ(t.Frazioni[6], c.frazione6) << c.nome;
+        EXPECT_EQ(t.QuinteCents[6], c.cents6) << c.nome;
+        EXPECT_EQ(t.QuinteCents[5], "700") << c.nome;  // fifth k's cents wait for the derivation
+        EXPECT_EQ(t.Frazioni[5], "-1/12") << c.nome;   // and its name for its own steps
+        ValoreFisso s;
+        for (int k = 1; k <= 12; ++k) s += *Numero(t.Quinte[k]);
+        EXPECT_EQ(s - Micro::SetteOttave, ValoreFisso::intero(c.scartoSomma)) << c.nome;
+    }
+}
