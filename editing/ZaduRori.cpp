@@ -173,8 +173,14 @@ bool ApplicaTemperamentoEasy(const std::array<std::string, 13>& quinte, Temperam
     ValoreFisso somma;
     for (int k = 1; k <= 12; ++k) {
         const auto i = static_cast<size_t>(k);
-        t.Quinte[i] = quinte[i];
-        t.CopiaQuinte[i] = quinte[i];
+        // A hand-typed fifth is kept as typed but for its thousands
+        // separators: with a point in it, no other command could read it,
+        // and a file saved with it would not open again.
+        std::string quinta;
+        for (char c : quinte[i])
+            if (c != '.') quinta += c;
+        t.Quinte[i] = quinta;
+        t.CopiaQuinte[i] = quinta;
         t.QuinteCents[i] = cents(quinte[i]);
         t.Frazioni[i] = "ND";
         t.Terze[i] = Testo(d->terze[i]);

@@ -369,3 +369,22 @@ TEST(ZaduRori, NomiDelleRighePerNotazione) {
         EXPECT_EQ(z.lblEtiQuinteEasy[c.k], c.nome) << c.lingua << c.k;
     }
 }
+
+TEST(ZaduRori, UnaQuintaCorrettaConIPuntiRestaLeggibile) {
+    Temperamento t = TemperamentoIniziale();
+    Istogrammi g = IstogrammiIniziali();
+    ZaduRori z;
+    z.apri("IT");
+    Digita(z, Con(Riempi(12, "-1", "-1"), 12, "-1,96"));
+    ASSERT_EQ(z.ok(t, g, Progetto), ZaduRori::Esito::Correzione);
+    // The point reads as a thousands separator; the fifth keeps the digits
+    // and the trailing zero as typed, without the separator.
+    z.TxtQuinteArrotondateEasy[5] = "992.581,33370";
+    ASSERT_EQ(z.mod(t, g, Progetto), ZaduRori::Esito::Applicato);
+    EXPECT_EQ(t.Quinte[5], "992581,33370");
+    EXPECT_EQ(t.CopiaQuinte[5], "992581,33370");
+    ASSERT_TRUE(Numero(t.Quinte[5]));
+    ValoreFisso somma;
+    for (int k = 1; k <= 12; ++k) somma += *Numero(t.Quinte[k]);
+    EXPECT_EQ(somma, Micro::SetteOttave);
+}
