@@ -14,35 +14,39 @@ int64_t DividiPari(int64_t a, int64_t d) {
 }
 
 std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
-    size_t i = 0;
-    bool negativo = false;
-    if (i < t.size() && t[i] == '-') { negativo = true; ++i; }
+    const char* p = t.data();
+    const char* const fine = p + t.size();
+    const bool negativo = p != fine && *p == '-';
+    if (negativo) ++p;
+    // Whole part: more than 11 digits is past the limit whatever they are
+    // (leading zeros aside).
+    while (p != fine && *p == '0' && p + 1 != fine && p[1] >= '0' && p[1] <= '9') ++p;
+    const char* inizio = p;
     int64_t intera = 0;
-    int cifreIntere = 0;
-    while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
-        intera = intera * 10 + (t[i] - '0');
-        if (intera > Limite / Scala) return std::nullopt;
-        ++cifreIntere;
-        ++i;
+    while (p != fine && static_cast<unsigned char>(*p - '0') < 10) {
+        if (p - inizio >= 12) return std::nullopt;
+        intera = intera * 10 + (*p - '0');
+        ++p;
     }
-    int64_t frazione = 0;  // first four decimals
+    const bool cifreIntere = p != inizio;
+    int64_t frazione = 0;  // the first four decimals
     int cifreFrazione = 0;
-    int decisiva = -1;      // fifth decimal
-    bool resto = false;     // any non-zero digit after the fifth
-    if (i < t.size() && t[i] == ',') {
-        ++i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9') {
-            int c = t[i] - '0';
+    int decisiva = -1;     // the fifth decimal
+    bool resto = false;    // any non-zero digit after the fifth
+    if (p != fine && *p == ',') {
+        ++p;
+        while (p != fine && static_cast<unsigned char>(*p - '0') < 10) {
+            const int c = *p - '0';
             if (cifreFrazione < 4) frazione = frazione * 10 + c;
             else if (cifreFrazione == 4) decisiva = c;
-            else if (c != 0) resto = true;
+            else resto = resto || c != 0;
             ++cifreFrazione;
-            ++i;
+            ++p;
         }
     }
-    if (i != t.size()) return std::nullopt;
-    if (cifreIntere == 0 && cifreFrazione == 0) return std::nullopt;
-    for (int c = cifreFrazione; c < 4; ++c) frazione *= 10;
+    if (p != fine || (!cifreIntere && cifreFrazione == 0)) return std::nullopt;
+    static constexpr int64_t potenze[5] = {10000, 1000, 100, 10, 1};
+    frazione *= potenze[cifreFrazione < 4 ? cifreFrazione : 4];
     int64_t n = intera * Scala + frazione;
     if (decisiva > 5 || (decisiva == 5 && (resto || (n % 2 != 0)))) n += 1;
     if (n > Limite) return std::nullopt;

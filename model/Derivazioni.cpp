@@ -100,16 +100,25 @@ bool CalcolaSemitoni(Temperamento& t) {
     return true;
 }
 
-std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents) {
+namespace {
+
+// Largest (from 0) minus smallest (from 200) of twelve semitone cents.
+ValoreFisso Scarto(const std::array<ValoreFisso, 13>& cents) {
     ValoreFisso massimo = ValoreFisso::intero(0);
     ValoreFisso minimo = ValoreFisso::intero(200);
     for (int n = 1; n <= 12; ++n) {
-        auto s = Numero(semitoniCents[n]);
-        if (!s) return std::nullopt;
-        if (*s > massimo) massimo = *s;
-        if (*s < minimo) minimo = *s;
+        if (cents[n] > massimo) massimo = cents[n];
+        if (cents[n] < minimo) minimo = cents[n];
     }
     return massimo - minimo;
+}
+
+}  // namespace
+
+std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents) {
+    auto c = Leggi(semitoniCents, 12);
+    if (!c) return std::nullopt;
+    return Scarto(*c);
 }
 
 bool CalcolaCents(Temperamento& t) {
@@ -119,8 +128,13 @@ bool CalcolaCents(Temperamento& t) {
     if (!q || !te || !s) return false;
     for (int k = 1; k <= 12; ++k) t.QuinteCents[k] = Testo(CentsDaMicro((*q)[k]));
     for (int k = 1; k <= 12; ++k) t.TerzeCents[k] = Testo(CentsDaMicro((*te)[k]));
-    for (int n = 1; n <= 12; ++n) t.SemitoniCents[n] = Testo(CentsDaMicro((*s)[n]));
-    t.ScartoSemitonale = Testo(*ScartoDaCents(t.SemitoniCents));
+    // The spread compares the two-decimal values just written.
+    std::array<ValoreFisso, 13> centsSemitoni{};
+    for (int n = 1; n <= 12; ++n) {
+        centsSemitoni[n] = CentsDaMicro((*s)[n]);
+        t.SemitoniCents[n] = Testo(centsSemitoni[n]);
+    }
+    t.ScartoSemitonale = Testo(Scarto(centsSemitoni));
     return true;
 }
 
