@@ -8,6 +8,7 @@
 #include <QtMath>
 
 #include "app/Impostazioni.h"
+#include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Immagine.h"
@@ -36,10 +37,7 @@ QImage DisegnaImgXq() {
     const QPointF c(w / 2.0, 250);
     const double raggio = 170;
     static const char* nomi[12] = {"DO", "SOL", "RE", "LA", "MI", "SI", "FA#", "DO#", "SOL#", "MIb", "SIb", "FA"};
-    auto punto = [&](double i, double r) {
-        const double a = qDegreesToRadians(-90.0 + 30.0 * i);
-        return QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    };
+    auto punto = [&](double i, double r) { return PuntoSulCerchio(c, i, r); };
     // The twelve fifths as a spiral: each a little short of closing the circle.
     QPainterPath spirale;
     for (int i = 0; i <= 12; ++i) {
@@ -65,13 +63,11 @@ QImage DisegnaImgXq() {
 
     // One octave of keyboard.
     const QRectF tasti(40, 500, w - 80, 130);
-    const double bianco = tasti.width() / 7.0;
     p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.0));
     p.setBrush(QColor(0xF6, 0xF2, 0xE6));
-    for (int i = 0; i < 7; ++i) p.drawRect(QRectF(tasti.left() + i * bianco, tasti.top(), bianco, tasti.height()));
+    DisegnaTastiBianchi(p, tasti, 7);
     p.setBrush(QColor(0x18, 0x18, 0x18));
-    for (int i : {0, 1, 3, 4, 5})
-        p.drawRect(QRectF(tasti.left() + (i + 1) * bianco - bianco * 0.3, tasti.top(), bianco * 0.6, tasti.height() * 0.6));
+    DisegnaTastiNeri(p, tasti, 0, 7, tasti.height() * 0.6);
     return img;
 }
 

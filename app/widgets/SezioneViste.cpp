@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/Viste.h"
+#include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/SezioneVelocita.h"
 #include "common/widgets/ColoriQt.h"
@@ -22,15 +23,10 @@ void ImmagineTastiera::paintEvent(QPaintEvent*) {
     p.setPen(QColor(90, 90, 90));
     for (int i = 1; i < Bianchi; ++i) p.drawLine(QPointF(i * lb, 0), QPointF(i * lb, h));
     p.drawRect(QRectF(0, 0, w - 1, h - 1));
-    // White key i is A, B, C, D, E, F, G, A...: a black key follows A, C, D, F, G.
+    // The first white key is A.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 20, 20));
-    for (int i = 0; i < Bianchi - 1; ++i) {
-        const int nota = i % 7;  // 0 A, 1 B, 2 C, 3 D, 4 E, 5 F, 6 G
-        if (nota == 1 || nota == 4) continue;
-        const double x = (i + 1) * lb - lb * 0.3;
-        p.drawRect(QRectF(x, 0, lb * 0.6, h * 0.62));
-    }
+    DisegnaTastiNeri(p, QRectF(0, 0, w, h), 5, Bianchi, h * 0.62);
     // A thin felt strip along the top edge.
     p.setBrush(QColor(128, 0, 0));
     p.drawRect(QRectF(0, 0, w, std::max(1.0, h * 0.06)));

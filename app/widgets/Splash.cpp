@@ -10,6 +10,7 @@
 
 #include "app/Adattamento.h"
 #include "app/StatoPrincipale.h"
+#include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Immagine.h"
@@ -36,10 +37,7 @@ QImage DisegnaImgScreen() {
     p.fillRect(img.rect(), cielo);
 
     const QPointF c(w / 2.0, 330);
-    auto punto = [&](int i, double r) {
-        const double a = qDegreesToRadians(-90.0 + 30.0 * i);
-        return QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    };
+    auto punto = [&](int i, double r) { return PuntoSulCerchio(c, i, r); };
     const double raggio = 270;
     p.setPen(QPen(QColor(0xFF, 0xE0, 0x9A, 70), 1.5));
     p.setBrush(Qt::NoBrush);
@@ -57,15 +55,12 @@ QImage DisegnaImgScreen() {
     // A staff along the bottom, and one octave of keys under it.
     p.setPen(QPen(QColor(0xFF, 0xFE, 0xE3, 60), 1.0));
     for (int r = 0; r < 5; ++r) p.drawLine(QPointF(0, 610 + r * 12.0), QPointF(w, 610 + r * 12.0));
-    const double bianco = w / 21.0;
-    for (int i = 0; i < 21; ++i) {
-        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
-        p.setBrush(QColor(0xEE, 0xE8, 0xD8, 200));
-        p.drawRect(QRectF(i * bianco, 700, bianco, 68));
-    }
+    const QRectF tasti(0, 700, w, 68);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
+    p.setBrush(QColor(0xEE, 0xE8, 0xD8, 200));
+    DisegnaTastiBianchi(p, tasti, 21);
     p.setBrush(QColor(0x10, 0x10, 0x10));
-    for (int i = 0; i < 21; ++i)
-        if (i % 7 != 2 && i % 7 != 6) p.drawRect(QRectF((i + 1) * bianco - bianco * 0.3, 700, bianco * 0.6, 40));
+    DisegnaTastiNeri(p, tasti, 0, 21, 40);
     // A dark plate under the credits line (lblSplash(3), 832, 672, 185 x 73
     // pixels), which would be unreadable over the keys.
     p.setPen(Qt::NoPen);
