@@ -4,13 +4,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QtMath>
 
 #include "app/Impostazioni.h"
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/FileSicuro.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/PulsanteVB.h"
 #include "common/widgets/Schermata.h"
@@ -80,16 +80,6 @@ QLabel* Etichetta(FinestraPrincipale& f, QWidget* genitore, int indice, float al
     l->setWordWrap(true);
     l->setText(testo);
     return l;
-}
-
-bool ScriviConQSaveFile(const std::filesystem::path& percorso, std::string_view byte) {
-    QSaveFile file(QString::fromStdString(percorso.string()));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(byte.data(), static_cast<qint64>(byte.size())) != static_cast<qint64>(byte.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 }  // namespace
@@ -171,7 +161,10 @@ Schermata* InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> 
 
 void EsciDalSoftware(FinestraPrincipale& f) {
     const StatoPrincipale& s = f.stato();
-    SalvaImpostazioni(s, PercorsoImpostazioni(s.percorsi.CartellaDati), ScriviConQSaveFile);
+    SalvaImpostazioni(s, PercorsoImpostazioni(s.percorsi.CartellaDati),
+                      [](const std::filesystem::path& percorso, std::string_view byte) {
+                          return ScriviFileSicuro(QString::fromStdString(percorso.string()), byte);
+                      });
     f.close();
 }
 

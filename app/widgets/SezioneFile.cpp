@@ -2,10 +2,10 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <filesystem>
 
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/FileSicuro.h"
 #include "common/widgets/PulsanteVB.h"
 #include "model/FileTemperamento.h"
 
@@ -81,15 +81,12 @@ void SezioneFile::SalvaTemperamento() {
     s.FileCorrente = scelto->toStdString();
 
     const std::string byte = ByteTemperamento(s.temperamento);
-    QSaveFile file(*scelto);
-    const bool ok = file.open(QIODevice::WriteOnly) &&
-                    file.write(byte.data(), static_cast<qint64>(byte.size())) == static_cast<qint64>(byte.size()) &&
-                    file.commit();
-    if (!ok) {
+    QString errore;
+    if (!ScriviFileSicuro(*scelto, byte, &errore)) {
         avvisi_->avviso(&f_, QString::fromUtf8(TitoloSalva),
                         QStringLiteral("Il temperamento non \u00e8 stato salvato nel file \"%1\":\n%2\n"
                                        "Un file gi\u00e0 presente con quel nome \u00e8 rimasto com'era.")
-                            .arg(*scelto, file.errorString()));
+                            .arg(*scelto, errore));
     }
 }
 
