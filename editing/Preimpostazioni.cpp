@@ -16,18 +16,7 @@ void ImpostaEquabile(Temperamento& t, Istogrammi& g, double altezza) {
     t.Nome = NomeEquabile;
     t.Descrizione = DescrizioneEquabile;
     const char* frazione = t.modoPerColore() == ModoComma::Pitagorico ? "-1/12" : "-Schisma";
-    for (int k = 1; k <= 12; ++k) {
-        t.Quinte[k] = "992376";
-        t.CopiaQuinte[k] = "992376";
-        t.Frazioni[k] = frazione;
-        t.QuinteCents[k] = "700";
-        t.Terze[k] = "567072";
-        t.TerzeCents[k] = "400";
-        t.SigleTerze[k] = "E";
-        t.Semitoni[k] = "141768";
-        t.SemitoniCents[k] = "100";
-    }
-    t.ScartoSemitonale = "0";
+    ImpostaValoriEquabili(t, frazione);
     AggiornaIstogrammi(g, t, altezza);
 }
 

@@ -2,6 +2,21 @@
 
 namespace vk {
 
+void ImpostaValoriEquabili(Temperamento& t, const std::string& frazione) {
+    for (int k = 1; k <= 12; ++k) {
+        t.Quinte[k] = "992376";
+        t.CopiaQuinte[k] = "992376";
+        t.QuinteCents[k] = "700";
+        t.Frazioni[k] = frazione;
+        t.Terze[k] = "567072";
+        t.TerzeCents[k] = "400";
+        t.SigleTerze[k] = "E";
+        t.Semitoni[k] = "141768";
+        t.SemitoniCents[k] = "100";
+    }
+    t.ScartoSemitonale = "0";
+}
+
 Temperamento TemperamentoIniziale() {
     Temperamento t;
     t.Nome = "TEMPERAMENTO EQUABILE\r\n";
@@ -12,18 +27,7 @@ Temperamento TemperamentoIniziale() {
         "l'esecuzione di brani in qualsiasi tonalit\xC3\xA0\r\n"
         "e con i medesimi rapporti intervallari.\r\n";
     t.impostaModo(ModoComma::Pitagorico);
-    for (int k = 1; k <= 12; ++k) {
-        t.Quinte[k] = "992376";
-        t.QuinteCents[k] = "700";
-        t.Frazioni[k] = "-1/12";
-        t.Terze[k] = "567072";
-        t.TerzeCents[k] = "400";
-        t.Semitoni[k] = "141768";
-        t.SemitoniCents[k] = "100";
-        t.CopiaQuinte[k] = "992376";
-        t.SigleTerze[k] = "E";
-    }
-    t.ScartoSemitonale = "0";
+    ImpostaValoriEquabili(t, "-1/12");
     return t;
 }
 

@@ -54,6 +54,9 @@ struct Temperamento {
 
 // The equal temperament every start shows.
 Temperamento TemperamentoIniziale();
+// Every size, cents value, copy and letter of the equal temperament, and
+// the name `frazione` for every fifth; name, description and comma stay.
+void ImpostaValoriEquabili(Temperamento& t, const std::string& frazione);
 
 // Next and previous index around the circle (after 12 comes 1).
 inline constexpr int Successivo(int k) { return k == 12 ? 1 : k + 1; }
