@@ -91,6 +91,27 @@ void EditingPrincipale::dopo() {
     }
 }
 
+void EditingPrincipale::collegaPasso(PulsanteVB* b, int k, PilotaRipetizione* pilota, Gestore giu, Gestore clic,
+                                     Gestore su) {
+    // The timer is brought in line after the model has taken the press or
+    // the release; the interval is read at every press.
+    connect(b, &PulsanteVB::mouseDown, this, [this, k, pilota, giu](Qt::MouseButton) {
+        riprendiIntervalli();
+        (comandi_.get()->*giu)(k);
+        pilota->sincronizza();
+        dopo();
+    });
+    connect(b, &PulsanteVB::clic, this, [this, k, clic] {
+        (comandi_.get()->*clic)(k);
+        dopo();
+    });
+    connect(b, &PulsanteVB::mouseUp, this, [this, k, pilota, su](Qt::MouseButton) {
+        (comandi_.get()->*su)(k);
+        pilota->sincronizza();
+        dopo();
+    });
+}
+
 void EditingPrincipale::creaPulsantiQuinte() {
     QWidget* pagina = f_.pagina();
     for (int k = 1; k <= 12; ++k) {
@@ -105,38 +126,10 @@ void EditingPrincipale::creaPulsantiQuinte() {
         cmdPiu_[static_cast<size_t>(k)] = piu;
         cmdZero_[static_cast<size_t>(k)] = zero;
 
-        // The timer is brought in line after the model has taken the press
-        // or the release; the interval is read at every press.
-        connect(piu, &PulsanteVB::mouseDown, this, [this, k](Qt::MouseButton) {
-            riprendiIntervalli();
-            comandi_->cmdPiù_MouseDown(k);
-            pilotaPiu_->sincronizza();
-            dopo();
-        });
-        connect(piu, &PulsanteVB::clic, this, [this, k] {
-            comandi_->cmdPiù_Click(k);
-            dopo();
-        });
-        connect(piu, &PulsanteVB::mouseUp, this, [this, k](Qt::MouseButton) {
-            comandi_->cmdPiù_MouseUp(k);
-            pilotaPiu_->sincronizza();
-            dopo();
-        });
-        connect(meno, &PulsanteVB::mouseDown, this, [this, k](Qt::MouseButton) {
-            riprendiIntervalli();
-            comandi_->cmdMeno_MouseDown(k);
-            pilotaMeno_->sincronizza();
-            dopo();
-        });
-        connect(meno, &PulsanteVB::clic, this, [this, k] {
-            comandi_->cmdMeno_Click(k);
-            dopo();
-        });
-        connect(meno, &PulsanteVB::mouseUp, this, [this, k](Qt::MouseButton) {
-            comandi_->cmdMeno_MouseUp(k);
-            pilotaMeno_->sincronizza();
-            dopo();
-        });
+        collegaPasso(piu, k, pilotaPiu_, &ComandiEditing::cmdPiù_MouseDown, &ComandiEditing::cmdPiù_Click,
+                     &ComandiEditing::cmdPiù_MouseUp);
+        collegaPasso(meno, k, pilotaMeno_, &ComandiEditing::cmdMeno_MouseDown, &ComandiEditing::cmdMeno_Click,
+                     &ComandiEditing::cmdMeno_MouseUp);
         connect(zero, &PulsanteVB::clic, this, [this, k] {
             comandi_->cmdZero_Click(k);
             dopo();

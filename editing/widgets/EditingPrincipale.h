@@ -48,6 +48,9 @@ public:
     void fuocoIniziale();
 
 private:
+    using Gestore = void (ComandiEditing::*)(int);
+    // Press, click and release of a "<" or ">" button under fifth k.
+    void collegaPasso(PulsanteVB* b, int k, PilotaRipetizione* pilota, Gestore giu, Gestore clic, Gestore su);
     void creaPulsantiQuinte();
     void creaComandi();
     void creaFraComma();
