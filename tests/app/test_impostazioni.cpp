@@ -9,6 +9,7 @@
 #include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
 #include "common/FileTesto.h"
+#include "tests/comune/ImpostazioniProgetto.h"
 
 namespace vk {
 namespace {
@@ -17,22 +18,8 @@ namespace fs = std::filesystem;
 
 const fs::path FileProgetto = fs::path(VK_SORGENTI) / "data/VelmoraKOV/Dati/Impostazioni.txt";
 
-// The designed file, line by line, without line ends.
-std::vector<std::string> RigheProgetto() {
-    std::vector<std::string> r = {"\"Colori Quinte\"", "\"IT\"", "\"Val\"", "\"Ist Y\"", "\"2\"", "\"6\""};
-    for (int i = 0; i < 5; ++i) r.push_back("12632319");
-    for (int i = 0; i < 5; ++i) r.push_back("12648384");
-    r.push_back("135");
-    r.push_back("135");
-    for (int i = 0; i < 11; ++i) r.push_back("14941951");
-    return r;
-}
-
-std::string Unisci(const std::vector<std::string>& righe) {
-    std::string s;
-    for (const auto& r : righe) s += r + "\r\n";
-    return s;
-}
+using prova::RigheProgetto;
+using prova::Unisci;
 
 class CartellaTemporanea : public ::testing::Test {
 protected:

@@ -31,6 +31,15 @@ void Digita(ZaduRori& z, const Voci& v) {
     for (int k = 1; k <= 12; ++k) z.TxtCentsEasy[static_cast<size_t>(k)] = v[static_cast<size_t>(k - 1)];
 }
 
+// The screen open in the Italian notation over the initial temperament.
+class Easy : public ::testing::Test {
+protected:
+    void SetUp() override { z.apri("IT"); }
+    Temperamento t = TemperamentoIniziale();
+    Istogrammi g = IstogrammiIniziali();
+    ZaduRori z;
+};
+
 size_t Caratteri(const std::string& utf8) {
     size_t n = 0;
     for (unsigned char c : utf8)
@@ -170,11 +179,7 @@ TEST(ZaduRori, ArrotondamentoAQuindiciCifreEPoiAQuattroDecimali) {
     EXPECT_FALSE(ArrotondaQuintaEasy(NAN));
 }
 
-TEST(ZaduRori, CorrezioneAManoEMod) {
-    Temperamento t = TemperamentoIniziale();
-    Istogrammi g = IstogrammiIniziali();
-    ZaduRori z;
-    z.apri("IT");
+TEST_F(Easy, CorrezioneAManoEMod) {
     Digita(z, Con(Riempi(12, "-1", "-1"), 12, "-1,96"));
     ASSERT_EQ(z.ok(t, g, Progetto), ZaduRori::Esito::Correzione);
 
@@ -219,11 +224,7 @@ TEST(ZaduRori, CorrezioneAManoEMod) {
     EXPECT_EQ(z.lblCorrezione, "");
 }
 
-TEST(ZaduRori, OkDiNuovoNelPassoDiCorrezioneRicalcolaDalleCaselleVerdi) {
-    Temperamento t = TemperamentoIniziale();
-    Istogrammi g = IstogrammiIniziali();
-    ZaduRori z;
-    z.apri("IT");
+TEST_F(Easy, OkDiNuovoNelPassoDiCorrezioneRicalcolaDalleCaselleVerdi) {
     Digita(z, Con(Riempi(12, "-1", "-1"), 6, "-2"));
     ASSERT_EQ(z.ok(t, g, Progetto), ZaduRori::Esito::Correzione);
     z.TxtQuinteArrotondateEasy[1] = "1";
@@ -267,12 +268,8 @@ TEST(ZaduRori, ApplicaMantieneLeCentsSingoleSoloNelSintonico) {
     }
 }
 
-TEST(ZaduRori, UndiciQuinteDi992124) {
-    Temperamento t = TemperamentoIniziale();
-    Istogrammi g = IstogrammiIniziali();
+TEST_F(Easy, UndiciQuinteDi992124) {
     t.QuintaSelezionata = 4;
-    ZaduRori z;
-    z.apri("IT");
     Digita(z, Riempi(11, "-2", "0"));
     ASSERT_EQ(z.ok(t, g, Progetto), ZaduRori::Esito::Applicato);
     for (int k = 1; k <= 12; ++k) {
@@ -296,11 +293,7 @@ TEST(ZaduRori, UndiciQuinteDi992124) {
     EXPECT_EQ(g.ShpTerze[0].Top, g.ShpTerze[7].Top);
 }
 
-TEST(ZaduRori, VallottiDaSeiMenoUnoESeiZero) {
-    Temperamento t = TemperamentoIniziale();
-    Istogrammi g = IstogrammiIniziali();
-    ZaduRori z;
-    z.apri("IT");
+TEST_F(Easy, VallottiDaSeiMenoUnoESeiZero) {
     // Typed as a user would: one value, then "Copy" down the rows.
     z.TxtCentsEasy[1] = "-1";
     for (int k = 2; k <= 5; ++k) z.copia(k);
@@ -370,11 +363,7 @@ TEST(ZaduRori, NomiDelleRighePerNotazione) {
     }
 }
 
-TEST(ZaduRori, UnaQuintaCorrettaConIPuntiRestaLeggibile) {
-    Temperamento t = TemperamentoIniziale();
-    Istogrammi g = IstogrammiIniziali();
-    ZaduRori z;
-    z.apri("IT");
+TEST_F(Easy, UnaQuintaCorrettaConIPuntiRestaLeggibile) {
     Digita(z, Con(Riempi(12, "-1", "-1"), 12, "-1,96"));
     ASSERT_EQ(z.ok(t, g, Progetto), ZaduRori::Esito::Correzione);
     // The point reads as a thousands separator; the fifth keeps the digits

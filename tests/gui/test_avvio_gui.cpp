@@ -18,26 +18,14 @@
 #include "app/widgets/Splash.h"
 #include "common/FileTesto.h"
 #include "common/widgets/Schermata.h"
+#include "tests/comune/ImpostazioniProgetto.h"
 
 namespace vk {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The designed settings file, line by line, with `cambi` (line number from 1,
-// text) replaced.
-std::string FileImpostazioni(std::initializer_list<std::pair<int, const char*>> cambi = {}) {
-    std::vector<std::string> r = {"\"Colori Quinte\"", "\"IT\"", "\"Val\"", "\"Ist Y\"", "\"2\"", "\"6\""};
-    for (int i = 0; i < 5; ++i) r.push_back("12632319");
-    for (int i = 0; i < 5; ++i) r.push_back("12648384");
-    r.push_back("135");
-    r.push_back("135");
-    for (int i = 0; i < 11; ++i) r.push_back("14941951");
-    for (auto [riga, testo] : cambi) r[static_cast<size_t>(riga - 1)] = testo;
-    std::string s;
-    for (const auto& x : r) s += x + "\r\n";
-    return s;
-}
+using prova::FileImpostazioni;
 
 void SalvaSchermata(QWidget* w, const char* nome) {
     QDir().mkpath(QStringLiteral(VK_BUILD "/screens"));

@@ -29,30 +29,22 @@ class AltezzeBarre : public ::testing::TestWithParam<double> {};
 TEST_P(AltezzeBarre, LimitiEScala) {
     const double schermo = GetParam();
     const double f = schermo / 11520.0;
-    for (const auto& c : CasiQuinte) {
-        Temperamento t = TemperamentoIniziale();
-        Istogrammi g = IstogrammiIniziali();
-        t.QuinteCents[4] = c.cents;
-        AggiornaIstogrammi(g, t, schermo);
-        EXPECT_NEAR(g.ShpQuinte[4].Height, c.h * f, 0.006 * f) << c.cents;
-        EXPECT_NEAR(g.ShpQuinte[4].Top + g.ShpQuinte[4].Height, 8520 * f, 0.01) << c.cents;
-    }
-    for (const auto& c : CasiTerze) {
-        Temperamento t = TemperamentoIniziale();
-        Istogrammi g = IstogrammiIniziali();
-        t.TerzeCents[4] = c.cents;
-        AggiornaIstogrammi(g, t, schermo);
-        EXPECT_NEAR(g.ShpTerze[4].Height, c.h * f, 0.006 * f) << c.cents;
-        EXPECT_NEAR(g.ShpTerze[4].Top + g.ShpTerze[4].Height, 8535 * f, 0.01) << c.cents;
-    }
-    for (const auto& c : CasiSemitoni) {
-        Temperamento t = TemperamentoIniziale();
-        Istogrammi g = IstogrammiIniziali();
-        t.SemitoniCents[4] = c.cents;
-        AggiornaIstogrammi(g, t, schermo);
-        EXPECT_NEAR(g.ShpSemitoni[4].Height, c.h * f, 0.006 * f) << c.cents;
-        EXPECT_NEAR(g.ShpSemitoni[4].Top + g.ShpSemitoni[4].Height, 2775 * f, 0.01) << c.cents;
-    }
+    // Each chart: the cents it reads, its bars and the edge its bars grow from.
+    auto prova = [&](const auto& casi, Dodici Temperamento::*cents, std::array<Barra, 13> Istogrammi::*barre,
+                     double piede) {
+        for (const auto& c : casi) {
+            Temperamento t = TemperamentoIniziale();
+            Istogrammi g = IstogrammiIniziali();
+            (t.*cents)[4] = c.cents;
+            AggiornaIstogrammi(g, t, schermo);
+            const Barra& b = (g.*barre)[4];
+            EXPECT_NEAR(b.Height, c.h * f, 0.006 * f) << c.cents;
+            EXPECT_NEAR(b.Top + b.Height, piede * f, 0.01) << c.cents;
+        }
+    };
+    prova(CasiQuinte, &Temperamento::QuinteCents, &Istogrammi::ShpQuinte, 8520);
+    prova(CasiTerze, &Temperamento::TerzeCents, &Istogrammi::ShpTerze, 8535);
+    prova(CasiSemitoni, &Temperamento::SemitoniCents, &Istogrammi::ShpSemitoni, 2775);
 }
 
 INSTANTIATE_TEST_SUITE_P(Schermi, AltezzeBarre, ::testing::Values(11520.0, 12960.0));
