@@ -150,14 +150,8 @@ void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp) {
 }
 
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
-    // Whatever stands at the path, the start goes on: reading a folder, for
-    // one, throws from inside the stream.
-    std::optional<std::string> byte;
-    try {
-        byte = LeggiByte(file);
-    } catch (const std::exception&) {
-        byte.reset();
-    }
+    // A missing file, or a folder in its place, keeps every designed value.
+    const auto byte = LeggiByte(file);
     if (!byte) return;
     ApplicaImpostazioni(s, ImpostazioniDaTesto(*byte, RaccogliImpostazioni(s)));
 }

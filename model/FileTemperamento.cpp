@@ -111,8 +111,7 @@ LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso)
             return r;
         }
     }
-    std::optional<std::string> byte;
-    if (!std::filesystem::is_directory(percorso, e)) byte = LeggiByte(percorso);
+    const auto byte = LeggiByte(percorso);
     if (!byte) {
         r.rifiuto.motivo = MotivoRifiuto::FileIlleggibile;
         return r;

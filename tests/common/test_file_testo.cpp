@@ -173,6 +173,7 @@ TEST_F(FileSuDisco, RiscritturaPiuCortaSenzaResti) {
 
 TEST_F(FileSuDisco, Mancanti) {
     EXPECT_EQ(LeggiByte(cartella_ / "nessuno.txt"), std::nullopt);
+    EXPECT_EQ(LeggiByte(cartella_), std::nullopt);  // a folder reads as no file
     EXPECT_FALSE(ScriviByte(cartella_ / "manca" / "x.txt", "x"));
     EXPECT_FALSE(std::filesystem::exists(cartella_ / "manca"));
 }
