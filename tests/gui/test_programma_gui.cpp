@@ -9,7 +9,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
 #include "common/widgets/PulsanteVB.h"
-#include "editing/widgets/SchermateEditing.h"
+#include "programma/Schermate.h"
 
 using namespace vk;
 
@@ -28,11 +28,11 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
     // Designed geometry: built, not loaded.
     StatoPrincipale progetto;
     FinestraPrincipale f0(progetto);
-    InstallaSchermateEditing(f0);
+    InstallaSchermate(f0);
 
     SchermoFinto schermo({28800, 16200});
     StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermateEditing);
+    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
     const double v = 16200.0 / 11520.0, o = 28800.0 / 15360.0;
     // One control of each screen: main page, editing, confirmation, Zadu-Rori.
     for (auto [nome, indice] : std::initializer_list<std::pair<const char*, int>>{
@@ -57,7 +57,7 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
 
 TEST(Programma, IlFuocoInizialeStaSulPiuDellaQuintaDodici) {
     StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermateEditing);
+    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
     f->show();
     f->activateWindow();
     QApplication::setActiveWindow(f.get());

@@ -5,7 +5,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
-#include "editing/widgets/SchermateEditing.h"
+#include "programma/Schermate.h"
 
 #ifdef VK_MISURA_AVVIO
 #include <QElapsedTimer>
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
 
     vk::StatoPrincipale stato;
     vk::OpzioniAvvio opzioni;
-    opzioni.caricaPrincipale = [&stato] { return vk::CaricaFinestraPrincipale(stato, {}, vk::InstallaSchermateEditing); };
+    opzioni.caricaPrincipale = [&stato] { return vk::CaricaFinestraPrincipale(stato, {}, vk::InstallaSchermate); };
     vk::Avviatore avvio(std::move(opzioni));
 
 #ifdef VK_MISURA_AVVIO

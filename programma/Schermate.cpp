@@ -1,0 +1,13 @@
+#include "programma/Schermate.h"
+
+#include "editing/widgets/SchermateEditing.h"
+
+namespace vk {
+
+void InstallaSchermate(FinestraPrincipale& f) {
+    // The screens' opening buttons go on first; the editing install gives
+    // the initial focus last.
+    InstallaSchermateEditing(f);
+}
+
+}  // namespace vk
