@@ -15,6 +15,7 @@
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
+#include "utility/widgets/CellaTesto.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -85,7 +86,8 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
     EXPECT_EQ(Testo(QStringLiteral("lblScritteUtility_2")),
               QStringLiteral("Elenco intervalli musicali (pitagorici, naturali, equabili)"));
     EXPECT_EQ(Testo(QStringLiteral("lblScalaDoInterv_0")), QStringLiteral("DO"));
-    EXPECT_FALSE(Trova(QStringLiteral("lblScalaDoInterv_0"))->autoFillBackground()) << "transparent header";
+    EXPECT_FALSE(Trova<CellaTesto>(QStringLiteral("lblScalaDoInterv_0"))->opaca()) << "transparent header";
+    EXPECT_TRUE(Trova<CellaTesto>(QStringLiteral("lblScalaDoInterv_1"))->opaca());
     EXPECT_EQ(Testo(QStringLiteral("lblNomeInterv_1")), QStringLiteral("Unisono"));
     EXPECT_EQ(Sfondo(QStringLiteral("lblFormulaInterv_1")), QColor(0xC0, 0xFF, 0xFF));
     EXPECT_EQ(Testo(QStringLiteral("lblMicroInterv_2")), QStringLiteral("2772 (d)"));

@@ -10,6 +10,7 @@
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
+#include "utility/widgets/CellaTesto.h"
 
 namespace vk {
 
@@ -180,14 +181,15 @@ void SchermataUtility::creaRiquadri() {
 void SchermataUtility::creaTabella() {
     for (int c = 0; c < ColonneIntervalli; ++c)
         for (int r = 0; r <= RighePerPagina; ++r) {
-            auto* l = nuovo<QLabel>(Colonne[c], r, SinistraColonna[c], AltoRiga[r], LarghezzaColonna[c], 255, 9.75f,
+            auto* l = nuovo<CellaTesto>(Colonne[c], r, SinistraColonna[c], AltoRiga[r], LarghezzaColonna[c], 255, 9.75f,
                                     "MS Sans Serif", r == 0);
             FormaEtichetta(l, Allineamento::Centro);
             // One line a cell: a long number is not broken at its comma.
             l->setWordWrap(false);
             // The header cells are transparent, the row cells opaque.
-            if (r == 0) Trasparente(l);
-            else Opaca(l, Colori::Bianco);
+            l->setOpaca(r > 0);
+            Colora(l, QPalette::Window, Colori::Bianco);
+            Colora(l, QPalette::WindowText, Colori::Nero);
             celle_[static_cast<size_t>(c)][static_cast<size_t>(r)] = l;
         }
 }
@@ -275,12 +277,12 @@ void SchermataUtility::aggiornaTabella() {
     if (!costruita_) return;
     for (size_t c = 0; c < ColonneIntervalli; ++c)
         for (size_t r = 0; r <= RighePerPagina; ++r) {
-            QLabel* l = celle_[c][r];
+            CellaTesto* l = celle_[c][r];
             Scrivi(l, utility_.testi[c][r]);
             if (r > 0) Colora(l, QPalette::Window, utility_.sfondi[c][r]);
         }
     for (size_t r = 1; r <= RighePerPagina; ++r) {
-        QLabel* l = celle_[0][r];
+        CellaTesto* l = celle_[0][r];
         const AllineamentoCella a = utility_.allineamentoNota[r];
         if ((l->alignment() & Qt::AlignHorizontal_Mask) != Orizzontale(a)) {
             FormaEtichetta(l, Da(a));

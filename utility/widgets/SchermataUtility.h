@@ -14,6 +14,7 @@ class QPlainTextEdit;
 namespace vk {
 
 class FinestraPrincipale;
+class CellaTesto;
 class PulsanteVB;
 
 class SchermataUtility : public Schermata {
@@ -49,7 +50,7 @@ private:
     bool costruita_ = false;
     PulsanteVB* cmdUtility_ = nullptr;
 
-    std::array<std::array<QLabel*, 24>, ColonneIntervalli> celle_{};
+    std::array<std::array<CellaTesto*, 24>, ColonneIntervalli> celle_{};
     std::array<PulsanteVB*, 2> cmdTono_{};
     PulsanteVB* cmdAlterazioni_ = nullptr;
     PulsanteVB* cmdPagina_ = nullptr;

@@ -1,0 +1,101 @@
+// The utility screen's timings on the offscreen platform: the first opening
+// (its controls built then), a later opening, a page change; and the main
+// window's start-up time and peak memory with and without the screen's
+// install. Run: build/bench/gui_utility
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+#include <cstring>
+#include <memory>
+
+#include "app/StatoPrincipale.h"
+#include "app/widgets/FinestraPrincipale.h"
+#include "app/widgets/Splash.h"
+#include "bench/MisuraGui.h"
+#include "common/widgets/PulsanteVB.h"
+#include "editing/widgets/SchermateEditing.h"
+#include "programma/Schermate.h"
+
+using namespace vk;
+using namespace vk::misura;
+
+namespace {
+
+struct Programma {
+    StatoPrincipale stato;
+    std::unique_ptr<FinestraPrincipale> f;
+    explicit Programma(bool conUtility) {
+        f = CaricaFinestraPrincipale(stato, {}, conUtility ? InstallaSchermate : InstallaSchermateEditing);
+        f->resize(f->pagina()->size());
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get())) std::fprintf(stderr, "window not exposed\n");
+    }
+    void clic(const char* nome) {
+        QTest::mouseClick(f->findChild<PulsanteVB*>(QString::fromUtf8(nome)), Qt::LeftButton);
+    }
+};
+
+// A child process builds one window and reports its peak memory.
+int SoloAvvio(bool conUtility) {
+    Programma p(conUtility);
+    std::printf("%.3f\n", PiccoMemoriaMiB());
+    return 0;
+}
+
+double PiccoFiglio(const char* argomento) {
+    QProcess figlio;
+    figlio.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(argomento)});
+    figlio.waitForFinished(60000);
+    return figlio.readAllStandardOutput().trimmed().toDouble();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc > 1 && std::strcmp(argv[1], "--con") == 0) return SoloAvvio(true);
+    if (argc > 1 && std::strcmp(argv[1], "--senza") == 0) return SoloAvvio(false);
+
+    // Warm-up: fonts, styles and the first window cost once per process.
+    { Programma p(true); p.clic("cmdUtility"); }
+
+    std::vector<double> prima, avvioCon, avvioSenza;
+    for (int i = 0; i < 15; ++i) {
+        avvioSenza.push_back(Millisecondi([] { Programma p(false); }));
+        avvioCon.push_back(Millisecondi([] { Programma p(true); }));
+        Programma p(true);
+        prima.push_back(Millisecondi([&] { p.clic("cmdUtility"); }));
+    }
+    auto mediana = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+
+    Programma p(true);
+    p.clic("cmdUtility");
+    const double dopo = Mediana(51, [&] {
+        p.clic("cmdEsciUtility");
+        QCoreApplication::processEvents();
+        p.clic("cmdUtility");
+    });
+    // The closing is in that figure too: time the opening alone.
+    std::vector<double> aperture;
+    for (int i = 0; i < 51; ++i) {
+        p.clic("cmdEsciUtility");
+        QCoreApplication::processEvents();
+        aperture.push_back(Millisecondi([&] { p.clic("cmdUtility"); }));
+    }
+    const double pagina = Mediana(60, [&] { p.clic("cmdPagina"); });
+
+    Riga("utility: first opening, controls built", mediana(prima), "ms", "(target < 20)");
+    Riga("utility: later opening", mediana(aperture), "ms", "(target < 5)");
+    Riga("utility: closing and opening", dopo, "ms", "");
+    Riga("utility: page change", pagina, "ms", "(target < 2)");
+    Riga("main window load, with the utility install", mediana(avvioCon), "ms", "");
+    Riga("main window load, without it", mediana(avvioSenza), "ms", "");
+    Riga("peak memory, one window with the utility install", PiccoFiglio("--con"), "MiB", "");
+    Riga("peak memory, one window without it", PiccoFiglio("--senza"), "MiB", "");
+    return 0;
+}

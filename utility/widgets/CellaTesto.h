@@ -1,0 +1,25 @@
+#pragma once
+// A one-line label of the interval table. A page change repaints some two
+// hundred of them at once, so each paints itself plainly: its back colour
+// (QPalette::Window) when opaque, then its text, laid out once for the run,
+// from the top edge and placed as its alignment says.
+#include <QLabel>
+
+namespace vk {
+
+class CellaTesto : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+    bool opaca() const { return opaca_; }
+    void setOpaca(bool o);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    bool opaca_ = false;
+};
+
+}  // namespace vk
