@@ -7,44 +7,68 @@
 
 namespace vk {
 
+namespace {
+
+// x (finite, not zero) as sign, its 15 significant digits without trailing
+// zeros, and the power of ten of the first.
+struct Cifre {
+    std::string segno;
+    std::string cifre;
+    int esponente = 0;
+};
+
+Cifre Scomponi(double x) {
+    // "d.dddddddddddddde+XX".
+    char buf[64];
+    auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+    Cifre c;
+    if (ec != std::errc()) return {"", "0", 0};
+    std::string_view s(buf, static_cast<size_t>(fine - buf));
+    if (s.front() == '-') {
+        c.segno = "-";
+        s.remove_prefix(1);
+    }
+    const size_t e = s.find('e');
+    for (char k : s.substr(0, e))
+        if (k != '.') c.cifre += k;
+    while (c.cifre.size() > 1 && c.cifre.back() == '0') c.cifre.pop_back();
+    c.esponente = std::atoi(std::string(s.substr(e + 1)).c_str());
+    return c;
+}
+
+std::string InChiaro(const Cifre& c) {
+    const int intere = c.esponente + 1;
+    std::string t;
+    if (intere <= 0) {
+        t = "0," + std::string(static_cast<size_t>(-intere), '0') + c.cifre;
+    } else if (intere >= static_cast<int>(c.cifre.size())) {
+        t = c.cifre + std::string(static_cast<size_t>(intere) - c.cifre.size(), '0');
+    } else {
+        t = c.cifre.substr(0, static_cast<size_t>(intere)) + "," + c.cifre.substr(static_cast<size_t>(intere));
+    }
+    return c.segno + t;
+}
+
+}  // namespace
+
 std::string FormaGenerale(double x) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
     if (x == 0) return "0";  // -0 too
-    // "d.dddddddddddddde+XX": the 15 significant digits and the exponent.
-    char buf[64];
-    auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
-    if (ec != std::errc()) return "0";
-    std::string_view s(buf, static_cast<size_t>(fine - buf));
-    std::string segno;
-    if (s.front() == '-') {
-        segno = "-";
-        s.remove_prefix(1);
-    }
-    const size_t e = s.find('e');
-    std::string cifre;
-    for (char c : s.substr(0, e))
-        if (c != '.') cifre += c;
-    while (cifre.size() > 1 && cifre.back() == '0') cifre.pop_back();
-    const int esponente = std::atoi(std::string(s.substr(e + 1)).c_str());
-    if (esponente < -4 || esponente >= 15) {
-        std::string t = segno + cifre.substr(0, 1);
-        if (cifre.size() > 1) t += "," + cifre.substr(1);
-        const int a = std::abs(esponente);
-        t += esponente < 0 ? "E-" : "E+";
-        if (a < 10) t += '0';
-        return t + std::to_string(a);
-    }
-    std::string t;
-    const int intere = esponente + 1;
-    if (intere <= 0) {
-        t = "0," + std::string(static_cast<size_t>(-intere), '0') + cifre;
-    } else if (intere >= static_cast<int>(cifre.size())) {
-        t = cifre + std::string(static_cast<size_t>(intere) - cifre.size(), '0');
-    } else {
-        t = cifre.substr(0, static_cast<size_t>(intere)) + "," + cifre.substr(static_cast<size_t>(intere));
-    }
-    return segno + t;
+    const Cifre c = Scomponi(x);
+    if (c.esponente >= -4 && c.esponente < 15) return InChiaro(c);
+    std::string t = c.segno + c.cifre.substr(0, 1);
+    if (c.cifre.size() > 1) t += "," + c.cifre.substr(1);
+    const int a = std::abs(c.esponente);
+    t += c.esponente < 0 ? "E-" : "E+";
+    if (a < 10) t += '0';
+    return t + std::to_string(a);
+}
+
+std::string CifreDecimali(double x) {
+    if (!std::isfinite(x)) return "";
+    if (x == 0) return "0";
+    return InChiaro(Scomponi(x));
 }
 
 }  // namespace vk

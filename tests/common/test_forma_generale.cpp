@@ -36,5 +36,14 @@ TEST(FormaGenerale, QuindiciCifreSignificative) {
     for (const auto& c : casi) EXPECT_EQ(FormaGenerale(c.x), c.testo) << c.testo;
 }
 
+TEST(FormaGenerale, CifreDecimaliSenzaEsponente) {
+    EXPECT_EQ(CifreDecimali(1.5e20), "150000000000000000000");
+    EXPECT_EQ(CifreDecimali(0.00000123), "0,00000123");
+    EXPECT_EQ(CifreDecimali(-0.000012345), "-0,000012345");
+    EXPECT_EQ(CifreDecimali(992581.3333333333), "992581,333333333");
+    EXPECT_EQ(CifreDecimali(0.0), "0");
+    EXPECT_EQ(CifreDecimali(NAN), "");
+}
+
 }  // namespace
 }  // namespace vk

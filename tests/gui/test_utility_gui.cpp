@@ -146,6 +146,9 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
     EXPECT_EQ(Testo(QStringLiteral("lblScalaDoInterv_0")), QStringLiteral("DO#"));
     EXPECT_EQ(Testo(QStringLiteral("lblScalaDoInterv_4")), QStringLiteral("SIx"));
     EXPECT_EQ(Testo(QStringLiteral("lblScalaDoInterv_2")), QString()) << "no note in the schisma row";
+    EXPECT_EQ(Testo(QStringLiteral("lblTono")), QStringLiteral("2"));
+    EXPECT_EQ(Testo(QStringLiteral("lblAlterazioni")), QStringLiteral("#"));
+    EXPECT_FALSE(Trova(QStringLiteral("lblTono"))->isVisible());
 
     // Esc, a new notation on the main screen, and the screen again: key,
     // spelling, half-typed unit and page kept.

@@ -172,6 +172,14 @@ void SchermataUtility::creaRiquadri() {
         cmdTono_[static_cast<size_t>(i)] = p;
     }
     cmdAlterazioni_ = nuovo<PulsanteVB>("cmdAlterazioni", -1, 14520, 120, 735, 495, 14.25f, "Times New Roman");
+    // The key and the preference as their hidden labels hold them.
+    lblTono_ = nuovo<QLabel>("lblTono", -1, 1080, 120, 255, 255, 8.25f);
+    lblAlterazioni_ = nuovo<QLabel>("lblAlterazioni", -1, 12840, 120, 375, 375, 8.25f);
+    for (QLabel* l : {lblTono_, lblAlterazioni_}) {
+        FormaEtichetta(l, Allineamento::Centro);
+        Opaca(l, Colori::Bianco);
+        l->hide();
+    }
     connect(cmdAlterazioni_, &PulsanteVB::clic, this, [this] {
         utility_.cmdAlterazioni_Click(f_.stato().LinguaNote);
         aggiornaTabella();
@@ -291,6 +299,8 @@ void SchermataUtility::aggiornaTabella() {
     }
     cmdPagina_->setText(QString::fromStdString(utility_.cmdPagina));
     cmdAlterazioni_->setText(QString::fromStdString(utility_.cmdAlterazioni));
+    Scrivi(lblTono_, utility_.lblTono);
+    Scrivi(lblAlterazioni_, utility_.lblAlterazioni);
 }
 
 void SchermataUtility::aggiornaConvertitore() {

@@ -53,6 +53,8 @@ private:
     std::array<std::array<CellaTesto*, 24>, ColonneIntervalli> celle_{};
     std::array<PulsanteVB*, 2> cmdTono_{};
     PulsanteVB* cmdAlterazioni_ = nullptr;
+    QLabel* lblTono_ = nullptr;
+    QLabel* lblAlterazioni_ = nullptr;
     PulsanteVB* cmdPagina_ = nullptr;
     PulsanteVB* cmdEsciUtility_ = nullptr;
     QPlainTextEdit* TxtSpiegazioni_ = nullptr;
