@@ -196,8 +196,7 @@ void SchermataUtility::creaTabella() {
             l->setWordWrap(false);
             // The header cells are transparent, the row cells opaque.
             l->setOpaca(r > 0);
-            Colora(l, QPalette::Window, Colori::Bianco);
-            Colora(l, QPalette::WindowText, Colori::Nero);
+            l->setPalette(paletteCella(Colori::Bianco));
             celle_[static_cast<size_t>(c)][static_cast<size_t>(r)] = l;
         }
 }
@@ -272,6 +271,19 @@ void SchermataUtility::creaConvertitore() {
     Opaca(barra, Colori::Bianco);
 }
 
+const QPalette& SchermataUtility::paletteCella(ColoreVB c) {
+    // One palette per colour, shared by the cells: a page change recolours
+    // a hundred of them.
+    auto it = paletteCelle_.find(c);
+    if (it == paletteCelle_.end()) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, ColoreQt(c));
+        p.setColor(QPalette::WindowText, ColoreQt(Colori::Nero));
+        it = paletteCelle_.emplace(c, p).first;
+    }
+    return it->second;
+}
+
 void SchermataUtility::aggiornaDaModello() {
     if (costruita_) {
         aggiornaTabella();
@@ -287,7 +299,8 @@ void SchermataUtility::aggiornaTabella() {
         for (size_t r = 0; r <= RighePerPagina; ++r) {
             CellaTesto* l = celle_[c][r];
             Scrivi(l, utility_.testi[c][r]);
-            if (r > 0) Colora(l, QPalette::Window, utility_.sfondi[c][r]);
+            const ColoreVB sfondo = r > 0 ? utility_.sfondi[c][r] : Colori::Bianco;
+            if (l->palette().color(QPalette::Window) != ColoreQt(sfondo)) l->setPalette(paletteCella(sfondo));
         }
     for (size_t r = 1; r <= RighePerPagina; ++r) {
         CellaTesto* l = celle_[0][r];

@@ -2,7 +2,9 @@
 // The utility screen FraUtility and the main screen's "Utility" that opens
 // it. The screen's controls are built at its first opening; they forward
 // their clicks to the Utility model and are repainted from it.
+#include <QPalette>
 #include <array>
+#include <map>
 #include <string>
 
 #include "common/widgets/Schermata.h"
@@ -39,6 +41,7 @@ private:
     void creaTabella();
     void creaConvertitore();
     void creaRiquadri();
+    const QPalette& paletteCella(ColoreVB c);
     // A control of this screen: its designed font, registered and placed,
     // then scaled as the window's re-layout scaled the others.
     template <class W>
@@ -51,6 +54,7 @@ private:
     PulsanteVB* cmdUtility_ = nullptr;
 
     std::array<std::array<CellaTesto*, 24>, ColonneIntervalli> celle_{};
+    std::map<ColoreVB, QPalette> paletteCelle_;
     std::array<PulsanteVB*, 2> cmdTono_{};
     PulsanteVB* cmdAlterazioni_ = nullptr;
     QLabel* lblTono_ = nullptr;
