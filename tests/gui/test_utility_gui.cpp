@@ -69,6 +69,7 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
     EXPECT_EQ(apri->text(), QStringLiteral("Utility"));
     EXPECT_EQ(apri->palette().color(QPalette::Button), ColoreQt(Colori::VerdeChiaro));
     EXPECT_EQ(apri->geometry(), QRect(928, 680, 37, 33));
+    EXPECT_EQ(apri->toolTip(), QStringLiteral("Apri la schermata delle 'Utilility'"));
     // Nothing of the screen exists before its first opening.
     EXPECT_EQ(f_->findChild<QWidget*>(QStringLiteral("lblNomeInterv_1")), nullptr);
     EXPECT_FALSE(fra->isVisible());
@@ -100,7 +101,9 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
     // At twips / 15: row 1 of the name column, the keypad's "C".
     EXPECT_EQ(Trova(QStringLiteral("lblNomeInterv_1"))->geometry(), QRect(64, 72, 225, 17));
     EXPECT_EQ(Trova(QStringLiteral("cmdNumero_11"))->geometry(), QRect(16, 728, 25, 25));
+    // 12 and 17 are values of the keypad state, not buttons.
     EXPECT_EQ(f_->findChild<QWidget*>(QStringLiteral("cmdNumero_12")), nullptr);
+    EXPECT_EQ(f_->findChild<QWidget*>(QStringLiteral("cmdNumero_17")), nullptr);
     auto* info = Trova<QPlainTextEdit>(QStringLiteral("TxtSpiegazioni"));
     EXPECT_TRUE(info->isReadOnly());
     EXPECT_TRUE(info->toPlainText().startsWith(QStringLiteral("I valori 'Decimali', 'Cents' e 'Micro'")));
