@@ -194,8 +194,8 @@ TEST_F(UtilityGui, CostruitaDopoLaRiadattazioneComeIlResto) {
     EXPECT_EQ(Trova(QStringLiteral("lblNomeInterv_1"))->geometry(), QRect(80, 96, 281, 23));
     EXPECT_EQ(Trova(QStringLiteral("FraUtility"))->size(), QSize(1280, 1024));
     const QFont cella = Trova(QStringLiteral("lblNomeInterv_1"))->font();
-    EXPECT_NEAR(cella.pointSizeF(), CaratterePunti(QStringLiteral("MS Sans Serif"), 9.75 * 15360.0 / 11550.0).pointSizeF(),
-                0.01);
+    const double punti = 9.75 * 15360.0 / 11550.0;
+    EXPECT_NEAR(cella.pointSizeF(), CaratterePunti(QStringLiteral("MS Sans Serif"), punti).pointSizeF(), 0.01);
     EXPECT_EQ(cella.family(), CaratterePunti(QStringLiteral("MS Sans Serif"), 9.75).family());
     // The keypad keeps its designed font size; its own place is scaled.
     EXPECT_NEAR(Trova(QStringLiteral("cmdNumero_7"))->font().pointSizeF(),
