@@ -78,12 +78,23 @@ TEST_F(TavolaGui, TabellaTonalitaIstogrammaEChiusura) {
     ASSERT_TRUE(sc);
     EXPECT_EQ(sc->text(), QStringLiteral("Sc"));
     EXPECT_EQ(sc->geometry(), QRect(160, 184, 36, 36));
+    finestra_->activateWindow();
+    QApplication::setActiveWindow(finestra_.get());
     Clic(QStringLiteral("cmdTavolaScale"));
     ASSERT_TRUE(fra->isVisible());
     EXPECT_EQ(fra->pos(), QPoint(0, 0));
     EXPECT_EQ(fra->size(), QSize(1024, 768));
     EXPECT_FALSE(finestra_->pagina()->isVisible());
+    // The covered page let go of the focus; Tab runs through the screen's own controls only.
     EXPECT_FALSE(SottoLaPagina(QApplication::focusWidget(), finestra_->pagina()));
+    QTest::keyClick(finestra_.get(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    for (int i = 0; i < 40; ++i) {
+        QWidget* fuoco = QApplication::focusWidget();
+        EXPECT_FALSE(SottoLaPagina(fuoco, finestra_->pagina())) << fuoco->objectName().toStdString();
+        if (!fuoco) break;
+        QTest::keyClick(fuoco, Qt::Key_Tab);
+    }
 
     // The table view: equal deviations on their bands.
     auto* cover = Trova(QStringLiteral("FraCopreIstogrammi"));
