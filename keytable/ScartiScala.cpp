@@ -19,12 +19,6 @@ const std::array<RigaTonalita, 13> RigheTonalita = {{
     {13, "6b", 9600, 8800},
 }};
 
-int RigaDi(int k) {
-    for (int r = 0; r < 13; ++r)
-        if (RigheTonalita[static_cast<size_t>(r)].tonalita == k) return r;
-    return 0;
-}
-
 int FasciaScarto(ValoreFisso x, const LimitiFasce& L) {
     const ValoreFisso zero;
     if (x > zero) {
@@ -40,7 +34,7 @@ int FasciaScarto(ValoreFisso x, const LimitiFasce& L) {
 
 std::string GiudizioEufonia(ValoreFisso v) {
     struct Fascia {
-        int64_t sopra;  // the band holds indices up to -sopra ten-thousandths
+        int64_t sopra;  // the band's top: -sopra ten-thousandths of a cent
         const char* parola;
     };
     static constexpr Fascia fasce[] = {
@@ -48,8 +42,8 @@ std::string GiudizioEufonia(ValoreFisso v) {
         {80001, "Discreta"},      {120001, "Sufficiente"}, {160001, "Scarsa"}, {200001, "Insufficiente"},
         {240001, "Pessima"},
     };
-    // Each band runs from its lower end up to just below the next band's
-    // bound; everything below -24 is "Pessima".
+    // The last band whose top the index reaches; every index at or below
+    // -24,01 is "Pessima", however low.
     const char* parola = "Perfetta";
     for (const auto& f : fasce)
         if (v.decimillesimi() <= -f.sopra) parola = f.parola;

@@ -97,7 +97,5 @@ struct RigaTonalita {
     float altoTabella;
 };
 extern const std::array<RigaTonalita, 13> RigheTonalita;
-// The row of key k in the column (0..12).
-int RigaDi(int k);
 
 }  // namespace vk

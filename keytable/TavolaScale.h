@@ -91,7 +91,6 @@ public:
     bool copertura() const { return s_.CopreIstogrammiVisibile; }
     ColoreVB coloreCopertura() const { return s_.CopreIstogrammiColore; }
     const std::array<ColoreVB, 12>& selezioneLibera() const { return s_.SelezioneLibera; }
-    bool mostraLegenda() const { return lblClickScale != 0; }
 
 private:
     void calcola();           // cmdOperazioniScale_Click
