@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
@@ -22,13 +23,14 @@ namespace {
 
 class TavolaGui : public ::testing::Test {
 protected:
-    void carica(DimensioniSchermo schermo = {}) {
+    // With a data folder, the settings file is read from there.
+    void carica(DimensioniSchermo schermo = {}, std::string cartellaDati = {}) {
         ImpostaFornitoreSchermo([schermo] { return schermo; });
         finestra_ = CaricaFinestraPrincipale(
             stato_,
-            [](PassiCaricamento& p) {
-                p.sondaCartelle = {};
-                p.caricaImpostazioni = {};
+            [this, cartellaDati](PassiCaricamento& p) {
+                p.sondaCartelle = [this, cartellaDati] { stato_.percorsi.CartellaDati = cartellaDati; };
+                if (cartellaDati.empty()) p.caricaImpostazioni = {};
             },
             InstallaSchermate);
         finestra_->show();
@@ -181,6 +183,35 @@ TEST_F(TavolaGui, FiltroELegendaDaiPulsanti) {
     Clic(QStringLiteral("cmdInvertiColori"));
     Fotografa(QStringLiteral("tavola_scale_scura"), finestra_->grab().toImage());
     EXPECT_EQ(Trova(QStringLiteral("lblNumLeg_7"))->palette().color(QPalette::WindowText), ColoreQt(Colori::Bianco));
+}
+
+TEST_F(TavolaGui, SelezioneLiberaSalvataDaOkERipresaAlProssimoAvvio) {
+    const QString cartella = QDir::tempPath() + QStringLiteral("/vk_tavola_ok/");
+    QDir(cartella).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(cartella));
+    carica({}, cartella.toStdString());
+    Clic(QStringLiteral("cmdTavolaScale"));
+    Clic(QStringLiteral("cmdPreset_1"));
+    Clic(QStringLiteral("cmdSelezInterv_4"));
+    Clic(QStringLiteral("cmdSelezInterv_9"));
+    Clic(QStringLiteral("cmdEsciSCale"));
+    Clic(QStringLiteral("cmdEXit"));
+    Clic(QStringLiteral("cmdEsciDalSoftware"));
+    ASSERT_TRUE(QFile::exists(cartella + QStringLiteral("Impostazioni.txt")));
+
+    // The next start reads the file; "Lib." shows what was left.
+    finestra_.reset();
+    stato_ = StatoPrincipale{};
+    carica({}, cartella.toStdString());
+    Clic(QStringLiteral("cmdTavolaScale"));
+    for (int i = 1; i <= 11; ++i)
+        EXPECT_EQ(Trova(QStringLiteral("lblEtichettaNote_%1").arg(i))->palette().color(QPalette::Window),
+                  ColoreQt(i == 4 || i == 9 ? 0xDBFDE7 : 0xE3FEFF)) << i;
+    Clic(QStringLiteral("cmdPreset_1"));
+    for (int i = 1; i <= 11; ++i)
+        EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdSelezInterv_%1").arg(i))->coloreSfondo(),
+                  i == 4 || i == 9 ? Colori::Bianco : Colori::FacciaPulsante) << i;
+    QDir(cartella).removeRecursively();
 }
 
 TEST_F(TavolaGui, CostruitaDopoLaRiadattazioneComeSeFossePresente) {
