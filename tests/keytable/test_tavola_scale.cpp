@@ -138,6 +138,11 @@ TEST_F(Tavola, IndiceFuoriDalleFasceELeggibileSoloSeNumero) {
     t.nota(1);
     EXPECT_LT(*Numero(t.lblLegenda[18]), *Numero("-200"));
     EXPECT_EQ(t.lblLegenda[19], "Pessima");
+    // The bars from the major third up stand far above the panel (Top 720):
+    // the model keeps them whole, only the painting stops at the panel.
+    EXPECT_GT(t.ShpIstoScala[4].Height, 20000.0f);
+    EXPECT_LT(t.ShpIstoScala[4].Top, -10000.0f);
+    EXPECT_FLOAT_EQ(t.ShpIstoScala[4].Top + t.ShpIstoScala[4].Height, 9975.0f);
     // A semitone that is no number: no index, no word, no bar.
     s.temperamento.Semitoni[1] = "x";
     t.nota(1);
