@@ -1,6 +1,7 @@
 #include "programma/Schermate.h"
 
 #include "editing/widgets/SchermateEditing.h"
+#include "keytable/widgets/SchermataTavolaScale.h"
 #include "utility/widgets/SchermataUtility.h"
 
 namespace vk {
@@ -8,6 +9,7 @@ namespace vk {
 void InstallaSchermate(FinestraPrincipale& f) {
     // The screens' opening buttons go on first; the editing install gives
     // the initial focus last.
+    InstallaTavolaScale(f);
     InstallaUtility(f);
     InstallaSchermateEditing(f);
 }
