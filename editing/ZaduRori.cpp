@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "common/Micro.h"
+#include "common/TestoDouble.h"
 #include "model/Derivazioni.h"
 #include "model/TabellaFrazioni.h"
 
@@ -60,31 +60,7 @@ std::optional<ValoreFisso> FissoDigitato(std::string_view testo) {
 
 std::optional<ValoreFisso> ArrotondaQuintaEasy(double q) {
     if (!std::isfinite(q)) return std::nullopt;
-    // Fifteen significant digits: "d.dddddddddddddde+XX".
-    char buf[64];
-    auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, q, std::chars_format::scientific, 14);
-    if (ec != std::errc()) return std::nullopt;
-    std::string_view s(buf, static_cast<size_t>(fine - buf));
-    bool negativo = s.front() == '-';
-    if (negativo) s.remove_prefix(1);
-    size_t e = s.find('e');
-    std::string cifre;
-    for (char c : s.substr(0, e))
-        if (c != '.') cifre += c;
-    const int esponente = std::atoi(std::string(s.substr(e + 1)).c_str());
-    if (esponente > 15) return std::nullopt;  // far beyond any ValoreFisso
-    // The digits as plain decimal text with the comma after esponente + 1 digits.
-    std::string testo;
-    const int intere = esponente + 1;
-    if (intere <= 0) {
-        testo = "0," + std::string(static_cast<size_t>(-intere), '0') + cifre;
-    } else if (intere >= static_cast<int>(cifre.size())) {
-        testo = cifre + std::string(static_cast<size_t>(intere) - cifre.size(), '0');
-    } else {
-        testo = cifre.substr(0, static_cast<size_t>(intere)) + "," + cifre.substr(static_cast<size_t>(intere));
-    }
-    if (negativo) testo.insert(0, 1, '-');
-    return ValoreFisso::daTesto(testo);
+    return ValoreFisso::daTesto(TestoDouble(q));
 }
 
 std::optional<ValoreFisso> CentsSingolaPrecisione(std::string_view testo) {
