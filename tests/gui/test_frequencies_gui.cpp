@@ -2,7 +2,6 @@
 // mouse and the keyboard, on the designed screen and on a larger one.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -12,6 +11,7 @@
 #include "common/widgets/PulsanteVB.h"
 #include "frequencies/widgets/SchermataFrequenze.h"
 #include "programma/Schermate.h"
+#include "tests/gui/AiutiGui.h"
 
 namespace vk {
 namespace {
@@ -38,11 +38,7 @@ protected:
     void Clic(const QString& nome) {
         if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
     }
-    void Fotografa(const QString& nome) {
-        const QString cartella = QStringLiteral(VK_BUILD) + QStringLiteral("/screens");
-        QDir().mkpath(cartella);
-        ASSERT_TRUE(finestra_->grab().save(cartella + "/" + nome + ".png"));
-    }
+    void Fotografa(const QString& nome) { test::Fotografa(finestra_.get(), nome); }
 
     StatoPrincipale stato_;
     std::unique_ptr<FinestraPrincipale> finestra_;
@@ -151,13 +147,8 @@ TEST_F(FrequenzeGui, DecimaliPassoENomi) {
     EXPECT_EQ(Cella(85), QStringLiteral("2093"));
 }
 
-struct SchermoFinto {
-    explicit SchermoFinto(DimensioniSchermo d) { ImpostaFornitoreSchermo([d] { return d; }); }
-    ~SchermoFinto() { ImpostaFornitoreSchermo({}); }
-};
-
 TEST(FrequenzeRiadattate, CostruitaDopoIlCaricamentoComeSeFosseStataCaricata) {
-    SchermoFinto schermo({28800, 16200});
+    test::SchermoFinto schermo({28800, 16200});
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
     f->resize(f->pagina()->size());
@@ -173,8 +164,7 @@ TEST(FrequenzeRiadattate, CostruitaDopoIlCaricamentoComeSeFosseStataCaricata) {
     EXPECT_EQ(f->findChild<QWidget*>(QStringLiteral("lblFreq_1"))->geometry(), QRect(180, 686, 122, 24));
     const VoceGeometria* cella = stato.geometria.trova("lblFreq", 1);
     EXPECT_FLOAT_EQ(cella->carattere, static_cast<float>(9.0 * 16200.0 / 11550.0));
-    QDir().mkpath(VK_BUILD "/screens");
-    f->grab().save(VK_BUILD "/screens/frequenze_1920x1080.png");
+    test::Fotografa(f.get(), QStringLiteral("frequenze_1920x1080"));
 }
 
 }  // namespace
