@@ -71,8 +71,8 @@ SchermataFrequenze::SchermataFrequenze(FinestraPrincipale& finestra, TabellaFreq
     f_.registra(this, "FraTabellaFrequenze", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     if (AdattaRegistrazioneTardiva(f_.stato(), "FraTabellaFrequenze", -1))
         Posiziona(this, *f_.stato().geometria.trova("FraTabellaFrequenze"));
+    // Filled and shown by apertura().
     creaControlli();
-    aggiornaDaModello();
 }
 
 // Registers the control as the load would have, scaled as the re-layout
