@@ -65,17 +65,27 @@ int main(int argc, char** argv) {
         return v[v.size() / 2];
     };
 
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    f->show();
-    QCoreApplication::processEvents();
-    auto* hz = f->findChild<PulsanteVB*>(QStringLiteral("cmdMostraFrequenze"));
-    auto* tab = f->findChild<TabellaFrequenzeInstallata*>(QStringLiteral("TabellaFrequenze"));
-    if (!hz || !tab) return 1;
-
-    const double heapPrima = HeapMiB();
-    const double prima = Millisecondi([&] { emit hz->clic(); });
-    const double heapSchermata = HeapMiB() - heapPrima;
+    // The first opening of each of 11 fresh windows; the last one stays.
+    std::vector<double> prime, heapPrime;
+    std::unique_ptr<StatoPrincipale> stato;
+    std::unique_ptr<FinestraPrincipale> f;
+    PulsanteVB* hz = nullptr;
+    TabellaFrequenzeInstallata* tab = nullptr;
+    for (int i = 0; i < 11; ++i) {
+        f.reset();
+        stato = std::make_unique<StatoPrincipale>();
+        f = CaricaFinestraPrincipale(*stato, {}, InstallaSchermate);
+        f->show();
+        QCoreApplication::processEvents();
+        hz = f->findChild<PulsanteVB*>(QStringLiteral("cmdMostraFrequenze"));
+        tab = f->findChild<TabellaFrequenzeInstallata*>(QStringLiteral("TabellaFrequenze"));
+        if (!hz || !tab) return 1;
+        const double heapPrima = HeapMiB();
+        prime.push_back(Millisecondi([&] { emit hz->clic(); }));
+        heapPrime.push_back(HeapMiB() - heapPrima);
+    }
+    const double prima = mediana(prime);
+    const double heapSchermata = mediana(heapPrime);
     SchermataFrequenze* s = tab->schermata();
     auto* esc = s->findChild<PulsanteVB*>(QStringLiteral("cmdTorna"));
     std::vector<double> aperture;
@@ -105,7 +115,7 @@ int main(int argc, char** argv) {
     });
 
     std::printf("Frequency table (offscreen, Fusion), milliseconds unless stated\n");
-    Riga("first opening, construction included", prima, "ms", "target < 20");
+    Riga("first opening, construction included (median of 11)", prima, "ms", "target < 20");
     Riga("later opening (median of 21)", dopo, "ms", "target < 5");
     Riga("one reference tick with its repaint (median)", tick, "ms", "target < 2");
     Riga("release: 121 cells recomputed, screen repainted", rilascio, "ms", "");

@@ -82,7 +82,12 @@ template <class W>
 W* SchermataFrequenze::crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w,
                             float h, float carattere, const QFont* famiglia) {
     W* x = new W(this);
-    if (famiglia) x->setFont(*famiglia);
+    if (famiglia) {
+        // Already at its designed size, so placing it finds nothing to change.
+        QFont c = *famiglia;
+        ImpostaPunti(c, carattere);
+        x->setFont(c);
+    }
     f_.registra(x, nome, indice, tipo, l, t, w, h, carattere);
     if (AdattaRegistrazioneTardiva(f_.stato(), nome, indice)) Posiziona(x, *f_.stato().geometria.trova(nome, indice));
     return x;
