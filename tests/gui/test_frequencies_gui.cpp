@@ -70,6 +70,11 @@ TEST_F(FrequenzeGui, ApreLaTabellaETieneIlDiapason) {
     EXPECT_EQ(la->coloreSfondo(), Colori::RossoChiaro);
     Fotografa(QStringLiteral("frequenze_440"));
 
+    // A click shorter than one tick changes nothing.
+    QTest::mouseClick(Trova<PulsanteVB>(QStringLiteral("cmd440_0")), Qt::LeftButton);
+    EXPECT_EQ(Cella(58), QStringLiteral("440"));
+    EXPECT_FALSE(tabella_->diapason().timer().staContando());
+
     // ">" held for a few ticks of 60 ms: only the reference moves.
     auto* su = Trova<PulsanteVB>(QStringLiteral("cmd440_2"));
     QTest::mousePress(su, Qt::LeftButton);
