@@ -77,7 +77,10 @@ TEST_F(Frequenze, DecimaliDiDefEDiUnaCifra) {
     const std::pair<int, const char*> def[] = {{13, "32,703"}, {49, "261,63"}, {58, "440"},  {73, "1046,5"},
                                                {85, "2093"},   {109, "8372"},  {121, "16744"}};
     for (const auto& [i, t] : def) EXPECT_EQ(Cella(i), t) << "cell " << i;
-    for (int i = 1; i <= 121; ++i) EXPECT_EQ(Cella(i), Oracolo(440, i, DecimaliPredefiniti[static_cast<size_t>(OttavaDellaCella(i))])) << i;
+    for (int i = 1; i <= 121; ++i) {
+        const int decimali = DecimaliPredefiniti[static_cast<size_t>(OttavaDellaCella(i))];
+        EXPECT_EQ(Cella(i), Oracolo(440, i, decimali)) << i;
+    }
 
     tab.cmdDec_Click(1, 0);
     const std::pair<int, const char*> uno[] = {{1, "16,4"}, {61, "523,3"}, {64, "622,3"}, {58, "440"}};
@@ -302,7 +305,7 @@ TEST_F(Frequenze, GrigliaDeiDecimali) {
         ControllaGriglia(tab);
     }
     for (int n = 0; n <= 4; ++n) EXPECT_EQ(tab.coloreDec(n, 0), Colori::Bianco);
-    for (int k = 1; k <= 10; ++k) EXPECT_EQ(tab.lblNDec[static_cast<size_t>(k)], std::to_string(DecimaliPredefiniti[static_cast<size_t>(k)]));
+    for (size_t k = 1; k <= 10; ++k) EXPECT_EQ(tab.lblNDec[k], std::to_string(DecimaliPredefiniti[k])) << k;
     for (int k = 2; k <= 10; ++k) tab.cmdDec_Click(4, k);
     EXPECT_EQ(tab.lblNDec[0], "4");
     EXPECT_EQ(tab.coloreDec(4, 0), Colori::RossoChiaro);
