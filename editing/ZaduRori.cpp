@@ -2,10 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
-#include "common/FormaGenerale.h"
 #include "common/Micro.h"
+#include "common/TestoDouble.h"
 #include "model/Derivazioni.h"
 #include "model/TabellaFrazioni.h"
 
@@ -60,9 +59,8 @@ std::optional<ValoreFisso> FissoDigitato(std::string_view testo) {
 }
 
 std::optional<ValoreFisso> ArrotondaQuintaEasy(double q) {
-    // Far beyond any ValoreFisso from 1E+16 on.
-    if (!std::isfinite(q) || std::fabs(q) >= 1e16) return std::nullopt;
-    return ValoreFisso::daTesto(CifreDecimali(q));
+    if (!std::isfinite(q)) return std::nullopt;
+    return ValoreFisso::daTesto(TestoDouble(q));
 }
 
 std::optional<ValoreFisso> CentsSingolaPrecisione(std::string_view testo) {

@@ -1,6 +1,7 @@
 #include "programma/Schermate.h"
 
 #include "editing/widgets/SchermateEditing.h"
+#include "frequencies/widgets/SchermataFrequenze.h"
 #include "keytable/widgets/SchermataTavolaScale.h"
 #include "utility/widgets/SchermataUtility.h"
 
@@ -10,6 +11,7 @@ void InstallaSchermate(FinestraPrincipale& f) {
     // The screens' opening buttons go on first; the editing install gives
     // the initial focus last.
     InstallaTavolaScale(f);
+    InstallaTabellaFrequenze(f);
     InstallaUtility(f);
     InstallaSchermateEditing(f);
 }

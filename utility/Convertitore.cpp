@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "common/FormaGenerale.h"
+#include "common/TestoDouble.h"
 #include "common/Micro.h"
 #include "common/ValoreFisso.h"
 

@@ -10,19 +10,11 @@
 #include "app/widgets/Splash.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
+#include "tests/gui/AiutiGui.h"
 
 using namespace vk;
 
-namespace {
-
-struct SchermoFinto {
-    explicit SchermoFinto(DimensioniSchermo d) {
-        ImpostaFornitoreSchermo([d] { return d; });
-    }
-    ~SchermoFinto() { ImpostaFornitoreSchermo({}); }
-};
-
-}  // namespace
+using test::SchermoFinto;
 
 TEST(Programma, OgniSchermataSegueLaRiadattazione) {
     // Designed geometry: built, not loaded.

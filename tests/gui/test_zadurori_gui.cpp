@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,6 +9,7 @@
 #include "common/widgets/PulsanteVB.h"
 #include "editing/widgets/EditorTerzeWidget.h"
 #include "editing/widgets/SchermataZaduRori.h"
+#include "tests/gui/AiutiGui.h"
 
 namespace vk {
 namespace {
@@ -41,11 +41,7 @@ protected:
         e->selectAll();
         QTest::keyClicks(e, testo);
     }
-    void Fotografa(const QString& nome) {
-        const QString cartella = QStringLiteral(VK_BUILD) + QStringLiteral("/screens");
-        QDir().mkpath(cartella);
-        ASSERT_TRUE(finestra_->grab().save(cartella + "/" + nome + ".png"));
-    }
+    void Fotografa(const QString& nome) { test::Fotografa(finestra_.get(), nome); }
 
     StatoPrincipale stato_;
     std::unique_ptr<FinestraPrincipale> finestra_;

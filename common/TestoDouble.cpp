@@ -1,9 +1,9 @@
-#include "common/FormaGenerale.h"
+#include "common/TestoDouble.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <string_view>
+#include <limits>
 
 namespace vk {
 
@@ -51,10 +51,16 @@ std::string InChiaro(const Cifre& c) {
 
 }  // namespace
 
+std::string TestoDouble(double x) {
+    if (!std::isfinite(x)) return {};
+    if (x == 0) return "0";  // -0 too
+    return InChiaro(Scomponi(x));
+}
+
 std::string FormaGenerale(double x) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
-    if (x == 0) return "0";  // -0 too
+    if (x == 0) return "0";
     const Cifre c = Scomponi(x);
     if (c.esponente >= -4 && c.esponente < 15) return InChiaro(c);
     std::string t = c.segno + c.cifre.substr(0, 1);
@@ -65,10 +71,33 @@ std::string FormaGenerale(double x) {
     return t + std::to_string(a);
 }
 
-std::string CifreDecimali(double x) {
-    if (!std::isfinite(x)) return "";
-    if (x == 0) return "0";
-    return InChiaro(Scomponi(x));
+double DoubleDaTesto(std::string_view t) {
+    constexpr double Nessuno = std::numeric_limits<double>::quiet_NaN();
+    std::string s;
+    s.reserve(t.size());
+    size_t i = 0;
+    if (i < t.size() && t[i] == '-') s += t[i++];
+    size_t cifre = 0;
+    bool virgola = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            s += c;
+            ++cifre;
+        } else if (c == ',' && !virgola) {
+            virgola = true;
+            s += '.';
+        } else {
+            return Nessuno;
+        }
+    }
+    if (cifre == 0) return Nessuno;
+    if (s.back() == '.') s.pop_back();
+    if (s.front() == '.' || (s[0] == '-' && s.size() > 1 && s[1] == '.')) s.insert(s.front() == '-' ? 1 : 0, "0");
+    double x = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
+    if (ec != std::errc() || p != s.data() + s.size()) return Nessuno;
+    return x;
 }
 
 }  // namespace vk
