@@ -1,5 +1,8 @@
 #include "microlab/widgets/FraMicro.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +71,11 @@ const Banda& BandaDi(int riga) {
     return bande[static_cast<int>(GruppoDi(riga))];
 }
 
+// Tops of the horizontal strips that hold the controls: the commands, the
+// four bands and the lower panels. Qt repaints a few strips of some dozens
+// of controls each far faster than three hundred controls on one parent.
+constexpr std::array<float, 6> IniziFasce = {0, 840, 2160, 4320, 6480, 8760};
+
 float SinistraColonna(int colonna) { return 840.0f + 1200.0f * static_cast<float>(colonna - 1); }
 
 }  // namespace
@@ -75,11 +83,25 @@ float SinistraColonna(int colonna) { return 840.0f + 1200.0f * static_cast<float
 template <class W>
 W* FraMicro::crea(QWidget* genitore, const char* nome, int indice, float sinistra, float alto, float larghezza,
                   float altezza, float carattere) {
-    W* w = f_.crea<W>(genitore, nome, indice, TipoDaNome(nome), sinistra, alto, larghezza, altezza, carattere);
-    // Built after the load: scaled as the re-layout would have scaled it.
+    // The screen's controls go into the strip of their band (see fasce_).
+    QWidget* fascia = genitore == this ? fasciaDi(alto) : nullptr;
+    // Registered without a font of its own: every control here has the
+    // screen's font, set once, which is far cheaper than a font per widget.
+    W* w = f_.crea<W>(fascia ? fascia : genitore, nome, indice, TipoDaNome(nome), sinistra, alto, larghezza,
+                      altezza, 0);
     StatoPrincipale& s = f_.stato();
-    if (AdattaRegistrazioneTardiva(s, nome, indice)) Posiziona(w, *s.geometria.trova(nome, indice));
+    VoceGeometria* v = s.geometria.trova(nome, indice);
+    v->carattere = carattere;
+    // Built after the load: scaled as the re-layout would have scaled it.
+    const bool scalato = AdattaRegistrazioneTardiva(s, nome, indice);
+    if (scalato || fascia) w->setGeometry(RettangoloPixel(*v).translated(fascia ? -fascia->pos() : QPoint()));
     return w;
+}
+
+QWidget* FraMicro::fasciaDi(float alto) const {
+    for (size_t i = fasce_.size(); i-- > 0;)
+        if (alto >= IniziFasce[i]) return fasce_[i];
+    return nullptr;
 }
 
 QLabel* FraMicro::etichetta(QWidget* genitore, const char* nome, int indice, float sinistra, float alto,
@@ -87,7 +109,11 @@ QLabel* FraMicro::etichetta(QWidget* genitore, const char* nome, int indice, flo
     auto* l = crea<QLabel>(genitore, nome, indice, sinistra, alto, larghezza, altezza, Carattere);
     FormaEtichetta(l, static_cast<Allineamento>(allineamento));
     l->setText(QString::fromUtf8(testo));
-    if (sfondo != 0) Sfondo(l, sfondo);
+    // White is the strips' own background colour: a white label needs no
+    // palette of its own.
+    const bool inFascia = std::find(fasce_.begin(), fasce_.end(), l->parentWidget()) != fasce_.end();
+    if (sfondo == Colori::Bianco && inFascia) l->setAutoFillBackground(true);
+    else if (sfondo != 0) Sfondo(l, sfondo);
     return l;
 }
 
@@ -107,6 +133,23 @@ FraMicro::FraMicro(FinestraPrincipale& finestra, TabellaMicroLab& modello)
     f_.registra(this, "FraMicro", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     if (AdattaRegistrazioneTardiva(f_.stato(), "FraMicro", -1))
         Posiziona(this, *f_.stato().geometria.trova("FraMicro", -1));
+    // The font every control of the screen shares, scaled as a control's would be.
+    float punti = Carattere;
+    if (const auto& fattori = f_.stato().fattoriAdattamento)
+        punti = static_cast<float>(static_cast<double>(Carattere) * fattori->caratteri);
+    QFont carattere = font();
+    ImpostaPunti(carattere, punti);
+    setFont(carattere);
+    for (size_t i = 0; i < fasce_.size(); ++i) {
+        VoceGeometria v;
+        v.alto = IniziFasce[i];
+        v.larghezza = LarghezzaProgetto;
+        v.altezza = (i + 1 < fasce_.size() ? IniziFasce[i + 1] : AltezzaProgetto) - IniziFasce[i];
+        if (const auto& fattori = f_.stato().fattoriAdattamento) ScalaVoce(v, *fattori, ScalaGeometria);
+        fasce_[i] = new QWidget(this);
+        fasce_[i]->setGeometry(RettangoloPixel(v));
+        Colora(fasce_[i], QPalette::Window, Colori::Bianco);
+    }
     creaTabella();
     creaLegendaERiferimenti();
     creaComandi();
@@ -125,6 +168,8 @@ void FraMicro::creaTabella() {
             auto* l = etichetta(this, nomi[c], r, sinistra, nascosta ? -1000 : alti[c], 1095, 255, "",
                                 Colori::Bianco, static_cast<int>(Allineamento::Centro));
             if (nascosta) l->hide();
+            // A number on one line: no wrapping to lay out at every paint.
+            l->setWordWrap(false);
             celle_[static_cast<size_t>(r)][static_cast<size_t>(c)] = l;
         }
         coloriCelle_[static_cast<size_t>(r)] = Colori::Bianco;
@@ -140,6 +185,7 @@ void FraMicro::creaTabella() {
     for (int c = 0; c < 4; ++c) {
         auto* l = etichetta(this, nomi[c], 0, 6720, alti0[c], 1935, 375, "", Colori::Bianco,
                             static_cast<int>(Allineamento::Centro));
+        l->setWordWrap(false);
         celle_[0][static_cast<size_t>(c)] = l;
     }
     Sfondo(celle_[0][3], Colori::SfondoFinestra);
@@ -307,10 +353,24 @@ void FraMicro::creaComandi() {
 }
 
 void FraMicro::creaConversione() {
-    // Almost wholly below the screen and never shown; its operations work all the same.
+    // Almost wholly below the screen and never shown by the program; its
+    // controls are built when it is first shown, as the screen's own are.
     FraConversione_ = crea<QFrame>(this, "FraConversione", -1, 360, 11280, 13935, 7335, 0);
     Sfondo(FraConversione_, ColoriMicro::Conversione);
     FraConversione_->hide();
+    FraConversione_->installEventFilter(this);
+}
+
+bool FraMicro::eventFilter(QObject* o, QEvent* e) {
+    if (o == FraConversione_ && e->type() == QEvent::Show && !lblTotaleMicro_) {
+        costruisciConversione();
+        for (QWidget* w : FraConversione_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->show();
+        aggiornaDaModello();
+    }
+    return Schermata::eventFilter(o, e);
+}
+
+void FraMicro::costruisciConversione() {
     const char* righe[12] = {"Do - Sol", "Sol - Re", "Re - La",  "La - Mi",   "Mi - Si",   "Si - Fa#",
                              "Fa# - Do#", "Reb - Lab", "Lab - Mib", "Mib - Sib", "Sib - Fa", "Fa - Do"};
     const char* teste[4] = {"Differenza in Cents", "Differenza in Micro", "Quinta corretta con la differenza",
@@ -398,10 +458,12 @@ void FraMicro::aggiornaDaModello() {
     for (size_t j = 1; j <= 7; ++j) Testo(lblSeqInt_[j], m_.lblSeqInt[j]);
     std::array<std::string, 13>* testi[4] = {&m_.conversione.TxtCents, &m_.conversione.TxtMicro,
                                              &m_.conversione.TxtQuinta, &m_.conversione.TxtQuinteArrotondate};
-    for (size_t c = 0; c < 4; ++c)
-        for (size_t k = 0; k <= 12; ++k) Testo(conversione_[c][k], (*testi[c])[k]);
-    Colora(lblTotaleMicro_, QPalette::Window, m_.conversione.lblTotaleMicro);
-    Colora(lblTotaleMicroArrotondata_, QPalette::Window, m_.conversione.lblTotaleMicroArrotondata);
+    if (lblTotaleMicro_) {
+        for (size_t c = 0; c < 4; ++c)
+            for (size_t k = 0; k <= 12; ++k) Testo(conversione_[c][k], (*testi[c])[k]);
+        Colora(lblTotaleMicro_, QPalette::Window, m_.conversione.lblTotaleMicro);
+        Colora(lblTotaleMicroArrotondata_, QPalette::Window, m_.conversione.lblTotaleMicroArrotondata);
+    }
     inAggiornamento_ = false;
     if (m_.aperta && !inVista()) apri();
     else if (!m_.aperta && inVista()) chiudi();

@@ -37,14 +37,18 @@ private:
                       float larghezza, float altezza, const char* testo, ColoreVB sfondo, int allineamento);
     PulsanteVB* pulsante(const char* nome, int indice, float sinistra, float alto, float larghezza, float altezza,
                          const char* caption, ColoreVB sfondo);
+    QWidget* fasciaDi(float alto) const;
     void creaTabella();
     void creaLegendaERiferimenti();
     void creaComandi();
     void creaConversione();
+    void costruisciConversione();
+    bool eventFilter(QObject* o, QEvent* e) override;
     void dopo();
 
     FinestraPrincipale& f_;
     TabellaMicroLab& m_;
+    std::array<QWidget*, 6> fasce_{};
     // The four cells of rows 0..48 and their shown colours.
     std::array<std::array<QLabel*, 4>, 49> celle_{};
     std::array<ColoreVB, 49> coloriCelle_{};
@@ -61,7 +65,7 @@ private:
     std::array<QLabel*, 8> lblSeqInt_{};
     PilotaRipetizione* pilotaAumenta_ = nullptr;
     PilotaRipetizione* pilotaDiminuisci_ = nullptr;
-    // The hidden conversion panel.
+    // The hidden conversion panel; its controls exist once it has shown.
     QFrame* FraConversione_ = nullptr;
     std::array<std::array<QLineEdit*, 13>, 4> conversione_{};
     QLabel* lblTotaleMicro_ = nullptr;

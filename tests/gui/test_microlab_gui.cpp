@@ -46,6 +46,11 @@ protected:
         QDir().mkpath(cartella);
         ASSERT_TRUE(finestra_->grab().save(cartella + "/" + nome + ".png"));
     }
+    // Where a control stands on the screen (the screen groups its controls in strips).
+    QRect Su(const QString& nome, QWidget* fra) {
+        QWidget* w = Trova(nome);
+        return QRect(w->mapTo(fra, QPoint(0, 0)), w->size());
+    }
     QColor SfondoDi(const QString& nome) { return Trova(nome)->palette().color(QPalette::Window); }
 
     StatoPrincipale stato_;
@@ -72,9 +77,9 @@ TEST_F(MicroLabGui, TenereMaggioreEApplicare) {
     EXPECT_EQ(Cella("lblQuintaPrecisa", 0), "-----");
     EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_7"))->text(), "FA# - DO#");
     // Columns follow the circle from FA#: fifth 7 first, fifth 1 in column 7.
-    EXPECT_EQ(Trova(QStringLiteral("cmdQuintaM_7"))->geometry(), QRect(56, 536, 73, 33));
-    EXPECT_EQ(Trova(QStringLiteral("cmdQuintaM_1"))->x(), 56 + 6 * 80);
-    EXPECT_EQ(Trova(QStringLiteral("lblQuintaPrecisa_0"))->geometry(), QRect(448, 688, 129, 25));
+    EXPECT_EQ(Su(QStringLiteral("cmdQuintaM_7"), fra), QRect(56, 536, 73, 33));
+    EXPECT_EQ(Su(QStringLiteral("cmdQuintaM_1"), fra).x(), 56 + 6 * 80);
+    EXPECT_EQ(Su(QStringLiteral("lblQuintaPrecisa_0"), fra), QRect(448, 688, 129, 25));
 
     // Select fifth 3 (RE - LA): light red, its linked rows in their colours.
     Clic(QStringLiteral("cmdQuintaM_3"));
@@ -180,7 +185,10 @@ TEST(MicroLabRiadattato, CostruitoDopoIlCaricamentoComeSeFossePresenteAllAvvio) 
         const QString n = QString::fromUtf8(nome);
         const int sep = static_cast<int>(n.lastIndexOf('_'));
         const VoceGeometria* g = stato.geometria.trova(n.left(sep).toStdString(), n.mid(sep + 1).toInt());
-        EXPECT_EQ(f->findChild<QWidget*>(n)->geometry(), RettangoloPixel(*g)) << nome;
+        QWidget* w = f->findChild<QWidget*>(n);
+        EXPECT_EQ(QRect(w->mapTo(f->findChild<QWidget*>(QStringLiteral("FraMicro")), QPoint(0, 0)), w->size()),
+                  RettangoloPixel(*g))
+            << nome;
     }
     ImpostaFornitoreSchermo({});
 }
