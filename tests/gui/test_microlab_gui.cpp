@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include "app/StatoPrincipale.h"
@@ -155,6 +156,28 @@ TEST_F(MicroLabGui, NotazioneTastieraEAnnulla) {
     EXPECT_EQ(SfondoDi(QStringLiteral("lblEtiTerze_3")), ColoreQt(Colori::Bianco));
     EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_13"))->coloreSfondo(), ColoriMicro::Terze);
     EXPECT_FALSE(Trova(QStringLiteral("FraConversione"))->isVisible());
+}
+
+TEST_F(MicroLabGui, IlPannelloNascostoFunzionaSeMostrato) {
+    Clic(QStringLiteral("cmdLab"));
+    auto* pannello = Trova(QStringLiteral("FraConversione"));
+    ASSERT_TRUE(pannello && !pannello->isVisible());
+    EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("cmdSomma")), nullptr);
+    // Nothing in the program shows it; shown by hand, its controls come.
+    pannello->show();
+    auto* cents = Trova<QLineEdit>(QStringLiteral("TxtCents_1"));
+    ASSERT_TRUE(cents);
+    EXPECT_EQ(cents->text(), "-1,96");
+    Clic(QStringLiteral("cmdSomma"));
+    EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtCents_0"))->text(), "-23,52");
+    EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtQuinteArrotondate_7"))->text(), "992376");
+    // A typed deviation goes to the model; "C" copies the row above.
+    cents->setFocus();
+    cents->selectAll();
+    QTest::keyClicks(cents, QStringLiteral("-3"));
+    Clic(QStringLiteral("cmdCopy_2"));
+    EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtCents_2"))->text(), "-3");
+    EXPECT_EQ(lab_->modello().conversione.TxtCents[2], "-3");
 }
 
 TEST(MicroLabRiadattato, CostruitoDopoIlCaricamentoComeSeFossePresenteAllAvvio) {
