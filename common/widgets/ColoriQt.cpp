@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace vk {
 
@@ -73,6 +74,12 @@ QFont CaratterePunti(const QString& famigliaProgetto, double punti, bool grasset
     f.setBold(grassetto);
     f.setItalic(corsivo);
     return f;
+}
+
+void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
+    QPalette p = w->palette();
+    p.setColor(ruolo, ColoreQt(c));
+    w->setPalette(p);
 }
 
 }  // namespace vk

@@ -21,12 +21,6 @@ namespace {
 constexpr float Carattere = 8.25f;
 constexpr ColoreVB ColoreCmdLab = 0xD1DDE7;
 
-void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
-    QPalette p = w->palette();
-    p.setColor(ruolo, ColoreQt(c));
-    w->setPalette(p);
-}
-
 void Sfondo(QWidget* w, ColoreVB c) {
     w->setAutoFillBackground(true);
     Colora(w, QPalette::Window, c);
