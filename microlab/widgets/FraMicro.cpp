@@ -1,6 +1,7 @@
 #include "microlab/widgets/FraMicro.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QEvent>
 #include <QFrame>
@@ -311,11 +312,12 @@ void FraMicro::creaComandi() {
     }
 
     // "<" and ">": the press starts the timer only where the model allows it.
-    auto collega = [this](PulsanteVB* p, RipetizioneAutomatica& r, const char* timer, auto premi) {
+    auto collega = [this](PulsanteVB* p, RipetizioneAutomatica& r, const char* timer,
+                          const std::function<void()>& premi) {
         auto* pilota = new PilotaRipetizione(r, this);
         pilota->timer().setObjectName(QString::fromUtf8(timer));
         connect(p, &PulsanteVB::mouseDown, this, [this, pilota, premi](Qt::MouseButton) {
-            (m_.*premi)();
+            premi();
             pilota->sincronizza();
             aggiornaDaModello();
         });
@@ -328,8 +330,8 @@ void FraMicro::creaComandi() {
     auto* piu = pulsante("cmdAumenta", -1, 7800, 10800, 855, 375, ">", Colori::FacciaPulsante);
     meno->setGrafico(false);
     piu->setGrafico(false);
-    pilotaDiminuisci_ = collega(meno, m_.diminuisci, "TmrDiminuisci", &TabellaMicroLab::cmdDiminuisci_MouseDown);
-    pilotaAumenta_ = collega(piu, m_.aumenta, "TmrAumenta", &TabellaMicroLab::cmdAumenta_MouseDown);
+    pilotaDiminuisci_ = collega(meno, m_.diminuisci, "TmrDiminuisci", [this] { m_.cmdDiminuisci_MouseDown(); });
+    pilotaAumenta_ = collega(piu, m_.aumenta, "TmrAumenta", [this] { m_.cmdAumenta_MouseDown(); });
 
     // The hidden state labels, found by name like every control.
     auto nascosta = [this](const char* nome, int indice) {
