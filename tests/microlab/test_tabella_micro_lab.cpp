@@ -163,6 +163,14 @@ TEST(MicroLab, UnTestoCheNonENumeroSiMostraMaNonSiMuove) {
     EXPECT_EQ(Micro(m), prima);
     m.cmdQuintaM_Click(40);  // a note that is no number: nothing to shift
     EXPECT_EQ(Micro(m), prima);
+    // Applied as it stands: the text kept, no cents made up for it.
+    Istogrammi g = IstogrammiIniziali();
+    m.CmdApplicaMicro_Click(t, g, Progetto);
+    EXPECT_EQ(t.Quinte[4], "abc");
+    EXPECT_EQ(t.QuinteCents[4], "");
+    EXPECT_EQ(t.Frazioni[4], "ND");
+    EXPECT_EQ(t.QuinteCents[5], "700");
+    EXPECT_EQ(t.Semitoni[3], "");
 }
 
 TEST(MicroLab, UnPassoDiUnMicroSullaPrimaQuinta) {
