@@ -119,6 +119,7 @@ TEST(MicroLab, AperturaDiUnFileFattoAMano) {
     t.Terze[3] = "547667";
     t.Terze[4] = "578161";
     t.Semitoni[1] = "127908";
+    t.Quinte[5] = "578160";
     TabellaMicroLab m;
     m.cmdLab_Click(t, "IT");
     Riga(m, 1, {"960012", "677,1712", "-24,7841", "1,47868"});
@@ -142,6 +143,11 @@ TEST(MicroLab, AperturaDiUnFileFattoAMano) {
     m.cmdAumenta_Click();
     m.cmdDiminuisci_Click();
     Riga(m, 13, {"547668", "386,3128", "-0,0009", "1,25"});
+    // The fixed texts of a pure or Pythagorean size belong to the thirds only.
+    m.cmdQuintaM_Click(5);
+    Riga(m, 5, {"578160", "407,8212", "-294,1341", "1,26563"});
+    m.cmdQuintaM_Click(14);  // SOL - SI, a Pythagorean third since the opening
+    Riga(m, 14, {"578160", "407,8212", "21,5084", "1,26563"});
 }
 
 TEST(MicroLab, UnTestoCheNonENumeroSiMostraMaNonSiMuove) {
