@@ -1,82 +1,10 @@
 #include "editing/ZaduRori.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "common/Micro.h"
-#include "common/TestoDouble.h"
 #include "model/Derivazioni.h"
 #include "model/TabellaFrazioni.h"
 
 namespace vk {
-
-namespace {
-
-// The typed text without its thousands points, in the form from_chars
-// reads ("-12.5"), or nullopt when it is no number.
-std::optional<std::string> Normalizza(std::string_view testo, std::string& senzaPunti) {
-    senzaPunti.clear();
-    for (char c : testo)
-        if (c != '.') senzaPunti += c;
-    std::string_view s = senzaPunti;
-    std::string out;
-    size_t i = 0;
-    if (i < s.size() && s[i] == '-') { out += '-'; ++i; }
-    std::string intera, frazione;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') intera += s[i++];
-    bool virgola = false;
-    if (i < s.size() && s[i] == ',') {
-        virgola = true;
-        ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') frazione += s[i++];
-    }
-    if (i != s.size() || (intera.empty() && frazione.empty())) return std::nullopt;
-    out += intera.empty() ? "0" : intera;
-    if (virgola && !frazione.empty()) out += '.' + frazione;
-    return out;
-}
-
-}  // namespace
-
-LetturaDigitata LeggiDigitato(std::string_view testo, NumeroDigitato& r) {
-    std::string senzaPunti;
-    auto norm = Normalizza(testo, senzaPunti);
-    if (!norm) return LetturaDigitata::NonNumero;
-    auto fisso = ValoreFisso::daTesto(senzaPunti);
-    if (!fisso) return LetturaDigitata::TroppoGrande;
-    double x = 0;
-    auto [p, ec] = std::from_chars(norm->data(), norm->data() + norm->size(), x);
-    if (ec != std::errc() || p != norm->data() + norm->size() || !std::isfinite(x))
-        return LetturaDigitata::TroppoGrande;
-    r = {*fisso, x};
-    return LetturaDigitata::Numero;
-}
-
-std::optional<ValoreFisso> FissoDigitato(std::string_view testo) {
-    NumeroDigitato n{};
-    if (LeggiDigitato(testo, n) != LetturaDigitata::Numero) return std::nullopt;
-    return n.fisso;
-}
-
-std::optional<ValoreFisso> ArrotondaQuintaEasy(double q) {
-    if (!std::isfinite(q)) return std::nullopt;
-    return ValoreFisso::daTesto(TestoDouble(q));
-}
-
-std::optional<ValoreFisso> CentsSingolaPrecisione(std::string_view testo) {
-    std::string senzaPunti;
-    auto norm = Normalizza(testo, senzaPunti);
-    if (!norm) return std::nullopt;
-    float m = 0;
-    auto [p, ec] = std::from_chars(norm->data(), norm->data() + norm->size(), m);
-    if (ec != std::errc() || !std::isfinite(m)) return std::nullopt;
-    const float a = static_cast<float>(static_cast<double>(m) / Micro::PerCent);
-    const float b = static_cast<float>(static_cast<double>(a) * 10000.0);
-    const double decimillesimi = std::nearbyint(static_cast<double>(b));
-    const double centesimi = std::nearbyint(decimillesimi / 100.0);
-    if (std::fabs(centesimi) * 100.0 > static_cast<double>(ValoreFisso::Limite)) return std::nullopt;
-    return ValoreFisso::daDecimillesimi(static_cast<int64_t>(centesimi) * 100);
-}
 
 std::array<std::string, 13> NomiQuinteEasy(std::string_view lingua) {
     static const char* const IT[12] = {"DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",

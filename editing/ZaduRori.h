@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/ValoreFisso.h"
+#include "model/NumeriDigitati.h"
 #include "model/Istogrammi.h"
 #include "model/Temperamento.h"
 
@@ -32,27 +33,6 @@ inline constexpr const char* Correggi =
     "pulsante 'MOD'.";
 inline constexpr const char* TotaleCorretto = "11908512";
 }  // namespace TestiEasy
-
-// A number as the user types it on this screen: optional "-", digits, at most
-// one decimal comma; a point is a thousands separator and is dropped. Blanks
-// or anything else make it no number.
-struct NumeroDigitato {
-    ValoreFisso fisso;  // rounded to four decimals, ties to even
-    double esatto;      // unrounded
-};
-enum class LetturaDigitata { Numero, NonNumero, TroppoGrande };
-LetturaDigitata LeggiDigitato(std::string_view testo, NumeroDigitato& risultato);
-std::optional<ValoreFisso> FissoDigitato(std::string_view testo);
-
-// A fifth computed in double, held at 15 significant digits and then rounded
-// to four decimals, ties to even; nullopt when not finite or too large.
-std::optional<ValoreFisso> ArrotondaQuintaEasy(double q);
-
-// Cents of a size held as text, through single precision: the size to float,
-// divided in double by 1417.68 and rounded to float, times 10000 to float,
-// then to whole ten-thousandths and to hundredths, both ties to even.
-// nullopt when the text is no number.
-std::optional<ValoreFisso> CentsSingolaPrecisione(std::string_view testo);
 
 // Row names of the twelve fifths in a notation ("IT", "FR", "DE", "EN");
 // any other notation gives the Italian names.

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace vk {
 
@@ -73,6 +74,15 @@ QFont CaratterePunti(const QString& famigliaProgetto, double punti, bool grasset
     f.setBold(grassetto);
     f.setItalic(corsivo);
     return f;
+}
+
+void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
+    // Setting the colour a widget already has on its own would still repaint it.
+    const QColor q = ColoreQt(c);
+    QPalette p = w->palette();
+    if (p.isBrushSet(QPalette::Active, ruolo) && p.color(ruolo) == q) return;
+    p.setColor(ruolo, q);
+    w->setPalette(p);
 }
 
 }  // namespace vk

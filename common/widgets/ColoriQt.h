@@ -8,12 +8,17 @@
 
 #include "common/Colori.h"
 
+class QWidget;
+
 namespace vk {
 
 // An RGB colour, or for a system code the colour of its palette role
 // (button face, button text, window, window text...).
 QColor ColoreQt(ColoreVB c);
 QColor ColoreQt(ColoreVB c, const QPalette& tavolozza);
+
+// Sets one role of the widget's palette to the colour.
+void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c);
 
 // The palette role a system code stands for; QPalette::NoRole for a plain
 // colour or an unknown code.

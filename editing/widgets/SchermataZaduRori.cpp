@@ -21,12 +21,6 @@ constexpr float Carattere = 8.25f;
 
 float Riga(int k) { return 2033.0f + 480.0f * static_cast<float>(k - 1); }
 
-void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
-    QPalette p = w->palette();
-    p.setColor(ruolo, ColoreQt(c));
-    w->setPalette(p);
-}
-
 void Sfondo(QLabel* l, ColoreVB c) {
     l->setAutoFillBackground(true);
     Colora(l, QPalette::Window, c);

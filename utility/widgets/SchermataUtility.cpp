@@ -26,14 +26,6 @@ constexpr float LarghezzaColonna[ColonneIntervalli] = {735, 3375, 1455, 1215, 97
 constexpr float AltoRiga[24] = {720,  1080, 1410, 1740, 2070, 2415, 2745, 3075, 3405, 3735, 4065, 4395,
                                 4725, 5070, 5400, 5730, 6060, 6390, 6720, 7050, 7395, 7725, 8055, 8400};
 
-void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
-    const QColor q = ColoreQt(c);
-    if (w->palette().color(ruolo) == q) return;
-    QPalette p = w->palette();
-    p.setColor(ruolo, q);
-    w->setPalette(p);
-}
-
 // An opaque label in a back colour, black text.
 void Opaca(QLabel* l, ColoreVB c) {
     l->setAutoFillBackground(true);

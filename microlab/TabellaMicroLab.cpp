@@ -1,0 +1,569 @@
+#include "microlab/TabellaMicroLab.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "app/Notazione.h"
+#include "common/Micro.h"
+#include "model/Derivazioni.h"
+#include "model/NumeriDigitati.h"
+#include "model/TabellaFrazioni.h"
+
+namespace vk {
+
+namespace {
+
+constexpr ValoreFisso Fisso(int64_t decimillesimi) { return ValoreFisso::daDecimillesimi(decimillesimi); }
+constexpr ValoreFisso CentsQuintaNaturale = Fisso(7019553);
+constexpr ValoreFisso CentsTerzaNaturale = Fisso(3863137);
+constexpr ValoreFisso CentsSemitonoEquabile = Fisso(1000000);
+
+int Mod12(int x) { return ((x % 12) + 12) % 12; }
+
+// A caption that is the canonical text of a whole number; nullopt otherwise.
+std::optional<int> Intero(std::string_view t) {
+    int n = 0;
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (t.empty() || ec != std::errc() || p != t.data() + t.size() || std::to_string(n) != t) return std::nullopt;
+    return n;
+}
+
+// Row names in the design's Italian spelling, row by row.
+constexpr const char* NomiItaliani[49] = {
+    "",
+    "DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",
+    "FA# - DO#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO",
+    "DO - MI", "SOL - SI", "RE - FA#", "LA - DO#", "MI - SOL#", "SI - RE#",
+    "FA# - LA#", "REb - FA", "LAb - DO", "MIb - SOL", "SIb - RE", "FA - LA",
+    "DO - DO#", "DO# - RE", "RE - MIb", "MIb - MI", "MI - FA", "FA - FA#",
+    "FA# - SOL", "SOL - LAb", "LAb - LA", "LA - SIb", "SIb - SI", "SI - DO",
+    "DO", "DO#", "RE", "MIb", "MI", "FA", "FA#", "SOL", "LAb", "LA", "SIb", "SI",
+};
+
+// An Italian note name ("SOL#", "SIb") as a written note.
+NotaScritta NotaItaliana(std::string_view s) {
+    static constexpr std::pair<const char*, LetteraNota> lettere[] = {
+        {"DO", LetteraNota::Do}, {"RE", LetteraNota::Re},   {"MI", LetteraNota::Mi}, {"FA", LetteraNota::Fa},
+        {"SOL", LetteraNota::Sol}, {"LA", LetteraNota::La}, {"SI", LetteraNota::Si},
+    };
+    NotaScritta n;
+    if (!s.empty() && (s.back() == '#' || s.back() == 'b')) {
+        n.alterazione = s.back() == '#' ? Alterazione::Diesis : Alterazione::Bemolle;
+        s.remove_suffix(1);
+    }
+    for (const auto& [nome, lettera] : lettere)
+        if (s == nome) n.lettera = lettera;
+    return n;
+}
+
+std::string NomeIn(std::string_view italiano, Lingua l) {
+    const size_t sep = italiano.find(" - ");
+    if (sep == std::string_view::npos) return Scrivi(NotaItaliana(italiano), l);
+    return Scrivi(NotaItaliana(italiano.substr(0, sep)), l) + " - " +
+           Scrivi(NotaItaliana(italiano.substr(sep + 3)), l);
+}
+
+}  // namespace
+
+GruppoIntervallo GruppoDi(int riga) {
+    if (riga >= 1 && riga <= 12) return GruppoIntervallo::Quinte;
+    if (riga >= 13 && riga <= 24) return GruppoIntervallo::Terze;
+    if (riga >= 25 && riga <= 36) return GruppoIntervallo::Semitoni;
+    return GruppoIntervallo::Note;
+}
+
+ColoreVB ColoreGruppo(int riga) {
+    switch (GruppoDi(riga)) {
+        case GruppoIntervallo::Quinte: return ColoriMicro::Quinte;
+        case GruppoIntervallo::Terze: return ColoriMicro::Terze;
+        case GruppoIntervallo::Semitoni: return ColoriMicro::Semitoni;
+        case GruppoIntervallo::Note: break;
+    }
+    return ColoriMicro::Note;
+}
+
+int NotaSuperiore(int riga) {
+    switch (GruppoDi(riga)) {
+        case GruppoIntervallo::Quinte: return Mod12(7 * riga);
+        case GruppoIntervallo::Terze: return Mod12(7 * (riga - 13) + 4);
+        case GruppoIntervallo::Semitoni: return Mod12(riga - 24);
+        case GruppoIntervallo::Note: break;
+    }
+    return Mod12(riga - 37);
+}
+
+std::array<int, 7> IntervalliCollegati(int riga) {
+    const int N = NotaSuperiore(riga);
+    const int quinta = Mod12(7 * N);
+    return {quinta == 0 ? 12 : quinta,
+            12 + Mod12(7 * (N - 4)) + 1,
+            N == 0 ? 36 : 24 + N,
+            37 + N,
+            quinta + 1,
+            13 + quinta,
+            25 + N};
+}
+
+ValoreFisso CentsMicro(ValoreFisso micro) { return CentsDaMicro4(micro); }
+
+std::string TestoRapporto(ValoreFisso cents) {
+    const double r = std::pow(2.0, cents.comeDouble() / 1200.0);
+    // Rounded in double, ties to even: no 32-bit limit on long holds.
+    const double n = std::nearbyint(r * 100000.0);
+    if (!std::isfinite(n) || n > 9e15) return {};
+    const auto cifre = static_cast<int64_t>(n);
+    std::string testo = std::to_string(cifre / 100000);
+    std::string decimali = std::to_string(cifre % 100000);
+    decimali.insert(0, 5 - decimali.size(), '0');
+    while (!decimali.empty() && decimali.back() == '0') decimali.pop_back();
+    if (!decimali.empty()) testo += "," + decimali;
+    return testo;
+}
+
+std::optional<std::string> NomePulsanteMicro(int riga, const std::string& lingua) {
+    const auto l = LinguaDaCodice(lingua);
+    if (!l || riga < 1 || riga > 48) return std::nullopt;
+    return NomeIn(NomiItaliani[riga], *l);
+}
+
+PannelloConversione::PannelloConversione() {
+    for (int k = 1; k <= 12; ++k) {
+        const auto i = static_cast<size_t>(k);
+        TxtCents[i] = "-1,96";
+        TxtMicro[i] = "0";
+        TxtQuinta[i] = "0";
+    }
+}
+
+TabellaMicroLab::TabellaMicroLab()
+    : aumenta([this] { cmdAumenta_Click(); }, [this] { completaRilascio(); }, IntervalloTimer),
+      diminuisci([this] { cmdDiminuisci_Click(); }, [this] { completaRilascio(); }, IntervalloTimer) {
+    righe[0] = {Trattini, Trattini, Trattini, Trattini, Colori::Bianco};
+    for (int r = 1; r <= 48; ++r) {
+        cmdQuintaM[static_cast<size_t>(r)] = NomiItaliani[r];
+        coloreQuintaM[static_cast<size_t>(r)] = ColoreGruppo(r);
+    }
+    for (int i = 1; i <= 8; ++i) coloreScatto[static_cast<size_t>(i)] = i == 5 ? Colori::RossoChiaro : Colori::VerdeChiaro;
+    lblEtiQuinta.fill(Colori::Bianco);
+    lblEtiTerze.fill(Colori::Bianco);
+    lblEtiSemitoni.fill(Colori::Bianco);
+    lblEtiQuinta[0] = ColoriMicro::Quinte;
+    lblEtiTerze[0] = ColoriMicro::Terze;
+    lblEtiSemitoni[0] = ColoriMicro::Semitoni;
+}
+
+int TabellaMicroLab::rigaSelezionata() const {
+    const auto r = Intero(lblIndexM);
+    return r && *r >= 1 && *r <= 48 ? *r : 0;
+}
+
+std::optional<ValoreFisso> TabellaMicroLab::passoMicro() const {
+    const auto i = Intero(lblIndexScattoM);
+    if (!i || *i < 1 || *i > 8) return std::nullopt;
+    int64_t d = 1;  // ten-thousandths
+    for (int k = 1; k < *i; ++k) d *= 10;
+    return ValoreFisso::daDecimillesimi(d);
+}
+
+std::array<ColoreVB, 5>* TabellaMicroLab::etichetteDi(int riga) {
+    switch (GruppoDi(riga)) {
+        case GruppoIntervallo::Quinte: return &lblEtiQuinta;
+        case GruppoIntervallo::Terze: return &lblEtiTerze;
+        case GruppoIntervallo::Semitoni: return &lblEtiSemitoni;
+        case GruppoIntervallo::Note: break;
+    }
+    return nullptr;
+}
+
+void TabellaMicroLab::caricaRiga(int riga, const std::string& micro) {
+    RigaMicro& r = righe[static_cast<size_t>(riga)];
+    r.Micro = micro;
+    const auto x = Numero(micro);
+    // A text that is no number is shown as it stands, with nothing computed.
+    if (!x) return;
+    const ValoreFisso c = CentsMicro(*x);
+    r.Cents = Testo(c);
+    r.Decim = TestoRapporto(c);
+    switch (GruppoDi(riga)) {
+        case GruppoIntervallo::Quinte: r.Scarto = Testo(c - CentsQuintaNaturale); break;
+        case GruppoIntervallo::Terze:
+            r.Scarto = Testo(c - CentsTerzaNaturale);
+            if (*x == Micro::TerzaNaturale) {
+                r.Cents = "386,3137";
+                r.Scarto = "0";
+            } else if (*x == Micro::TerzaPitagorica) {
+                r.Cents = "407,8212";
+                r.Scarto = "21,5084";
+            }
+            break;
+        case GruppoIntervallo::Semitoni: r.Scarto = Testo(c - CentsSemitonoEquabile); break;
+        case GruppoIntervallo::Note: break;
+    }
+}
+
+void TabellaMicroLab::ricalcolaCambiata(int riga) {
+    RigaMicro& r = righe[static_cast<size_t>(riga)];
+    const auto x = Numero(r.Micro);
+    if (!x) return;
+    const GruppoIntervallo g = GruppoDi(riga);
+    if (g == GruppoIntervallo::Note) {
+        r.Scarto = Testo(CentsMicro(*x));
+        return;
+    }
+    const ValoreFisso c = CentsMicro(*x);
+    r.Cents = Testo(c);
+    if (g == GruppoIntervallo::Quinte) r.Scarto = Testo(CentsMicro(*x - Micro::QuintaNaturale));
+    else if (g == GruppoIntervallo::Terze) r.Scarto = Testo(*Numero(r.Cents) - CentsTerzaNaturale);
+    else r.Scarto = Testo(CentsMicro(*x - Micro::SemitonoEquabile));
+    r.Decim = TestoRapporto(c);
+}
+
+void TabellaMicroLab::copiaInRigaZero(int riga) {
+    const RigaMicro& r = righe[static_cast<size_t>(riga)];
+    righe[0].Decim = r.Decim;
+    righe[0].Cents = r.Cents;
+    righe[0].Scarto = r.Scarto;
+    righe[0].Micro = r.Micro;
+}
+
+void TabellaMicroLab::cmdLab_Click(const Temperamento& t, const std::string& lingua) {
+    sfondo = Colori::FacciaPulsante;
+    for (int i = 1; i <= 48; ++i) {
+        RigaMicro& r = righe[static_cast<size_t>(i)];
+        r.Decim.clear();
+        r.Cents.clear();
+        r.Scarto.clear();
+        r.Micro.clear();
+    }
+    for (int k = 1; k <= 12; ++k) {
+        const auto i = static_cast<size_t>(k);
+        caricaRiga(k, t.Quinte[i]);
+        caricaRiga(12 + k, t.Terze[i]);
+        caricaRiga(24 + k, t.Semitoni[i]);
+    }
+    // Each note's deviation from its equal-tempered place above DO; a
+    // semitone that is no number leaves the notes above it empty.
+    std::optional<ValoreFisso> s = ValoreFisso{};
+    ValoreFisso e;
+    for (int i = 25; i <= 35; ++i) {
+        e += Micro::SemitonoEquabile;
+        const auto x = Numero(righe[static_cast<size_t>(i)].Micro);
+        s = s && x ? std::optional(*s + *x) : std::nullopt;
+        righe[static_cast<size_t>(i + 13)].Micro = s ? Testo(*s - e) : std::string();
+    }
+    righe[37].Micro = "0";
+    for (int i = 37; i <= 48; ++i) {
+        RigaMicro& r = righe[static_cast<size_t>(i)];
+        if (const auto x = Numero(r.Micro)) r.Scarto = Testo(CentsMicro(*x));
+    }
+    for (int r = 1; r <= 48; ++r)
+        if (auto nome = NomePulsanteMicro(r, lingua)) cmdQuintaM[static_cast<size_t>(r)] = *nome;
+    aperta = true;
+}
+
+void TabellaMicroLab::cmdResetMicro_Click() {
+    struct Equabile {
+        const char *decim, *cents, *scarto, *micro;
+    };
+    static constexpr Equabile gruppi[4] = {{"1,49831", "700", "-1,9553", "992376"},
+                                           {"1,25992", "400", "13,6863", "567072"},
+                                           {"1,05946", "100", "0", "141768"},
+                                           {"0", "0", "0", "0"}};
+    for (int i = 1; i <= 48; ++i) {
+        const Equabile& e = gruppi[(i - 1) / 12];
+        RigaMicro& r = righe[static_cast<size_t>(i)];
+        r = {e.decim, e.cents, e.scarto, e.micro, Colori::Bianco};
+    }
+    righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
+    if (const int r = rigaSelezionata()) coloreQuintaM[static_cast<size_t>(r)] = ColoreGruppo(r);
+    lblIndexM = "0";
+    lblClickN = "0";
+    for (int j = 1; j <= 4; ++j) {
+        const auto i = static_cast<size_t>(j);
+        lblEtiSemitoni[i] = lblEtiTerze[i] = lblEtiQuinta[i] = Colori::Bianco;
+    }
+}
+
+void TabellaMicroLab::cmdScatto_Click(int indice) {
+    if (indice < 1 || indice > 8) return;
+    lblIndexScattoM = std::to_string(indice);
+    for (int i = 1; i <= 8; ++i)
+        coloreScatto[static_cast<size_t>(i)] = i == indice ? Colori::RossoChiaro : Colori::VerdeChiaro;
+}
+
+void TabellaMicroLab::ImpostaIntervalliCollegati() {
+    const auto r = Intero(lblIndexM);
+    if (!r || *r < 1 || *r > 36) return;
+    const auto righeCollegate = IntervalliCollegati(*r);
+    for (size_t j = 0; j < 7; ++j) lblSeqInt[j + 1] = std::to_string(righeCollegate[j]);
+}
+
+bool TabellaMicroLab::applicaDifferenza(ValoreFisso d) {
+    std::array<int, 8> riga{};
+    std::array<ValoreFisso, 8> valore{};
+    for (size_t j = 1; j <= 7; ++j) {
+        const auto r = Intero(lblSeqInt[j]);
+        if (!r || *r < 1 || *r > 48) return false;
+        const auto x = Numero(righe[static_cast<size_t>(*r)].Micro);
+        // A row that is no number cannot move, and the others then stay too.
+        if (!x) return false;
+        riga[j] = *r;
+        valore[j] = *x;
+    }
+    for (size_t j = 1; j <= 7; ++j) {
+        const ValoreFisso nuovo = j <= 4 ? valore[j] + d : valore[j] - d;
+        righe[static_cast<size_t>(riga[j])].Micro = Testo(nuovo);
+        ricalcolaCambiata(riga[j]);
+    }
+    return true;
+}
+
+void TabellaMicroLab::ApplicaModificaVeloce() {
+    const int r = rigaSelezionata();
+    if (r < 1 || r > 36) return;
+    const auto D = Numero(righe[static_cast<size_t>(r)].Micro);
+    if (!D) return;
+    const GruppoIntervallo g = GruppoDi(r);
+    auto micro = [this](int riga) { return Numero(righe[static_cast<size_t>(riga)].Micro); };
+    std::optional<ValoreFisso> v;
+    if (lblClickN == "1") {
+        v = Numero(lblMemValore);
+    } else if (lblClickN == "2") {
+        if (g == GruppoIntervallo::Quinte) v = micro(r == 1 ? 12 : r - 1);
+        else if (g == GruppoIntervallo::Terze) v = Micro::TerzaEquabile;
+        else v = micro(r == 25 ? 36 : r - 1);
+    } else if (lblClickN == "3") {
+        v = g == GruppoIntervallo::Quinte ? Micro::QuintaEquabile
+            : g == GruppoIntervallo::Terze ? Micro::TerzaNaturale
+                                           : Micro::SemitonoEquabile;
+    } else if (lblClickN == "4" && g == GruppoIntervallo::Quinte) {
+        v = Micro::QuintaNaturale;
+    }
+    if (!v || !applicaDifferenza(*v - *D)) return;
+    copiaInRigaZero(r);
+    if (g == GruppoIntervallo::Terze && Intero(lblClickN) == 3) {
+        for (size_t i : {static_cast<size_t>(r), size_t{0}}) {
+            righe[i].Cents = "386,3137";
+            righe[i].Scarto = "0";
+        }
+    }
+}
+
+void TabellaMicroLab::applicaTerzaFissa(int riga) {
+    // Only a third shows the fixed texts of the pure and Pythagorean sizes.
+    if (GruppoDi(riga) != GruppoIntervallo::Terze) return;
+    RigaMicro& r = righe[static_cast<size_t>(riga)];
+    if (r.Micro == "578160") {
+        r.Scarto = "21,5084";
+        r.Cents = "407,8212";
+    } else if (r.Micro == "547668") {
+        r.Scarto = "0";
+        r.Cents = "386,3137";
+    }
+}
+
+void TabellaMicroLab::cmdQuintaM_Click(int indice) {
+    if (indice < 1 || indice > 48) return;
+    for (int i = 1; i <= 48; ++i) {
+        righe[static_cast<size_t>(i)].colore = Colori::Bianco;
+        coloreQuintaM[static_cast<size_t>(i)] = ColoreGruppo(i);
+    }
+    coloreQuintaM[static_cast<size_t>(indice)] = Colori::RossoChiaro;
+    righe[static_cast<size_t>(indice)].colore = Colori::RossoChiaro;
+    for (auto* e : {&lblEtiQuinta, &lblEtiTerze, &lblEtiSemitoni})
+        for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
+
+    if (indice >= 37) {
+        // The clicked note becomes the zero of the twelve note deviations.
+        lblIndexM = std::to_string(indice);
+        lblClickN = "0";
+        righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
+        const auto riferimento = Numero(righe[static_cast<size_t>(indice)].Micro);
+        if (!riferimento) return;
+        for (int i = 37; i <= 48; ++i) {
+            RigaMicro& r = righe[static_cast<size_t>(i)];
+            const auto x = Numero(r.Micro);
+            if (!x) continue;
+            const ValoreFisso nuovo = *x - *riferimento;
+            r.Micro = Testo(nuovo);
+            r.Scarto = Testo(CentsMicro(nuovo));
+        }
+        return;
+    }
+
+    const int M = GruppoDi(indice) == GruppoIntervallo::Quinte ? 4 : 3;
+    std::array<ColoreVB, 5>& E = *etichetteDi(indice);
+    const int click = Intero(lblClickN).value_or(0);
+    if (rigaSelezionata() != indice) {
+        lblClickN = "1";
+        lblRitornoQuintaIniziale = "No";
+        lblMemValore.clear();
+        E[1] = Colori::RossoChiaro;
+    } else if (click == M) {
+        E[1] = Colori::RossoChiaro;
+        lblClickN = "1";
+        lblRitornoQuintaIniziale = "S\xC3\xAC";
+    } else {
+        const int n = std::clamp(click + 1, 1, M);
+        lblClickN = std::to_string(n);
+        E[static_cast<size_t>(n)] = Colori::RossoChiaro;
+        lblRitornoQuintaIniziale = "No";
+    }
+    lblIndexM = std::to_string(indice);
+    for (int r : IntervalliCollegati(indice))
+        if (r != indice) righe[static_cast<size_t>(r)].colore = ColoreGruppo(r);
+    ImpostaIntervalliCollegati();
+    if (lblClickN == "2") {
+        lblMemValore = righe[static_cast<size_t>(indice)].Micro;
+        ApplicaModificaVeloce();
+    } else if (lblClickN == "3" || lblClickN == "4") {
+        ApplicaModificaVeloce();
+    }
+    if (lblRitornoQuintaIniziale == "S\xC3\xAC") ApplicaModificaVeloce();
+    applicaTerzaFissa(indice);
+    copiaInRigaZero(indice);
+}
+
+void TabellaMicroLab::passo(int segno) {
+    const int r = rigaSelezionata();
+    if (r < 1 || r > 36) return;
+    const auto d = passoMicro();
+    if (!d) return;
+    if (applicaDifferenza(*d * segno)) copiaInRigaZero(r);
+}
+
+void TabellaMicroLab::premi(RipetizioneAutomatica& r) {
+    // A selected note cannot be stepped: its press starts nothing.
+    if (rigaSelezionata() < 37) r.premi();
+}
+
+void TabellaMicroLab::completaRilascio() {
+    // The repetition has stopped already; the rest only for an interval or no row.
+    const int r = rigaSelezionata();
+    if (r >= 37) return;
+    for (auto* e : {&lblEtiSemitoni, &lblEtiTerze, &lblEtiQuinta})
+        for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
+    if (r >= 1) (*etichetteDi(r))[1] = Colori::RossoChiaro;
+    lblClickN = "1";
+    lblRitornoQuintaIniziale = "No";
+}
+
+void TabellaMicroLab::pulisciSelezione() {
+    if (const int r = rigaSelezionata()) coloreQuintaM[static_cast<size_t>(r)] = ColoreGruppo(r);
+    for (int i = 1; i <= 48; ++i) righe[static_cast<size_t>(i)].colore = Colori::Bianco;
+    righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
+    lblIndexM = "0";
+    lblRitornoQuintaIniziale = "No";
+    lblClickN = "0";
+    for (auto* e : {&lblEtiQuinta, &lblEtiTerze, &lblEtiSemitoni})
+        for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
+    for (auto& s : lblSeqInt) s.clear();
+    lblMemValore.clear();
+}
+
+void TabellaMicroLab::CmdApplicaMicro_Click(Temperamento& t, Istogrammi& g, double altezzaSchermo) {
+    auto cents = [this](int riga) {
+        const auto c = CentsSingolaDaCents(righe[static_cast<size_t>(riga)].Cents);
+        return c ? Testo(*c) : std::string();
+    };
+    for (int k = 1; k <= 12; ++k) {
+        const auto i = static_cast<size_t>(k);
+        t.Quinte[i] = righe[i].Micro;
+        t.CopiaQuinte[i] = righe[i].Micro;
+        t.QuinteCents[i] = cents(k);
+        t.Frazioni[i] = "ND";
+        t.Terze[i] = righe[i + 12].Micro;
+        t.TerzeCents[i] = cents(k + 12);
+        t.Semitoni[i] = righe[i + 24].Micro;
+        t.SemitoniCents[i] = cents(k + 24);
+    }
+    AggiornaIstogrammi(g, t, altezzaSchermo);
+    if (const auto s = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*s);
+    pulisciSelezione();
+    for (int k = 1; k <= 12; ++k) {
+        t.QuintaSelezionata = k;
+        NominaPerColore(t);
+        t.QuintaSelezionata = 0;
+    }
+    aperta = false;
+}
+
+void TabellaMicroLab::cmdAnnullaMicro_Click() {
+    aperta = false;
+    pulisciSelezione();
+}
+
+void TabellaMicroLab::cmdCopy_Click(int indice) {
+    if (indice < 1 || indice > 12) return;
+    conversione.TxtCents[static_cast<size_t>(indice)] = conversione.TxtCents[static_cast<size_t>(Precedente(indice))];
+}
+
+bool TabellaMicroLab::cmdSomma_Click() {
+    PannelloConversione& p = conversione;
+    std::array<double, 13> c{};
+    double S = 0;
+    for (size_t k = 1; k <= 12; ++k) {
+        NumeroDigitato n{};
+        if (LeggiDigitato(p.TxtCents[k], n) != LetturaDigitata::Numero) return false;
+        c[k] = n.esatto;
+        S += n.esatto;
+    }
+    if (S == 0 || !std::isfinite(S)) return false;
+    // Everything is computed before anything is shown, so a refusal changes nothing.
+    std::array<double, 13> m{}, q{};
+    std::array<std::string, 13> testoM, testoQ;
+    std::array<ValoreFisso, 13> arrotondata{};
+    double sommaM = 0, sommaQ = 0;
+    ValoreFisso sommaArrotondate;
+    for (size_t k = 1; k <= 12; ++k) {
+        m[k] = (-Micro::CommaPitagorico.comeDouble() / S) * c[k];
+        q[k] = m[k] + Micro::QuintaNaturale.comeDouble();
+        const auto tm = TestoQuindiciCifre(m[k]);
+        const auto tq = TestoQuindiciCifre(q[k]);
+        const auto a = tq ? Numero(*tq) : std::nullopt;
+        if (!tm || !a) return false;
+        testoM[k] = *tm;
+        testoQ[k] = *tq;
+        arrotondata[k] = *a;
+        sommaM += m[k];
+        sommaQ += q[k];
+        sommaArrotondate += *a;
+    }
+    const auto tS = TestoQuindiciCifre(S), tSM = TestoQuindiciCifre(sommaM), tSQ = TestoQuindiciCifre(sommaQ);
+    if (!tS || !tSM || !tSQ) return false;
+    p.TxtCents[0] = *tS;
+    for (size_t k = 1; k <= 12; ++k) {
+        p.TxtMicro[k] = testoM[k];
+        p.TxtQuinta[k] = testoQ[k];
+        p.TxtQuinteArrotondate[k] = Testo(arrotondata[k]);
+    }
+    p.TxtMicro[0] = *tSM;
+    p.TxtQuinta[0] = *tSQ;
+    if (p.TxtQuinta[0] != "11908512") p.lblTotaleMicro = ColoriMicro::Rosso;
+    p.TxtQuinteArrotondate[0] = Testo(sommaArrotondate);
+    if (p.TxtQuinteArrotondate[0] != "11908512") p.lblTotaleMicroArrotondata = ColoriMicro::Rosso;
+    return true;
+}
+
+bool TabellaMicroLab::cmdRiporta_Click() {
+    std::array<ValoreFisso, 13> v{};
+    for (size_t k = 1; k <= 12; ++k) {
+        const auto x = Numero(conversione.TxtQuinteArrotondate[k]);
+        if (!x) return false;
+        v[k] = *x;
+    }
+    lblClickN = "1";
+    // Each fifth reaches its rounded size as click 1 of its cycle would
+    // restore it: the difference moves its linked rows too, so the sums stay.
+    for (int k = 1; k <= 12; ++k) {
+        lblIndexM = std::to_string(k);
+        lblMemValore = Testo(v[static_cast<size_t>(k)]);
+        ImpostaIntervalliCollegati();
+        ApplicaModificaVeloce();
+    }
+    return true;
+}
+
+}  // namespace vk

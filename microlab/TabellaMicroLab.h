@@ -1,0 +1,153 @@
+#pragma once
+// The Vuvaz-Eza screen FraMicro: a 48-row working copy of the temperament
+// (fifths, major thirds, semitones, notes) with its summary row 0, changed a
+// note at a time so that the sums of the fifths, thirds and semitones stay,
+// and applied to or dropped from the temperament. Every field is what a
+// control of the screen shows, as text or colour.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "common/Colori.h"
+#include "common/RipetizioneAutomatica.h"
+#include "common/ValoreFisso.h"
+#include "model/Istogrammi.h"
+#include "model/Temperamento.h"
+
+namespace vk {
+
+enum class GruppoIntervallo { Quinte, Terze, Semitoni, Note };
+
+// The group of row 1..48 (rows outside count as notes).
+GruppoIntervallo GruppoDi(int riga);
+// The group colour of a row's button and of its cells when linked.
+ColoreVB ColoreGruppo(int riga);
+
+namespace ColoriMicro {
+inline constexpr ColoreVB Quinte = 0xC0FFFF;
+inline constexpr ColoreVB Terze = 0xC0FFC0;
+inline constexpr ColoreVB Semitoni = 0xFFFFC0;
+inline constexpr ColoreVB Note = 0xFFC0FF;
+inline constexpr ColoreVB Progetto = 0xC0E0FF;     // FraMicro before its first opening
+inline constexpr ColoreVB Comandi = 0xE9DCD3;      // RESET, APPLICA, ANNULLA
+inline constexpr ColoreVB Conversione = 0xDBFDE7;  // FraConversione
+inline constexpr ColoreVB Rosso = 0xFF;
+}  // namespace ColoriMicro
+
+// The seven rows a change of interval row 1..36 moves: the fifth, third,
+// semitone ending on its upper note and that note grow (0..3), the fifth,
+// third and semitone starting from it shrink (4..6).
+std::array<int, 7> IntervalliCollegati(int riga);
+
+// Upper note (pitch class 0 DO .. 11 SI) of interval row 1..36.
+int NotaSuperiore(int riga);
+
+// Cents of a size, four decimals.
+ValoreFisso CentsMicro(ValoreFisso micro);
+// The ratio 2^(cents / 1200) to five decimals ("1,49831", "1,5"); empty when
+// it is not finite or too large to count.
+std::string TestoRapporto(ValoreFisso cents);
+
+// The caption of row button 1..48 in a notation ("IT".."EN"); nullopt for
+// any other code.
+std::optional<std::string> NomePulsanteMicro(int riga, const std::string& lingua);
+
+// A row's four cells and their common background.
+struct RigaMicro {
+    std::string Decim, Cents, Scarto, Micro;  // lblQuintaFraz, lblQuintaCent, lblQuintaScarto, lblQuintaPrecisa
+    ColoreVB colore = Colori::Bianco;
+    bool operator==(const RigaMicro&) const = default;
+};
+
+// The hidden panel FraConversione: twelve deviations in cents from the pure
+// fifth scaled to one Pythagorean comma and rounded to fifths.
+struct PannelloConversione {
+    std::array<std::string, 13> TxtCents, TxtMicro, TxtQuinta, TxtQuinteArrotondate;
+    ColoreVB lblTotaleMicro = Colori::FacciaPulsante;
+    ColoreVB lblTotaleMicroArrotondata = Colori::FacciaPulsante;
+    PannelloConversione();
+};
+
+class TabellaMicroLab {
+public:
+    static constexpr int IntervalloTimer = 100;  // TmrAumenta, TmrDiminuisci (ms)
+    static constexpr const char* Trattini = "-----";
+
+    TabellaMicroLab();
+    TabellaMicroLab(const TabellaMicroLab&) = delete;
+    TabellaMicroLab& operator=(const TabellaMicroLab&) = delete;
+
+    // What the screen shows.
+    bool aperta = false;
+    ColoreVB sfondo = ColoriMicro::Progetto;
+    std::array<RigaMicro, 49> righe;            // 0: summary row
+    std::array<std::string, 49> cmdQuintaM;     // captions (element 0 unused)
+    std::array<ColoreVB, 49> coloreQuintaM{};
+    std::array<ColoreVB, 9> coloreScatto{};     // cmdScatto(1..8)
+    std::array<ColoreVB, 5> lblEtiQuinta{}, lblEtiTerze{}, lblEtiSemitoni{};
+    PannelloConversione conversione;
+
+    // The hidden state labels, held as their captions.
+    std::string lblIndexM = "0";
+    std::string lblClickN = "0";
+    std::string lblMemValore;
+    std::string lblRitornoQuintaIniziale = "No";
+    std::array<std::string, 8> lblSeqInt;       // 1..7
+    std::string lblIndexScattoM = "5";
+
+    // Hold-to-repeat of ">" and "<": the widget's timers drive these.
+    RipetizioneAutomatica aumenta, diminuisci;
+
+    // "Vuvaz-Eza": loads rows 1..48 from the temperament, names the buttons
+    // in the notation `lingua` and opens the screen.
+    void cmdLab_Click(const Temperamento& t, const std::string& lingua);
+    // "RESET": the equal temperament, no selection.
+    void cmdResetMicro_Click();
+    // Step size button 1..8.
+    void cmdScatto_Click(int indice);
+    // Row button 1..48: selection, click cycle, reference note.
+    void cmdQuintaM_Click(int indice);
+    // One step of ">" / "<" (click and every tick).
+    void cmdAumenta_Click() { passo(+1); }
+    void cmdDiminuisci_Click() { passo(-1); }
+    // Mouse press and release of ">" / "<".
+    void cmdAumenta_MouseDown() { premi(aumenta); }
+    void cmdDiminuisci_MouseDown() { premi(diminuisci); }
+    void cmdAumenta_MouseUp() { aumenta.rilascia(); }
+    void cmdDiminuisci_MouseUp() { diminuisci.rilascia(); }
+    // "APPLICA": rows 1..36 into the temperament, fifths named again, closed.
+    void CmdApplicaMicro_Click(Temperamento& t, Istogrammi& g, double altezzaSchermo);
+    // "ANNULLA": closed, the temperament untouched.
+    void cmdAnnullaMicro_Click();
+
+    // The conversion panel: "C" of row 1..12, "Somma" (false when a
+    // deviation is no number or they total zero), "Riporta" (false when a
+    // rounded fifth is no number).
+    void cmdCopy_Click(int indice);
+    bool cmdSomma_Click();
+    bool cmdRiporta_Click();
+
+    // The step in Micro the chosen step button gives; nullopt for a caption
+    // other than "1".."8".
+    std::optional<ValoreFisso> passoMicro() const;
+    // The selected row as lblIndexM reads, 0 for none or a text that is no row.
+    int rigaSelezionata() const;
+
+private:
+    void premi(RipetizioneAutomatica& r);
+    void completaRilascio();
+    void passo(int segno);
+    void ImpostaIntervalliCollegati();
+    void ApplicaModificaVeloce();
+    // Adds d to rows lblSeqInt(1..4), subtracts it from (5..7), recomputes them.
+    bool applicaDifferenza(ValoreFisso d);
+    // The cells of a row after its Micro text, by the formulas of a change.
+    void ricalcolaCambiata(int riga);
+    void caricaRiga(int riga, const std::string& micro);
+    void copiaInRigaZero(int riga);
+    void applicaTerzaFissa(int riga);
+    void pulisciSelezione();
+    std::array<ColoreVB, 5>* etichetteDi(int riga);
+};
+
+}  // namespace vk

@@ -1,0 +1,220 @@
+// The Vuvaz-Eza screen in the whole program: built at its first opening,
+// driven through its controls, applied to the main screen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/StatoPrincipale.h"
+#include "app/widgets/FinestraPrincipale.h"
+#include "app/widgets/Splash.h"
+#include "common/widgets/ColoriQt.h"
+#include "common/widgets/Posiziona.h"
+#include "common/widgets/PulsanteVB.h"
+#include "microlab/widgets/FraMicro.h"
+#include "programma/Schermate.h"
+
+namespace vk {
+namespace {
+
+class MicroLabGui : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ImpostaFornitoreSchermo({});
+        finestra_ = CaricaFinestraPrincipale(stato_, {}, InstallaSchermate);
+        finestra_->show();
+        finestra_->activateWindow();
+        QApplication::setActiveWindow(finestra_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra_.get()));
+        lab_ = finestra_->findChild<MicroLab*>();
+        ASSERT_NE(lab_, nullptr);
+    }
+    template <class W = QWidget>
+    W* Trova(const QString& nome) {
+        auto* w = finestra_->findChild<W*>(nome);
+        EXPECT_NE(w, nullptr) << nome.toStdString();
+        return w;
+    }
+    QString Cella(const char* nome, int r) { return Trova<QLabel>(QStringLiteral("%1_%2").arg(nome).arg(r))->text(); }
+    void Clic(const QString& nome) {
+        if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
+    }
+    void Fotografa(const QString& nome) {
+        const QString cartella = QStringLiteral(VK_BUILD) + QStringLiteral("/screens");
+        QDir().mkpath(cartella);
+        ASSERT_TRUE(finestra_->grab().save(cartella + "/" + nome + ".png"));
+    }
+    // Where a control stands on the screen (the screen groups its controls in strips).
+    QRect Su(const QString& nome, QWidget* fra) {
+        QWidget* w = Trova(nome);
+        return QRect(w->mapTo(fra, QPoint(0, 0)), w->size());
+    }
+    QColor SfondoDi(const QString& nome) { return Trova(nome)->palette().color(QPalette::Window); }
+
+    StatoPrincipale stato_;
+    std::unique_ptr<FinestraPrincipale> finestra_;
+    MicroLab* lab_ = nullptr;
+};
+
+TEST_F(MicroLabGui, TenereMaggioreEApplicare) {
+    // Nothing of the screen exists before its first opening.
+    EXPECT_EQ(lab_->schermo(), nullptr);
+    EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("FraMicro")), nullptr);
+    Clic(QStringLiteral("cmdLab"));
+    auto* fra = Trova(QStringLiteral("FraMicro"));
+    ASSERT_TRUE(fra && fra->isVisible());
+    EXPECT_EQ(fra->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_FALSE(finestra_->pagina()->isVisible());
+    // Nothing beneath can take the focus.
+    QWidget* fuoco = QApplication::focusWidget();
+    EXPECT_TRUE(!fuoco || !finestra_->pagina()->isAncestorOf(fuoco));
+    EXPECT_FALSE(finestra_->pagina()->isEnabled());
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 1), "992376");
+    EXPECT_EQ(Cella("lblQuintaScarto", 1), "-1,9553");
+    EXPECT_EQ(Cella("lblQuintaFraz", 13), "1,25992");
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 0), "-----");
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_7"))->text(), "FA# - DO#");
+    // Columns follow the circle from FA#: fifth 7 first, fifth 1 in column 7.
+    EXPECT_EQ(Su(QStringLiteral("cmdQuintaM_7"), fra), QRect(56, 536, 73, 33));
+    EXPECT_EQ(Su(QStringLiteral("cmdQuintaM_1"), fra).x(), 56 + 6 * 80);
+    EXPECT_EQ(Su(QStringLiteral("lblQuintaPrecisa_0"), fra), QRect(448, 688, 129, 25));
+
+    // Select fifth 3 (RE - LA): light red, its linked rows in their colours.
+    Clic(QStringLiteral("cmdQuintaM_3"));
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_3"))->coloreSfondo(), Colori::RossoChiaro);
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblQuintaPrecisa_3")), ColoreQt(Colori::RossoChiaro));
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblQuintaPrecisa_4")), ColoreQt(ColoriMicro::Quinte));
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblQuintaScarto_46")), ColoreQt(ColoriMicro::Note));
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblEtiQuinta_1")), ColoreQt(Colori::RossoChiaro));
+    Clic(QStringLiteral("cmdScatto_6"));  // 10 Micro
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdScatto_6"))->coloreSfondo(), Colori::RossoChiaro);
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdScatto_5"))->coloreSfondo(), Colori::VerdeChiaro);
+
+    // Hold ">" for some ticks of its 100 ms timer, then release over it.
+    auto* piu = Trova<PulsanteVB>(QStringLiteral("cmdAumenta"));
+    auto* timer = Trova<TimerVB>(QStringLiteral("TmrAumenta"));
+    QTest::mousePress(piu, Qt::LeftButton);
+    EXPECT_TRUE(timer->staContando());
+    EXPECT_EQ(timer->intervallo(), 100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Cella("lblQuintaPrecisa", 3) == "992406"; }, 5000));
+    QTest::mouseRelease(piu, Qt::LeftButton);
+    EXPECT_FALSE(timer->staContando());
+    // Three ticks or more, and the click's step.
+    const int passi = (Cella("lblQuintaPrecisa", 3).toInt() - 992376) / 10;
+    EXPECT_GE(passi, 4);
+    const int d = passi * 10;
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 4).toInt(), 992376 - d);
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 24).toInt(), 567072 + d);
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 46).toInt(), d);
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 0), Cella("lblQuintaPrecisa", 3));
+    EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblClickN"))->text(), "1");
+    Fotografa(QStringLiteral("microlab_it"));
+
+    Clic(QStringLiteral("CmdApplicaMicro"));
+    EXPECT_FALSE(fra->isVisible());
+    EXPECT_TRUE(finestra_->pagina()->isVisible());
+    EXPECT_TRUE(finestra_->pagina()->isEnabled());
+    // The main screen shows the new fifths and their names.
+    EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblQuinta_3"))->text().toInt(), 992376 + d);
+    EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblQuinta_4"))->text().toInt(), 992376 - d);
+    EXPECT_EQ(stato_.temperamento.Frazioni[3], "ND");
+    EXPECT_EQ(stato_.temperamento.Frazioni[1], "-1/12");
+    EXPECT_EQ(stato_.temperamento.Terze[12], std::to_string(567072 + d));
+    EXPECT_EQ(stato_.temperamento.QuintaSelezionata, 0);
+}
+
+TEST_F(MicroLabGui, NotazioneTastieraEAnnulla) {
+    stato_.LinguaNote = "DE";
+    const std::string prima = stato_.temperamento.Quinte[5];
+    Clic(QStringLiteral("cmdLab"));
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_10"))->text(), "Eb - B");
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_48"))->text(), "H");
+    // A click from the keyboard is a click: the cycle of the third DO - MI.
+    auto* terza = Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_13"));
+    terza->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(terza, Qt::Key_Space);
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 13), "547668");
+    EXPECT_EQ(Cella("lblQuintaCent", 13), "386,3137");
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblEtiTerze_3")), ColoreQt(Colori::RossoChiaro));
+    // ">" from the keyboard: one step, the cycle left as it is.
+    auto* piu = Trova<PulsanteVB>(QStringLiteral("cmdAumenta"));
+    piu->setFocus();
+    QTest::keyClick(piu, Qt::Key_Space);
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 13), "547669");
+    EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblClickN"))->text(), "3");
+    Fotografa(QStringLiteral("microlab_de"));
+    Clic(QStringLiteral("cmdAnnullaMicro"));
+    EXPECT_FALSE(Trova(QStringLiteral("FraMicro"))->isVisible());
+    EXPECT_EQ(stato_.temperamento.Quinte[5], prima);
+    EXPECT_EQ(stato_.temperamento.Terze[1], "567072");
+    // Reopened: the temperament again, nothing lit, the step kept.
+    Clic(QStringLiteral("cmdLab"));
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 13), "567072");
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblEtiTerze_3")), ColoreQt(Colori::Bianco));
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_13"))->coloreSfondo(), ColoriMicro::Terze);
+    EXPECT_FALSE(Trova(QStringLiteral("FraConversione"))->isVisible());
+}
+
+TEST_F(MicroLabGui, IlPannelloNascostoFunzionaSeMostrato) {
+    Clic(QStringLiteral("cmdLab"));
+    auto* pannello = Trova(QStringLiteral("FraConversione"));
+    ASSERT_TRUE(pannello && !pannello->isVisible());
+    EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("cmdSomma")), nullptr);
+    // Nothing in the program shows it; shown by hand, its controls come.
+    pannello->show();
+    auto* cents = Trova<QLineEdit>(QStringLiteral("TxtCents_1"));
+    ASSERT_TRUE(cents);
+    EXPECT_EQ(cents->text(), "-1,96");
+    Clic(QStringLiteral("cmdSomma"));
+    EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtCents_0"))->text(), "-23,52");
+    EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtQuinteArrotondate_7"))->text(), "992376");
+    // A typed deviation goes to the model; "C" copies the row above.
+    cents->setFocus();
+    cents->selectAll();
+    QTest::keyClicks(cents, QStringLiteral("-3"));
+    Clic(QStringLiteral("cmdCopy_2"));
+    EXPECT_EQ(Trova<QLineEdit>(QStringLiteral("TxtCents_2"))->text(), "-3");
+    EXPECT_EQ(lab_->modello().conversione.TxtCents[2], "-3");
+}
+
+TEST(MicroLabRiadattato, CostruitoDopoIlCaricamentoComeSeFossePresenteAllAvvio) {
+    ImpostaFornitoreSchermo([] { return DimensioniSchermo{28800, 16200}; });
+    StatoPrincipale stato;
+    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+    f->findChild<MicroLab*>()->apri();
+    const double v = 16200.0 / 11520.0, o = 28800.0 / 15360.0;
+    struct Voce {
+        const char* nome;
+        int indice;
+        float l, t, w, h;
+    } voci[] = {{"cmdLab", -1, 13680, 240, 855, 375},          {"FraMicro", -1, 0, 0, 15360, 11520},
+                {"cmdQuintaM", 1, 8040, 8040, 1095, 495},       {"lblQuintaPrecisa", 0, 6720, 10320, 1935, 375},
+                {"cmdScatto", 8, 5760, 9000, 735, 375},          {"lblEtiQuinta", 0, 10200, 9510, 990, 255},
+                {"lblDiciture", 42, 5400, 180, 4575, 330}};
+    for (const auto& x : voci) {
+        const VoceGeometria* g = stato.geometria.trova(x.nome, x.indice);
+        ASSERT_NE(g, nullptr) << x.nome;
+        EXPECT_FLOAT_EQ(g->sinistra, static_cast<float>(x.l * o)) << x.nome;
+        EXPECT_FLOAT_EQ(g->alto, static_cast<float>(x.t * v)) << x.nome;
+        EXPECT_FLOAT_EQ(g->larghezza, static_cast<float>(x.w * o)) << x.nome;
+        EXPECT_FLOAT_EQ(g->altezza, static_cast<float>(x.h * v)) << x.nome;
+    }
+    // The widgets stand where their registry says, the screen over the whole window.
+    EXPECT_EQ(f->findChild<QWidget*>(QStringLiteral("FraMicro"))->size(), QSize(1920, 1080));
+    for (const char* nome : {"cmdQuintaM_1", "lblQuintaPrecisa_0", "lblDiciture_42"}) {
+        const QString n = QString::fromUtf8(nome);
+        const int sep = static_cast<int>(n.lastIndexOf('_'));
+        const VoceGeometria* g = stato.geometria.trova(n.left(sep).toStdString(), n.mid(sep + 1).toInt());
+        QWidget* w = f->findChild<QWidget*>(n);
+        EXPECT_EQ(QRect(w->mapTo(f->findChild<QWidget*>(QStringLiteral("FraMicro")), QPoint(0, 0)), w->size()),
+                  RettangoloPixel(*g))
+            << nome;
+    }
+    ImpostaFornitoreSchermo({});
+}
+
+}  // namespace
+}  // namespace vk
