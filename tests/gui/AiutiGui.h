@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
+#include <QTest>
 #include <QString>
 #include <QWidget>
 
 #include "common/Geometria.h"
+#include "common/widgets/PulsanteVB.h"
 
 namespace vk::test {
 
@@ -22,6 +25,26 @@ struct SchermoFinto {
     ~SchermoFinto() { ImpostaFornitoreSchermo({}); }
     SchermoFinto(const SchermoFinto&) = delete;
     SchermoFinto& operator=(const SchermoFinto&) = delete;
+};
+
+// A fixture over one window: controls found by name, clicked with the mouse.
+class ProvaFinestra : public ::testing::Test {
+protected:
+    virtual QWidget* radice() = 0;
+
+    template <class W = QWidget>
+    W* Trova(const QString& nome) {
+        auto* w = radice()->findChild<W*>(nome);
+        EXPECT_NE(w, nullptr) << nome.toStdString();
+        return w;
+    }
+    QString Testo(const QString& nome) {
+        auto* l = Trova<QLabel>(nome);
+        return l ? l->text() : QString();
+    }
+    void Clic(const QString& nome) {
+        if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
+    }
 };
 
 }  // namespace vk::test

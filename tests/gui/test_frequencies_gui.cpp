@@ -16,28 +16,16 @@
 namespace vk {
 namespace {
 
-class FrequenzeGui : public ::testing::Test {
+class FrequenzeGui : public test::ProvaFinestra {
 protected:
+    QWidget* radice() override { return finestra_.get(); }
     void SetUp() override {
         finestra_ = std::make_unique<FinestraPrincipale>(stato_);
         tabella_ = &InstallaTabellaFrequenze(*finestra_);
         finestra_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra_.get()));
     }
-    template <class W = QWidget>
-    W* Trova(const QString& nome) {
-        auto* w = finestra_->findChild<W*>(nome);
-        EXPECT_NE(w, nullptr) << nome.toStdString();
-        return w;
-    }
-    QString Testo(const QString& nome) {
-        auto* l = Trova<QLabel>(nome);
-        return l ? l->text() : QString();
-    }
     QString Cella(int i) { return Testo(QStringLiteral("lblFreq_%1").arg(i)); }
-    void Clic(const QString& nome) {
-        if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
-    }
     void Fotografa(const QString& nome) { test::Fotografa(finestra_.get(), nome); }
 
     StatoPrincipale stato_;

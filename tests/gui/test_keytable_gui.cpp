@@ -2,6 +2,8 @@
 // load sequence (without this machine's folders and settings).
 #include <gtest/gtest.h>
 
+#include "tests/gui/AiutiGui.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -21,8 +23,9 @@
 namespace vk {
 namespace {
 
-class TavolaGui : public ::testing::Test {
+class TavolaGui : public test::ProvaFinestra {
 protected:
+    QWidget* radice() override { return finestra_.get(); }
     // With a data folder, the settings file is read from there.
     void carica(DimensioniSchermo schermo = {}, std::string cartellaDati = {}) {
         ImpostaFornitoreSchermo([schermo] { return schermo; });
@@ -38,19 +41,6 @@ protected:
     }
     void TearDown() override { ImpostaFornitoreSchermo({}); }
 
-    template <class W = QWidget>
-    W* Trova(const QString& nome) {
-        auto* w = finestra_->findChild<W*>(nome);
-        EXPECT_NE(w, nullptr) << nome.toStdString();
-        return w;
-    }
-    QString Testo(const QString& nome) {
-        auto* l = Trova<QLabel>(nome);
-        return l ? l->text() : QString();
-    }
-    void Clic(const QString& nome) {
-        if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
-    }
     QColor Pixel(const QImage& img, float xTwips, float yTwips) {
         return img.pixelColor(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15));
     }

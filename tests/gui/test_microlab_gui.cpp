@@ -2,6 +2,8 @@
 // driven through its controls, applied to the main screen.
 #include <gtest/gtest.h>
 
+#include "tests/gui/AiutiGui.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -20,8 +22,9 @@
 namespace vk {
 namespace {
 
-class MicroLabGui : public ::testing::Test {
+class MicroLabGui : public test::ProvaFinestra {
 protected:
+    QWidget* radice() override { return finestra_.get(); }
     void SetUp() override {
         ImpostaFornitoreSchermo({});
         finestra_ = CaricaFinestraPrincipale(stato_, {}, InstallaSchermate);
@@ -32,16 +35,7 @@ protected:
         lab_ = finestra_->findChild<MicroLab*>();
         ASSERT_NE(lab_, nullptr);
     }
-    template <class W = QWidget>
-    W* Trova(const QString& nome) {
-        auto* w = finestra_->findChild<W*>(nome);
-        EXPECT_NE(w, nullptr) << nome.toStdString();
-        return w;
-    }
     QString Cella(const char* nome, int r) { return Trova<QLabel>(QStringLiteral("%1_%2").arg(nome).arg(r))->text(); }
-    void Clic(const QString& nome) {
-        if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
-    }
     void Fotografa(const QString& nome) {
         const QString cartella = QStringLiteral(VK_BUILD) + QStringLiteral("/screens");
         QDir().mkpath(cartella);

@@ -2,6 +2,8 @@
 // paged, typed into, and photographed in two notations.
 #include <gtest/gtest.h>
 
+#include "tests/gui/AiutiGui.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -24,8 +26,9 @@ QT_END_NAMESPACE
 namespace vk {
 namespace {
 
-class UtilityGui : public ::testing::Test {
+class UtilityGui : public test::ProvaFinestra {
 protected:
+    QWidget* radice() override { return f_.get(); }
     void SetUp() override { Carica(); }
     void TearDown() override {
         f_.reset();
@@ -37,19 +40,6 @@ protected:
         f_->resize(f_->pagina()->size());
         f_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f_.get()));
-    }
-    template <class W = QWidget>
-    W* Trova(const QString& nome) {
-        auto* w = f_->findChild<W*>(nome);
-        EXPECT_NE(w, nullptr) << nome.toStdString();
-        return w;
-    }
-    QString Testo(const QString& nome) {
-        auto* l = Trova<QLabel>(nome);
-        return l ? l->text() : QString();
-    }
-    void Clic(const QString& nome) {
-        if (auto* p = Trova<PulsanteVB>(nome)) QTest::mouseClick(p, Qt::LeftButton);
     }
     QColor Sfondo(const QString& nome) { return Trova(nome)->palette().color(QPalette::Window); }
     void Fotografa(const QString& nome) {

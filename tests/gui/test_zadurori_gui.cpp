@@ -14,25 +14,15 @@
 namespace vk {
 namespace {
 
-class ZaduRoriGui : public ::testing::Test {
+class ZaduRoriGui : public test::ProvaFinestra {
 protected:
+    QWidget* radice() override { return finestra_.get(); }
     void SetUp() override {
         finestra_ = std::make_unique<FinestraPrincipale>(stato_);
         easy_ = &InstallaZaduRori(*finestra_);
         terze_ = &InstallaEditorTerze(*finestra_);
         finestra_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra_.get()));
-    }
-    template <class W>
-    W* Trova(const QString& nome) {
-        auto* w = finestra_->findChild<W*>(nome);
-        EXPECT_NE(w, nullptr) << nome.toStdString();
-        return w;
-    }
-    void Clic(const QString& nome) {
-        auto* p = Trova<PulsanteVB>(nome);
-        if (!p) return;
-        QTest::mouseClick(p, Qt::LeftButton);
     }
     void Digita(int k, const QString& testo) {
         auto* e = Trova<QLineEdit>(QStringLiteral("TxtCentsEasy_%1").arg(k));
