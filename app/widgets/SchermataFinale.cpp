@@ -73,12 +73,9 @@ QImage DisegnaImgXq() {
 
 QLabel* Etichetta(FinestraPrincipale& f, QWidget* genitore, int indice, float alto, float altezza, float punti,
                   bool grassetto, bool corsivo, const QString& testo, float sinistra = 8160, float larghezza = 6855) {
-    auto* l = f.crea<QLabel>(genitore, "lblScritteVarie", indice, TipoControllo::Etichetta, sinistra, alto, larghezza,
-                             altezza, punti);
+    auto* l = f.etichetta(genitore, "lblScritteVarie", indice, sinistra, alto, larghezza, altezza, punti,
+                          Allineamento::Centro, testo);
     l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), punti, grassetto, corsivo));
-    l->setAlignment(Qt::AlignCenter);
-    l->setWordWrap(true);
-    l->setText(testo);
     return l;
 }
 

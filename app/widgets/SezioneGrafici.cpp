@@ -11,8 +11,7 @@ namespace vk {
 namespace {
 
 QLabel* Cella(FinestraPrincipale& f, const char* nome, int i, float l, float t, float w) {
-    auto* e = f.crea<QLabel>(f.pagina(), nome, i, TipoControllo::Etichetta, l, t, w, 255, 8.25f);
-    e->setAlignment(Qt::AlignCenter);
+    auto* e = f.etichetta(f.pagina(), nome, i, l, t, w, 255, 8.25f, Allineamento::Centro);
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
     return e;
 }

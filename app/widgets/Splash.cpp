@@ -13,6 +13,7 @@
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Etichetta.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
@@ -101,8 +102,7 @@ Splash::Splash(const FontiSplash& fonti, QWidget* parent) : QWidget(parent) {
         auto* l = new QLabel(QString::fromUtf8(r.testo), this);
         l->setObjectName(NomeOggetto("lblSplash", i));
         l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), r.punti, true, r.corsivo));
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(true);
+        FormaEtichetta(l, Allineamento::Centro);
         l->setPalette(tavolozza);
     }
 

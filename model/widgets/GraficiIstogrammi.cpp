@@ -132,7 +132,7 @@ void GraficoIstogrammi::paintEvent(QPaintEvent*) {
                     QFont f = CaratterePunti(QStringLiteral("MS Sans Serif"), v->carattere, e.grassetto);
                     p.setFont(f);
                     p.setPen(ColoreQt(e.coloreTesto, palette()));
-                    const int allinea = e.sfondo ? Qt::AlignCenter | Qt::TextWordWrap : Qt::AlignLeft | Qt::AlignTop;
+                    const int allinea = (e.sfondo ? Qt::AlignHCenter | Qt::TextWordWrap : Qt::AlignLeft) | Qt::AlignTop;
                     p.drawText(r, allinea, QString::fromUtf8(e.caption));
                     break;
                 }
