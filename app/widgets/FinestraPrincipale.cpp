@@ -32,18 +32,17 @@ QString TestoDellaCasella(const QPlainTextEdit* e) {
     return s;
 }
 
-// The program's picture, at twice the designed 121 x 113 pixels so it stays
+// The program's picture, made for twice the designed 121 x 113 pixels so it stays
 // sharp when stretched: twelve rays round a ring, one per fifth, their
 // lengths the sizes of a well temperament's fifths, in the chart's colours.
-QImage DisegnaImgProgramma() {
-    const int w = 242, h = 226;
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
+constexpr QSize DimensioneImgProgramma(242, 226);
+void DisegnaImgProgramma(QPainter& p) {
+    const int w = DimensioneImgProgramma.width(), h = DimensioneImgProgramma.height();
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient fondo(QPointF(w / 2.0, h / 2.0), w * 0.7);
     fondo.setColorAt(0, QColor(0x24, 0x3b, 0x5c));
     fondo.setColorAt(1, QColor(0x0c, 0x16, 0x2a));
-    p.fillRect(img.rect(), fondo);
+    p.fillRect(QRect(0, 0, w, h), fondo);
     const QPointF c(w / 2.0, h / 2.0);
     // Sixths of a comma narrow from DO-SOL to MI-SI and at FA-DO, pure elsewhere.
     static const int sesti[12] = {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1};
@@ -58,7 +57,6 @@ QImage DisegnaImgProgramma() {
     QFont f = CaratterePunti(QStringLiteral("Times New Roman"), 24, true);
     p.setFont(f);
     p.drawText(QRectF(c.x() - 38, c.y() - 38, 76, 76), Qt::AlignCenter, QStringLiteral("VK"));
-    return img;
 }
 
 }  // namespace
@@ -87,7 +85,7 @@ FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
     pagina_->setAutoFillBackground(true);
     registra(pagina_, "vivUDO15", -1, TipoControllo::Finestra, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     resize(pagina_->size());
-    auto* img = new Immagine(pagina_, DisegnaImgProgramma());
+    auto* img = new Immagine(pagina_, DimensioneImgProgramma, DisegnaImgProgramma);
     registra(img, "ImgProgramma", -1, TipoControllo::Immagine, 360, 360, 1815, 1695);
     creaCelleTemperamento();
     InstallaSezioneGrafici(*this);

@@ -73,8 +73,8 @@ void SezioneGrafici::aggiorna() {
     if (QWidget* w = f_.controllo("lblTerzeC", 0)) w->setVisible(s.visibilita.duplicato);
     if (auto* b = qobject_cast<PulsanteVB*>(f_.controllo("Command9")))
         b->setText(QString::fromStdString(s.istogrammi.Command9));
-    quinteTerze_->update();
-    semitoni_->update();
+    quinteTerze_->aggiorna();
+    semitoni_->aggiorna();
 }
 
 SezioneGrafici* InstallaSezioneGrafici(FinestraPrincipale& f) { return new SezioneGrafici(f); }
