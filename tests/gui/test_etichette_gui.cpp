@@ -112,7 +112,7 @@ TEST_F(Etichette, ImgProgrammaDisegnataNelSuoRiquadro) {
     EXPECT_EQ(img->geometry(), QRect(24, 24, 121, 113));
     EXPECT_FALSE(img->isHidden());
     // A picture of its own: not blank, many colours, stretched to the box.
-    const QImage& q = img->immagine();
+    const QImage q = img->immagine();
     ASSERT_FALSE(q.isNull());
     EXPECT_NEAR(static_cast<double>(q.width()) / q.height(), 121.0 / 113.0, 0.02);
     QSet<QRgb> colori;
