@@ -1,8 +1,9 @@
 // The whole program against a bare Qt window, in one run (offscreen
 // platform; a tool, not a test):
-//  - start-up: the program's own start in a child process, to the main
-//    window on screen and painted, less the splash delay; beside it a child
-//    that shows a bare QWidget full screen in the same style. Whole-process
+//  - start-up: the program's own start in a child process, to the end of
+//    the main window's first paint, less the splash delay; beside it a child
+//    that shows a bare QWidget full screen in the same style, to the end of
+//    its first paint. Whole-process
 //    CPU and peak memory of each child come from wait4().
 //  - in this process: the main screen's refresh after one fifth step (the
 //    command, then the repaint it asked for, with the pixels repainted), and
@@ -66,13 +67,12 @@ int FiglioFinestraNuda(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QWidget w;
-    w.showFullScreen();
-    QTimer::singleShot(0, &app, [&] {
-        w.repaint();
+    DopoIlPrimoDisegno(&w, [&] {
         std::printf("%lld 0\n", static_cast<long long>(orologio.elapsed()));
         std::fflush(stdout);
         std::_Exit(0);
     });
+    w.showFullScreen();
     return app.exec();
 }
 

@@ -13,6 +13,34 @@
 
 namespace vk {
 
+namespace {
+
+class PrimoDisegno : public QObject {
+public:
+    // A window's paint reaches the window or only its children, whichever covers it.
+    PrimoDisegno(QWidget* w, std::function<void()> f) : QObject(w), w_(w), f_(std::move(f)) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (f_ && e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == w_) {
+            qApp->removeEventFilter(this);
+            // Once the paint itself has run.
+            QTimer::singleShot(0, w_, std::move(f_));
+            f_ = nullptr;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* w_;
+    std::function<void()> f_;
+};
+
+}  // namespace
+
+void DopoIlPrimoDisegno(QWidget* w, std::function<void()> f) { new PrimoDisegno(w, std::move(f)); }
+
 int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura) {
     QElapsedTimer orologio;
     orologio.start();
@@ -38,11 +66,8 @@ int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura) {
     if (misura.fatto) {
         QObject::connect(&avvio, &Avviatore::principaleMostrata, &app, [&] {
             const int ritardo = avvio.splash() ? avvio.splash()->tmrVia().intervallo() : 0;
-            // Once the events of the showing, its paint among them, are done.
-            QTimer::singleShot(0, &app, [&, ritardo] {
-                if (QWidget* w = avvio.principale()) w->repaint();
-                misura.fatto(orologio.elapsed(), ritardo);
-            });
+            if (QWidget* w = avvio.principale())
+                DopoIlPrimoDisegno(w, [&, ritardo] { misura.fatto(orologio.elapsed(), ritardo); });
         });
     }
     avvio.avvia();

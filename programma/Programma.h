@@ -2,7 +2,14 @@
 // The whole program as main() runs it, so a measuring tool can run the very
 // same start.
 
+#include <functional>
+
+class QWidget;
+
 namespace vk {
+
+// Calls `f` once, when the first paint of `w` (its showing on screen) is done.
+void DopoIlPrimoDisegno(QWidget* w, std::function<void()> f);
 
 struct MisuraAvvio {
     // Called once the main window is on screen and painted, with the
