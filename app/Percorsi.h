@@ -26,10 +26,14 @@ char Separatore(Piattaforma p);
 
 // The base folders, each ending in its separator, in probe order. On Linux a
 // user's own copy comes last so it wins; `cartellaEseguibile` gives the
-// "../share/" beside the program and `home` the user's folder (each left out
-// when empty).
+// "../share/" beside the program and `utente` is the user's data folder
+// (each left out when empty).
 std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& cartellaEseguibile = {},
-                                           const std::string& home = {});
+                                           const std::string& utente = {});
+
+// The user's data folder, with its trailing "/": $XDG_DATA_HOME when it is
+// an absolute path, else $HOME/.local/share; empty when neither is usable.
+std::string CartellaUtente(const char* xdgDataHome, const char* home);
 
 // Whether a folder is present; injectable so tests probe made-up trees.
 using CartellaPresente = std::function<bool(const std::string&)>;
@@ -38,6 +42,28 @@ bool CartellaPresenteSulDisco(const std::string& cartella);
 // The probe. `iniziali` is what stays when no candidate is present.
 PercorsiFile CercaPercorsi(const std::vector<std::string>& candidate, Piattaforma p,
                            const CartellaPresente& presente, PercorsiFile iniziali = {});
+
+// What the probe does on a disk; injectable so tests need no real install.
+struct OperazioniDisco {
+    CartellaPresente presente;
+    std::function<bool(const std::string&)> scrivibile;
+    // Copies the folder `da` into `a` (both ending in "/"), keeping what `a`
+    // already holds; true when all of it is there.
+    std::function<bool(const std::string& da, const std::string& a)> copia;
+};
+OperazioniDisco DiscoReale();
+
+bool CartellaScrivibile(const std::string& cartella);
+// Copies the installed "VelmoraKOV/" tree into the user's: every file the
+// user lacks, the data folder last and whole (copied beside, then renamed),
+// so a copy cut short leaves no data folder for the probe to find.
+bool CopiaInstallazione(const std::string& da, const std::string& a);
+
+// The probe, then: when the data folder found is one the user cannot write
+// (a system install), its installation is copied into `utente` and the paths
+// come from there; if the copy fails the found folder stays.
+PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,
+                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {});
 
 // The probe of this machine: the platform's table and the real disk.
 PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile);

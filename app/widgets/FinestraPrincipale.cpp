@@ -1,10 +1,13 @@
 #include "app/widgets/FinestraPrincipale.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "app/widgets/Disegni.h"
 #include "app/widgets/SezioneFile.h"
 #include "app/widgets/SezioneGrafici.h"
 #include "app/widgets/SchermataFinale.h"
@@ -12,6 +15,7 @@
 #include "app/widgets/SezioneVelocita.h"
 #include "app/widgets/SezioneViste.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Immagine.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
 
@@ -26,6 +30,33 @@ QString TestoDellaCasella(const QPlainTextEdit* e) {
     s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return s;
+}
+
+// The program's picture, made for twice the designed 121 x 113 pixels so it stays
+// sharp when stretched: twelve rays round a ring, one per fifth, their
+// lengths the sizes of a well temperament's fifths, in the chart's colours.
+constexpr QSize DimensioneImgProgramma(242, 226);
+void DisegnaImgProgramma(QPainter& p) {
+    const int w = DimensioneImgProgramma.width(), h = DimensioneImgProgramma.height();
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient fondo(QPointF(w / 2.0, h / 2.0), w * 0.7);
+    fondo.setColorAt(0, QColor(0x24, 0x3b, 0x5c));
+    fondo.setColorAt(1, QColor(0x0c, 0x16, 0x2a));
+    p.fillRect(QRect(0, 0, w, h), fondo);
+    const QPointF c(w / 2.0, h / 2.0);
+    // Sixths of a comma narrow from DO-SOL to MI-SI and at FA-DO, pure elsewhere.
+    static const int sesti[12] = {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1};
+    for (int i = 0; i < 12; ++i) {
+        const bool stretta = sesti[i] != 0;
+        p.setPen(QPen(stretta ? QColor(0xFF, 0xC8, 0x6E) : QColor(0x9E, 0xE6, 0xFF), 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(PuntoSulCerchio(c, i, 44), PuntoSulCerchio(c, i, stretta ? 78 : 96));
+    }
+    p.setPen(QPen(QColor(0xE3, 0xFE, 0xFF), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, 38, 38);
+    QFont f = CaratterePunti(QStringLiteral("Times New Roman"), 24, true);
+    p.setFont(f);
+    p.drawText(QRectF(c.x() - 38, c.y() - 38, 76, 76), Qt::AlignCenter, QStringLiteral("VK"));
 }
 
 }  // namespace
@@ -54,6 +85,8 @@ FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
     pagina_->setAutoFillBackground(true);
     registra(pagina_, "vivUDO15", -1, TipoControllo::Finestra, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     resize(pagina_->size());
+    auto* img = new Immagine(pagina_, DimensioneImgProgramma, DisegnaImgProgramma);
+    registra(img, "ImgProgramma", -1, TipoControllo::Immagine, 360, 360, 1815, 1695);
     creaCelleTemperamento();
     InstallaSezioneGrafici(*this);
     InstallaSezioneFile(*this);
@@ -72,6 +105,16 @@ void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indic
     w->setObjectName(QString::fromStdString(indice < 0 ? nome : nome + "_" + std::to_string(indice)));
     widget_[{nome, indice}] = w;
     Posiziona(w, v);
+}
+
+QLabel* FinestraPrincipale::etichetta(QWidget* genitore, const std::string& nome, int indice, float sinistra,
+                                      float alto, float larghezza, float altezza, float carattere, Allineamento a,
+                                      const QString& testo) {
+    auto* l = crea<QLabel>(genitore, nome, indice, TipoControllo::Etichetta, sinistra, alto, larghezza, altezza,
+                           carattere);
+    FormaEtichetta(l, a);
+    if (!testo.isEmpty()) l->setText(testo);
+    return l;
 }
 
 QWidget* FinestraPrincipale::controllo(const std::string& nome, int indice) const {

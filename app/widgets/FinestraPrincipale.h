@@ -13,7 +13,9 @@
 
 #include "app/StatoPrincipale.h"
 #include "common/Geometria.h"
+#include "common/widgets/Etichetta.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QLineEdit;
 
@@ -39,6 +41,10 @@ public:
         registra(w, nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
         return w;
     }
+    // A label as designed: created and registered as crea() does, its text
+    // from the top edge, placed left, right or centre.
+    QLabel* etichetta(QWidget* genitore, const std::string& nome, int indice, float sinistra, float alto,
+                      float larghezza, float altezza, float carattere, Allineamento a, const QString& testo = {});
     void registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
                   float alto, float larghezza, float altezza, float carattere = 0);
     // The widget of a registered control, or nullptr.

@@ -24,15 +24,14 @@ constexpr ColoreVB GialloPallido = 0xE3FEFF;
 
 // The closing picture: the circle of fifths closing on itself, with the
 // small gap of the comma, over one octave of keyboard.
-QImage DisegnaImgXq() {
-    const int w = 505, h = 669;
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
+constexpr QSize DimensioneImgXq(505, 669);
+void DisegnaImgXq(QPainter& p) {
+    const int w = DimensioneImgXq.width(), h = DimensioneImgXq.height();
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fondo(0, 0, 0, h);
     fondo.setColorAt(0, QColor(0x1d, 0x2b, 0x3a));
     fondo.setColorAt(1, QColor(0x3c, 0x2a, 0x1e));
-    p.fillRect(img.rect(), fondo);
+    p.fillRect(QRect(0, 0, w, h), fondo);
 
     const QPointF c(w / 2.0, 250);
     const double raggio = 170;
@@ -68,17 +67,13 @@ QImage DisegnaImgXq() {
     DisegnaTastiBianchi(p, tasti, 7);
     p.setBrush(QColor(0x18, 0x18, 0x18));
     DisegnaTastiNeri(p, tasti, 0, 7, tasti.height() * 0.6);
-    return img;
 }
 
 QLabel* Etichetta(FinestraPrincipale& f, QWidget* genitore, int indice, float alto, float altezza, float punti,
                   bool grassetto, bool corsivo, const QString& testo, float sinistra = 8160, float larghezza = 6855) {
-    auto* l = f.crea<QLabel>(genitore, "lblScritteVarie", indice, TipoControllo::Etichetta, sinistra, alto, larghezza,
-                             altezza, punti);
+    auto* l = f.etichetta(genitore, "lblScritteVarie", indice, sinistra, alto, larghezza, altezza, punti,
+                          Allineamento::Centro, testo);
     l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), punti, grassetto, corsivo));
-    l->setAlignment(Qt::AlignCenter);
-    l->setWordWrap(true);
-    l->setText(testo);
     return l;
 }
 
@@ -124,7 +119,7 @@ Schermata* InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> 
     f.registra(schermo, "FraSchermataFinale", -1, TipoControllo::Cornice, 12960, 8520, 15360, 11520);
     schermo->setColoreSfondo(SfondoFinale);
 
-    auto* img = new Immagine(schermo, DisegnaImgXq());
+    auto* img = new Immagine(schermo, DimensioneImgXq, DisegnaImgXq);
     f.registra(img, "ImgXq", -1, TipoControllo::Immagine, 300, 240, 7575, 10035);
 
     Etichetta(f, schermo, 10, 10373, 975, 12, true, true,

@@ -11,8 +11,7 @@ namespace vk {
 namespace {
 
 QLabel* Cella(FinestraPrincipale& f, const char* nome, int i, float l, float t, float w) {
-    auto* e = f.crea<QLabel>(f.pagina(), nome, i, TipoControllo::Etichetta, l, t, w, 255, 8.25f);
-    e->setAlignment(Qt::AlignCenter);
+    auto* e = f.etichetta(f.pagina(), nome, i, l, t, w, 255, 8.25f, Allineamento::Centro);
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
     return e;
 }
@@ -74,8 +73,8 @@ void SezioneGrafici::aggiorna() {
     if (QWidget* w = f_.controllo("lblTerzeC", 0)) w->setVisible(s.visibilita.duplicato);
     if (auto* b = qobject_cast<PulsanteVB*>(f_.controllo("Command9")))
         b->setText(QString::fromStdString(s.istogrammi.Command9));
-    quinteTerze_->update();
-    semitoni_->update();
+    quinteTerze_->aggiorna();
+    semitoni_->aggiorna();
 }
 
 SezioneGrafici* InstallaSezioneGrafici(FinestraPrincipale& f) { return new SezioneGrafici(f); }

@@ -13,11 +13,10 @@ namespace {
 
 QLabel* Etichetta(FinestraPrincipale& f, const char* nome, int i, float l, float t, float w, float h, bool grassetto,
                   ColoreVB sfondo, ColoreVB testo) {
-    auto* e = f.crea<QLabel>(f.pagina(), nome, i, TipoControllo::Etichetta, l, t, w, h, 8.25f);
+    auto* e = f.etichetta(f.pagina(), nome, i, l, t, w, h, 8.25f, Allineamento::Centro);
     QFont fo = e->font();
     fo.setBold(grassetto);
     e->setFont(fo);
-    e->setAlignment(Qt::AlignCenter);
     e->setAutoFillBackground(true);
     QPalette p = e->palette();
     p.setColor(QPalette::Window, ColoreQt(sfondo));

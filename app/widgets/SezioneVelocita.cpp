@@ -40,12 +40,11 @@ SezioneVelocita::SezioneVelocita(FinestraPrincipale& f) : QObject(&f), f_(f) {
                            10080.0f - 120.0f * static_cast<float>(k - 1), LarghezzaColonna, 135);
     }
     // In front of the meter, so the number stands over its middle segments.
-    auto* livello = f.crea<QLabel>(pg, "lblVelocità", -1, TipoControllo::Etichetta, SinistraColonna, 9360,
-                                   LarghezzaColonna, 495, 9.75f);
+    auto* livello = f.etichetta(pg, "lblVelocità", -1, SinistraColonna, 9360, LarghezzaColonna, 495, 9.75f,
+                                Allineamento::Centro);
     QFont g = livello->font();
     g.setBold(true);
     livello->setFont(g);
-    livello->setAlignment(Qt::AlignCenter);
     livello->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const char* captions[2] = {"-", "+"};
@@ -67,13 +66,11 @@ SezioneVelocita::SezioneVelocita(FinestraPrincipale& f) : QObject(&f), f_(f) {
         connect(pilota, &PilotaRipetizione::eseguito, &f, &FinestraPrincipale::aggiorna);
     }
 
-    auto* vel = f.crea<QLabel>(pg, "lblVarie", 5, TipoControllo::Etichetta, SinistraColonna, 11040,
-                               LarghezzaColonna, 255, 8.25f);
+    auto* vel = f.etichetta(pg, "lblVarie", 5, SinistraColonna, 11040, LarghezzaColonna, 255, 8.25f,
+                            Allineamento::Centro, QStringLiteral("Vel"));
     QFont gv = vel->font();
     gv.setBold(true);
     vel->setFont(gv);
-    vel->setAlignment(Qt::AlignCenter);
-    vel->setText(QStringLiteral("Vel"));
 
     f.aggiungiAggiornamento([this] { aggiorna(); });
     aggiorna();

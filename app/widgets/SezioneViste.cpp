@@ -38,13 +38,11 @@ namespace {
 int ColonnaDi(int k) { return k >= 7 ? k - 6 : k + 6; }
 
 QLabel* Scritta(FinestraPrincipale& f, const char* nome, int i, float l, float t, float w, float h,
-              const char* testo, Qt::Alignment a, bool grassetto = false) {
-    auto* e = f.crea<QLabel>(f.pagina(), nome, i, TipoControllo::Etichetta, l, t, w, h, 8.25f);
+              const char* testo, Allineamento a, bool grassetto = false) {
+    auto* e = f.etichetta(f.pagina(), nome, i, l, t, w, h, 8.25f, a, QString::fromUtf8(testo));
     QFont fo = e->font();
     fo.setBold(grassetto);
     e->setFont(fo);
-    e->setAlignment(a);
-    e->setText(QString::fromUtf8(testo));
     e->setAttribute(Qt::WA_TransparentForMouseEvents);
     e->raise();
     return e;
@@ -82,8 +80,8 @@ SezioneViste::SezioneViste(FinestraPrincipale& f) : QObject(&f), f_(f) {
     // The value band, under the circle-of-fifths row.
     for (int k = 1; k <= 12; ++k) {
         const float l = 600.0f + 1080.0f * static_cast<float>(ColonnaDi(k) - 1);
-        Scritta(f, "lblTerze", k, l, 9000, 1095, 255, "", Qt::AlignCenter);
-        Scritta(f, "lblQuinta", k, l, 9360, 1095, 255, "", Qt::AlignCenter);
+        Scritta(f, "lblTerze", k, l, 9000, 1095, 255, "", Allineamento::Centro);
+        Scritta(f, "lblQuinta", k, l, 9360, 1095, 255, "", Allineamento::Centro);
     }
     // The picture covers both rows of values.
     auto* img = f.crea<ImmagineTastiera>(f.pagina(), "ImgTastiera", -1, TipoControllo::Immagine, 600, 9000, 13095,
@@ -92,26 +90,26 @@ SezioneViste::SezioneViste(FinestraPrincipale& f) : QObject(&f), f_(f) {
 
     // The information texts, back to front: the semitone chart's title, the
     // spread box, then the spread display's texts.
-    Scritta(f, "lblVarie", 10, 9240, 240, 2535, 255, "Istogramma Semitoni", Qt::AlignCenter, true);
-    Scritta(f, "lblVarie", 11, 5693, 3840, 3975, 255, "Istogramma Quinte e Terze maggiori", Qt::AlignCenter, true);
+    Scritta(f, "lblVarie", 10, 9240, 240, 2535, 255, "Istogramma Semitoni", Allineamento::Centro, true);
+    Scritta(f, "lblVarie", 11, 5693, 3840, 3975, 255, "Istogramma Quinte e Terze maggiori", Allineamento::Centro, true);
     auto* box = f.crea<FormaPiena>(f.pagina(), "ShpVari", 0, TipoControllo::Forma, 9240, 265, 2535, 345);
     box->setColore(Colori::Bianco);
     box->raise();
-    Scritta(f, "lblVarie", 0, 9195, 325, 1455, 255, "Scarto semitonale:", Qt::AlignRight | Qt::AlignVCenter);
+    Scritta(f, "lblVarie", 0, 9195, 325, 1455, 255, "Scarto semitonale:", Allineamento::Destra);
     QLabel* scarto = qobject_cast<QLabel*>(f.controllo("lblScartoSemitonale"));
     if (!scarto) {
-        scarto = Scritta(f, "lblScartoSemitonale", -1, 10680, 325, 495, 225, "", Qt::AlignCenter);
+        scarto = Scritta(f, "lblScartoSemitonale", -1, 10680, 325, 495, 225, "", Allineamento::Centro);
         scarto->setAutoFillBackground(true);
         QPalette p = scarto->palette();
         p.setColor(QPalette::Window, ColoreQt(Colori::VerdeChiaro));
         scarto->setPalette(p);
     }
     scarto->raise();
-    Scritta(f, "lblVarie", 1, 11280, 325, 495, 255, "Cents", Qt::AlignLeft | Qt::AlignVCenter);
+    Scritta(f, "lblVarie", 1, 11280, 325, 495, 255, "Cents", Allineamento::Sinistra);
     Scritta(f, "lblVarie", 7, 8520, 740, 3975, 255, "'Apotome' (semitono cromatico greco): 113.69 Cents",
-          Qt::AlignCenter);
-    Scritta(f, "lblVarie", 8, 8520, 1320, 3975, 255, "Semitono equabile: 100 Cents", Qt::AlignCenter);
-    Scritta(f, "lblVarie", 9, 8520, 1740, 3975, 255, "'Limma' (Seconda minore greca): 90.22 Cents", Qt::AlignCenter);
+          Allineamento::Centro);
+    Scritta(f, "lblVarie", 8, 8520, 1320, 3975, 255, "Semitono equabile: 100 Cents", Allineamento::Centro);
+    Scritta(f, "lblVarie", 9, 8520, 1740, 3975, 255, "'Limma' (Seconda minore greca): 90.22 Cents", Allineamento::Centro);
 
     f.aggiungiAggiornamento([this] { aggiorna(); });
     aggiorna();

@@ -13,6 +13,7 @@
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Etichetta.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
@@ -23,18 +24,17 @@ namespace {
 
 constexpr ColoreVB GialloPallido = 0xE3FEFF;
 
-// The splash picture, at the designed 1024 x 768: a night sky over a staff,
+// The splash picture, made for the designed 1024 x 768: a night sky over a staff,
 // with the circle of fifths and its star of fifths behind the title.
-QImage DisegnaImgScreen() {
-    const int w = 1024, h = 768;
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
+constexpr QSize DimensioneImgScreen(1024, 768);
+void DisegnaImgScreen(QPainter& p) {
+    const int w = DimensioneImgScreen.width(), h = DimensioneImgScreen.height();
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient cielo(0, 0, 0, h);
     cielo.setColorAt(0.0, QColor(0x0b, 0x14, 0x2e));
     cielo.setColorAt(0.6, QColor(0x1b, 0x3a, 0x52));
     cielo.setColorAt(1.0, QColor(0x3a, 0x2c, 0x22));
-    p.fillRect(img.rect(), cielo);
+    p.fillRect(QRect(0, 0, w, h), cielo);
 
     const QPointF c(w / 2.0, 330);
     auto punto = [&](int i, double r) { return PuntoSulCerchio(c, i, r); };
@@ -66,7 +66,6 @@ QImage DisegnaImgScreen() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x0b, 0x14, 0x2e, 235));
     p.drawRoundedRect(QRectF(826, 668, 194, 81), 6, 6);
-    return img;
 }
 
 struct RigaSplash {
@@ -90,7 +89,7 @@ Splash::Splash(const FontiSplash& fonti, QWidget* parent) : QWidget(parent) {
 
     geometria_.registra("dozAzazadUDO", -1, TipoControllo::Finestra, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     geometria_.registra("ImgScreen", -1, TipoControllo::Immagine, 0, 0, LarghezzaProgetto, AltezzaProgetto);
-    auto* img = new Immagine(this, DisegnaImgScreen());
+    auto* img = new Immagine(this, DimensioneImgScreen, DisegnaImgScreen);
     img->setObjectName(QStringLiteral("ImgScreen"));
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::WindowText, ColoreQt(GialloPallido));
@@ -101,8 +100,7 @@ Splash::Splash(const FontiSplash& fonti, QWidget* parent) : QWidget(parent) {
         auto* l = new QLabel(QString::fromUtf8(r.testo), this);
         l->setObjectName(NomeOggetto("lblSplash", i));
         l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), r.punti, true, r.corsivo));
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(true);
+        FormaEtichetta(l, Allineamento::Centro);
         l->setPalette(tavolozza);
     }
 

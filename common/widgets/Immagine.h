@@ -1,20 +1,32 @@
 #pragma once
-// A picture control: its image stretched to the control's size.
+// A picture control: its picture stretched to the control's size. The
+// picture is a drawing made for its own size in pixels and drawn, scaled, at
+// each paint: no image is kept, and a picture on a screen not yet shown
+// costs nothing.
 #include <QImage>
+#include <QSize>
 #include <QWidget>
+#include <functional>
+
+class QPainter;
 
 namespace vk {
 
 class Immagine : public QWidget {
 public:
-    Immagine(QWidget* parent, QImage img) : QWidget(parent), img_(std::move(img)) {}
-    const QImage& immagine() const { return img_; }
+    using Disegno = std::function<void(QPainter&)>;
+    Immagine(QWidget* parent, QSize dimensione, Disegno disegno);
+
+    // The picture's own size, and the picture drawn at it (for tests and tools).
+    QSize dimensione() const { return dimensione_; }
+    QImage immagine() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QImage img_;
+    QSize dimensione_;
+    Disegno disegno_;
 };
 
 }  // namespace vk

@@ -185,10 +185,8 @@ void EditingPrincipale::creaFraComma() {
     cornice->setFrameShape(QFrame::Box);
     cornice->setLineWidth(1);
 
-    auto* avviso = f_.crea<QLabel>(fraComma_, "lblScritteVarie", 9, TipoControllo::Etichetta, 3833, 4493, 7695, 1455, 9.75f);
-    avviso->setText(QString::fromUtf8(TestoAvvisoComma));
-    avviso->setWordWrap(true);
-    avviso->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* avviso = f_.etichetta(fraComma_, "lblScritteVarie", 9, 3833, 4493, 7695, 1455, 9.75f, Allineamento::Centro,
+                                QString::fromUtf8(TestoAvvisoComma));
     Grassetto(avviso);
 
     const char* risposte[2] = {"SI', CONFERMO", "NO, ANNULLO"};

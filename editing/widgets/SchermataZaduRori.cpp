@@ -25,8 +25,6 @@ void Sfondo(QLabel* l, ColoreVB c) {
     l->setAutoFillBackground(true);
     Colora(l, QPalette::Window, c);
     Colora(l, QPalette::WindowText, Colori::Nero);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignCenter);
 }
 
 void Casella(QLineEdit* e, ColoreVB c) {
@@ -95,9 +93,8 @@ void SchermataZaduRori::creaControlli() {
         {6, "Totale corretto:", 9360, 9833, 2055, 255},
     };
     for (const auto& e : etichette) {
-        auto* l = f_.crea<QLabel>(this, "lblTabellaEasy", e.indice, TipoControllo::Etichetta, e.l, e.t, e.w, e.h,
-                                  e.indice == 9 ? 18.0f : Carattere);
-        l->setText(QString::fromUtf8(e.testo));
+        auto* l = f_.etichetta(this, "lblTabellaEasy", e.indice, e.l, e.t, e.w, e.h,
+                               e.indice == 9 ? 18.0f : Carattere, Allineamento::Centro, QString::fromUtf8(e.testo));
         Sfondo(l, Colori::Bianco);
         if (e.indice == 9) l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), 18.0, true));
         lblTabellaEasy_[static_cast<size_t>(e.indice)] = l;
@@ -108,8 +105,8 @@ void SchermataZaduRori::creaControlli() {
     Pulsante(cmdCopyEasy_[0], "Canc", SfondoEasy);
     for (int k = 1; k <= 12; ++k) {
         const auto i = static_cast<size_t>(k);
-        lblEtiQuinteEasy_[i] = f_.crea<QLabel>(this, "lblEtiQuinteEasy", k, TipoControllo::Etichetta, 5633, Riga(k),
-                                               1575, 375, Carattere);
+        lblEtiQuinteEasy_[i] = f_.etichetta(this, "lblEtiQuinteEasy", k, 5633, Riga(k), 1575, 375, Carattere,
+                                            Allineamento::Centro);
         Sfondo(lblEtiQuinteEasy_[i], Colori::Bianco);
         cmdCopyEasy_[i] = f_.crea<PulsanteVB>(this, "cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615,
                                               420, Carattere);
@@ -143,17 +140,17 @@ void SchermataZaduRori::creaControlli() {
     TxtIndicazioniOperativeEasy_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtIndicazioniOperativeEasy_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    lblQuinteArrotondateTotale_ = f_.crea<QLabel>(this, "lblQuinteArrotondateTotale", -1, TipoControllo::Etichetta,
-                                                  9360, 8273, 2055, 375, Carattere);
+    lblQuinteArrotondateTotale_ = f_.etichetta(this, "lblQuinteArrotondateTotale", -1, 9360, 8273, 2055, 375,
+                                               Carattere, Allineamento::Centro);
     Sfondo(lblQuinteArrotondateTotale_, Colori::RossoChiaro);
     cmdCorreggi_ = f_.crea<PulsanteVB>(this, "cmdCorreggi", -1, TipoControllo::Pulsante, 9360, 8873, 735, 735,
                                        Carattere);
     Pulsante(cmdCorreggi_, "MOD", 0xFFFFE1);
-    lblCorrezione_ = f_.crea<QLabel>(this, "lblCorrezione", -1, TipoControllo::Etichetta, 10200, 9233, 1215, 375,
-                                     Carattere);
+    lblCorrezione_ = f_.etichetta(this, "lblCorrezione", -1, 10200, 9233, 1215, 375, Carattere,
+                                  Allineamento::Centro);
     Sfondo(lblCorrezione_, Colori::RossoChiaro);
-    lblTotaleMicroEasyArrotondata_ = f_.crea<QLabel>(this, "lblTotaleMicroEasyArrotondata", -1,
-                                                     TipoControllo::Etichetta, 9360, 10193, 2055, 375, Carattere);
+    lblTotaleMicroEasyArrotondata_ = f_.etichetta(this, "lblTotaleMicroEasyArrotondata", -1, 9360, 10193, 2055,
+                                                  375, Carattere, Allineamento::Centro);
     Sfondo(lblTotaleMicroEasyArrotondata_, Colori::VerdeChiaro);
 
     cmdEsciEasyMode_ = f_.crea<PulsanteVB>(this, "cmdEsciEasyMode", -1, TipoControllo::Pulsante, 5633, 9953, 1215,

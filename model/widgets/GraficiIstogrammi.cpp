@@ -107,6 +107,39 @@ GraficoIstogrammi::GraficoIstogrammi(QualeGrafico quale, const Istogrammi& barre
     }
 }
 
+std::vector<GraficoIstogrammi::BarraDipinta> GraficoIstogrammi::fotografia() const {
+    std::vector<BarraDipinta> v;
+    auto aggiungi = [&](const std::array<Barra, 13>& a) {
+        for (const Barra& b : a) v.push_back({Px(b), b.Colore});
+    };
+    if (quale_ == QualeGrafico::QuinteTerze) {
+        aggiungi(barre_.ShpQuinte);
+        aggiungi(barre_.ShpTerze);
+    } else {
+        aggiungi(barre_.ShpSemitoni);
+    }
+    return v;
+}
+
+void GraficoIstogrammi::aggiorna() {
+    std::vector<BarraDipinta> ora = fotografia();
+    if (duplicato_ != duplicatoDipinto_ || size() != dimensioneDipinta_ || ora.size() != dipinte_.size()) {
+        update();
+    } else {
+        QRegion sporca;
+        for (size_t i = 0; i < ora.size(); ++i) {
+            if (ora[i] == dipinte_[i]) continue;
+            // Whole pixels round both places, so no edge of a fraction is left behind.
+            for (const QRectF& r : {dipinte_[i].rettangolo, ora[i].rettangolo})
+                if (!r.isEmpty()) sporca += r.toAlignedRect().adjusted(-1, -1, 1, 1);
+        }
+        if (!sporca.isEmpty()) update(sporca);
+    }
+    dipinte_ = std::move(ora);
+    duplicatoDipinto_ = duplicato_;
+    dimensioneDipinta_ = size();
+}
+
 bool GraficoIstogrammi::eventFilter(QObject* o, QEvent* e) {
     if (o == parent() && e->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
     return QWidget::eventFilter(o, e);
@@ -132,7 +165,7 @@ void GraficoIstogrammi::paintEvent(QPaintEvent*) {
                     QFont f = CaratterePunti(QStringLiteral("MS Sans Serif"), v->carattere, e.grassetto);
                     p.setFont(f);
                     p.setPen(ColoreQt(e.coloreTesto, palette()));
-                    const int allinea = e.sfondo ? Qt::AlignCenter | Qt::TextWordWrap : Qt::AlignLeft | Qt::AlignTop;
+                    const int allinea = (e.sfondo ? Qt::AlignHCenter | Qt::TextWordWrap : Qt::AlignLeft) | Qt::AlignTop;
                     p.drawText(r, allinea, QString::fromUtf8(e.caption));
                     break;
                 }

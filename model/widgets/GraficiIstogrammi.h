@@ -6,6 +6,7 @@
 // drawing order of the charts. Every fixed element's designed geometry lives
 // in the window's registry, so a re-layout scales it like any control.
 #include <QWidget>
+#include <vector>
 
 #include "common/Colori.h"
 #include "common/Geometria.h"
@@ -54,6 +55,11 @@ public:
 
     QualeGrafico quale() const { return quale_; }
 
+    // After a change of the bars: repaints only the bars that moved or
+    // changed colour (the old place and the new), or everything when the
+    // duplicate column or the layout changed.
+    void aggiorna();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -63,6 +69,17 @@ private:
     const Istogrammi& barre_;
     const RegistroGeometria& geometria_;
     const bool& duplicato_;
+
+    // What the last paint showed of the bars, to repaint only what changed.
+    struct BarraDipinta {
+        QRectF rettangolo;
+        ColoreVB colore = 0;
+        bool operator==(const BarraDipinta&) const = default;
+    };
+    std::vector<BarraDipinta> fotografia() const;
+    std::vector<BarraDipinta> dipinte_;
+    bool duplicatoDipinto_ = false;
+    QSize dimensioneDipinta_;
 };
 
 }  // namespace vk

@@ -29,7 +29,7 @@ TEST(Percorsi, TabelleDellePiattaforme) {
               (std::vector<std::string>{"C:\\Programmi(x86)\\", "C:\\Program Files\\", "C:\\ProgramFiles\\",
                                         "C:\\Program Files (x86)\\", "C:\\ProgramFiles (x86)\\",
                                         "C:\\ProgramFiles(x86)\\", "C:\\Programmi\\"}));
-    EXPECT_EQ(CartelleCandidate(Piattaforma::Linux, "/opt/vk/bin", "/home/ada"),
+    EXPECT_EQ(CartelleCandidate(Piattaforma::Linux, "/opt/vk/bin", "/home/ada/.local/share"),
               (std::vector<std::string>{"/usr/share/", "/usr/local/share/", "/opt/vk/share/",
                                         "/home/ada/.local/share/"}));
     EXPECT_EQ(CartelleCandidate(Piattaforma::Linux, "", ""),
@@ -51,7 +51,7 @@ TEST_P(SondaCartelle, VinceLUltimaPresente) {
     const CasoSonda& c = GetParam();
     const bool win = c.piattaforma == Piattaforma::Windows;
     const std::string s = win ? "\\" : "/";
-    const auto candidate = CartelleCandidate(c.piattaforma, "/opt/vk/bin", "/home/ada");
+    const auto candidate = CartelleCandidate(c.piattaforma, "/opt/vk/bin", "/home/ada/.local/share/");
     Disco d;
     for (const auto& b : c.presenti) d.presenti.insert(b + "VelmoraKOV" + s + "Dati" + s);
     // A temperament folder alone does not count.
@@ -102,4 +102,172 @@ TEST(Percorsi, LaCartellaDelBuildSiTrovaSulDisco) {
     if (!std::filesystem::is_directory(dati)) GTEST_SKIP() << "no data folder in the build tree";
     EXPECT_TRUE(p.CartellaDati.ends_with("share/VelmoraKOV/Dati/")) << p.CartellaDati;
     EXPECT_TRUE(std::filesystem::is_regular_file(p.FileApertura)) << p.FileApertura;
+}
+
+TEST(Percorsi, CartellaUtenteSecondoLaConvenzione) {
+    struct Caso {
+        const char* xdg;
+        const char* home;
+        const char* attesa;
+    };
+    const Caso casi[] = {
+        {"/x/dati", "/home/ada", "/x/dati/"},
+        {"/x/dati/", "/home/ada", "/x/dati/"},
+        {"", "/home/ada", "/home/ada/.local/share/"},
+        {nullptr, "/home/ada/", "/home/ada/.local/share/"},
+        {"relativa/dati", "/home/ada", "/home/ada/.local/share/"},  // a relative one is ignored
+        {nullptr, nullptr, ""},
+        {nullptr, "", ""},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(CartellaUtente(c.xdg, c.home), c.attesa)
+            << (c.xdg ? c.xdg : "(null)") << " " << (c.home ? c.home : "(null)");
+}
+
+namespace {
+
+// A made-up install: which data folders exist, which can be written, and
+// every copy asked for (which, unless it fails, brings the user's data
+// folder into being).
+struct DiscoFinto {
+    std::set<std::string> presenti, scrivibili;
+    std::vector<std::pair<std::string, std::string>> copie;
+    bool copiaRiesce = true;
+    OperazioniDisco operazioni() {
+        return {[this](const std::string& c) { return presenti.count(c) > 0; },
+                [this](const std::string& c) { return scrivibili.count(c) > 0; },
+                [this](const std::string& da, const std::string& a) {
+                    copie.emplace_back(da, a);
+                    if (copiaRiesce) presenti.insert(a + "Dati/");
+                    return copiaRiesce;
+                }};
+    }
+};
+
+}  // namespace
+
+TEST(Percorsi, UnaInstallazioneDiSistemaSiCopiaNellUtente) {
+    const std::string utente = "/casa/ada/.dati/";
+    const auto candidate = CartelleCandidate(Piattaforma::Linux, "/opt/vk/bin", utente);
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> presenti;    // data folders present
+        std::vector<std::string> scrivibili;  // and writable
+        bool copiaRiesce;
+        const char* copiaDa;  // the installation copied, "" for none
+        const char* base;     // the base the paths come from, "" for none
+    };
+    const Caso casi[] = {
+        {"sistema non scrivibile", {"/usr/share/VelmoraKOV/Dati/"}, {}, true, "/usr/share/VelmoraKOV/",
+         "/casa/ada/.dati/"},
+        {"accanto al programma non scrivibile",
+         {"/usr/share/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/"},
+         {"/usr/share/VelmoraKOV/Dati/"}, true, "/opt/vk/share/VelmoraKOV/", "/casa/ada/.dati/"},
+        {"scrivibile: si usa com'è", {"/usr/local/share/VelmoraKOV/Dati/"}, {"/usr/local/share/VelmoraKOV/Dati/"},
+         true, "", "/usr/local/share/"},
+        {"la copia dell'utente c'è già", {"/usr/share/VelmoraKOV/Dati/", "/casa/ada/.dati/VelmoraKOV/Dati/"}, {},
+         true, "", "/casa/ada/.dati/"},
+        {"copia fallita: resta il sistema", {"/usr/share/VelmoraKOV/Dati/"}, {}, false, "/usr/share/VelmoraKOV/",
+         "/usr/share/"},
+        {"nessuna cartella", {}, {}, true, "", ""},
+    };
+    for (const Caso& c : casi) {
+        DiscoFinto d;
+        d.presenti.insert(c.presenti.begin(), c.presenti.end());
+        d.scrivibili.insert(c.scrivibili.begin(), c.scrivibili.end());
+        d.copiaRiesce = c.copiaRiesce;
+        const PercorsiFile p =
+            CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, d.operazioni(), {"", "iniziale.txt", ""});
+        if (*c.copiaDa) {
+            ASSERT_EQ(d.copie.size(), 1u) << c.nome;
+            EXPECT_EQ(d.copie[0].first, c.copiaDa) << c.nome;
+            EXPECT_EQ(d.copie[0].second, utente + "VelmoraKOV/") << c.nome;
+        } else {
+            EXPECT_TRUE(d.copie.empty()) << c.nome;
+        }
+        const std::string b = c.base;
+        EXPECT_EQ(p.CartellaDati, b.empty() ? "" : b + "VelmoraKOV/Dati/") << c.nome;
+        EXPECT_EQ(p.FileApertura, b.empty() ? "iniziale.txt" : b + "VelmoraKOV/Temperamenti/Equabile.txt") << c.nome;
+        EXPECT_EQ(p.FileNuovo, b.empty() ? "" : b + "VelmoraKOV/Temperamenti/0-Nuovo.txt") << c.nome;
+    }
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Scrivi(const fs::path& f, const std::string& testo) {
+    fs::create_directories(f.parent_path());
+    std::ofstream(f, std::ios::binary) << testo;
+}
+std::string Leggi(const fs::path& f) {
+    std::ifstream in(f, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A temporary folder, removed at the end.
+struct CartellaTemporanea {
+    fs::path p;
+    CartellaTemporanea() {
+        std::string modello = (fs::temp_directory_path() / "vk-percorsi-XXXXXX").string();
+        p = mkdtemp(modello.data());
+    }
+    ~CartellaTemporanea() {
+        std::error_code e;
+        fs::remove_all(p, e);
+    }
+};
+
+}  // namespace
+
+TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
+    CartellaTemporanea t;
+    const fs::path sistema = t.p / "sistema" / "share";
+    Scrivi(sistema / "VelmoraKOV/Dati/Impostazioni.txt", "\"Colori Quinte\"\r\n");
+    Scrivi(sistema / "VelmoraKOV/Temperamenti/Equabile.txt", "equabile");
+    Scrivi(sistema / "VelmoraKOV/Temperamenti/Vallotti.txt", "vallotti di sistema");
+    const std::string utente = (t.p / "utente").string() + "/";
+    // A temperament of the user's own, already there, is kept.
+    Scrivi(fs::path(utente) / "VelmoraKOV/Temperamenti/Vallotti.txt", "il mio vallotti");
+
+    const std::vector<std::string> candidate = {sistema.string() + "/", utente};
+    OperazioniDisco disco = DiscoReale();
+    int chiestaScrittura = 0;
+    // The installed tree is the one the user cannot write (as root every folder is writable).
+    disco.scrivibile = [&](const std::string& c) {
+        ++chiestaScrittura;
+        return c.rfind(utente, 0) == 0;
+    };
+    const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
+    EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
+    EXPECT_EQ(p.FileApertura, utente + "VelmoraKOV/Temperamenti/Equabile.txt");
+    EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt"), "\"Colori Quinte\"\r\n");
+    EXPECT_EQ(Leggi(p.FileApertura), "equabile");
+    EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Temperamenti/Vallotti.txt"), "il mio vallotti");
+    EXPECT_FALSE(fs::exists(fs::path(utente) / "VelmoraKOV/Dati.nuova"));
+
+    // The next start finds the user's copy and copies nothing.
+    Scrivi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt", "cambiate");
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
+    EXPECT_EQ(q.CartellaDati, p.CartellaDati);
+    EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt"), "cambiate");
+    EXPECT_EQ(chiestaScrittura, 2);
+}
+
+TEST(Percorsi, UnaCopiaInterrottaNonLasciaCartellaDati) {
+    CartellaTemporanea t;
+    const fs::path da = t.p / "da" / "VelmoraKOV";
+    Scrivi(da / "Temperamenti/Equabile.txt", "equabile");
+    // A data folder that cannot be read through: its copy fails.
+    Scrivi(da / "Dati/Impostazioni.txt", "x");
+    fs::create_symlink(t.p / "non-esiste", da / "Dati" / "rotto");
+    fs::create_directory_symlink(t.p / "ciclo", da / "Dati" / "ciclo");
+    fs::create_directory_symlink(da / "Dati", t.p / "ciclo");
+    const fs::path a = t.p / "a" / "VelmoraKOV";
+    const bool ok = CopiaInstallazione(da.string() + "/", a.string() + "/");
+    if (ok) GTEST_SKIP() << "this file system copied the broken links";
+    EXPECT_FALSE(fs::exists(a / "Dati"));
+    EXPECT_FALSE(fs::exists(a / "Dati.nuova"));
+    // Nothing found there, so the next start tries again.
+    EXPECT_FALSE(CartellaPresenteSulDisco((a / "Dati").string() + "/"));
 }

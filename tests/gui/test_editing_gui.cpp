@@ -17,6 +17,7 @@
 #include "common/Micro.h"
 #include "common/widgets/PulsanteVB.h"
 #include "common/widgets/Schermata.h"
+#include "editing/ComandiEditing.h"
 #include "editing/widgets/EditingPrincipale.h"
 #include "model/Derivazioni.h"
 #include "model/TabellaFrazioni.h"
@@ -305,6 +306,10 @@ TEST_F(EditingGui, SequenzaCasualeDaiPulsanti) {
     }
 }
 
+// The two pictures and what they are for: after a run of edits the main
+// screen shows the model's temperament in every cell, and the confirmation
+// screen covers it with its warning and answers; "NO, ANNULLO" leaves all
+// as it was.
 TEST_F(EditingGui, Schermate) {
     QTest::mouseClick(Pulsante("cmdPitagorico"), Qt::LeftButton);
     QTest::mouseClick(Pulsante("cmdShift_1"), Qt::LeftButton);
@@ -314,10 +319,58 @@ TEST_F(EditingGui, Schermate) {
     QTest::mouseRelease(piu, Qt::LeftButton, {}, piu->rect().center());
     QTest::mouseClick(Pulsante("cmdMeno_10"), Qt::LeftButton);
     QTest::mouseClick(Pulsante("cmdZero_11"), Qt::LeftButton);
+    ASSERT_NO_FATAL_FAILURE(Coerente());
     Salva(finestra_.get(), "editing_principale");
+
+    // What the picture shows is the model: names, cents and letters.
+    auto testo = [this](const char* nome, int k) {
+        auto* l = finestra_->findChild<QLabel*>(QStringLiteral("%1_%2").arg(QString::fromUtf8(nome)).arg(k));
+        EXPECT_NE(l, nullptr) << nome << k;
+        return l ? l->text().toStdString() : std::string();
+    };
+    int diverse = 0;
+    for (int k = 1; k <= 12; ++k) {
+        EXPECT_EQ(finestra_->frazione(k)->text().toStdString(), T().Frazioni[k]) << k;
+        EXPECT_EQ(testo("lblQuinteC", k), T().QuinteCents[k]) << k;
+        EXPECT_EQ(testo("lblTerzeC", k), T().TerzeCents[k]) << k;
+        EXPECT_EQ(testo("lblSemitoniC", k), T().SemitoniCents[k]) << k;
+        EXPECT_EQ(Pulsante(QStringLiteral("cmdTerze_%1").arg(k))->text().toStdString(), T().SigleTerze[k]) << k;
+        diverse += T().Frazioni[k] != "0";
+    }
+    // The edits moved several fifths off the preset; fifth 3 went four rows up.
+    EXPECT_GE(diverse, 4);
+    EXPECT_EQ(T().Quinte[3], TabellaFrazioni::Pitagoriche().riga(118 + 4).Valore.testo());
+    EXPECT_EQ(finestra_->pulsanteComma()->text(), "Comma Pitagorico");
+
+    const Temperamento prima = T();
     QTest::mouseClick(finestra_->pulsanteComma(), Qt::LeftButton);
+    auto* fraComma = finestra_->findChild<Schermata*>(QStringLiteral("FraComma"));
+    ASSERT_NE(fraComma, nullptr);
+    EXPECT_TRUE(fraComma->isVisible());
+    EXPECT_EQ(fraComma->geometry(), finestra_->rect());
+    EXPECT_FALSE(finestra_->pagina()->isVisible());
+    EXPECT_FALSE(Pulsante("cmdPiù_3")->isVisible());
+    auto* avviso = fraComma->findChild<QLabel*>(QStringLiteral("lblScritteVarie_9"));
+    ASSERT_NE(avviso, nullptr);
+    EXPECT_TRUE(avviso->isVisible());
+    EXPECT_EQ(avviso->text(), QString::fromUtf8(TestoAvvisoComma));
+    EXPECT_EQ(Pulsante("cmdCambioComma_0")->text(), "SI', CONFERMO");
+    EXPECT_EQ(Pulsante("cmdCambioComma_1")->text(), "NO, ANNULLO");
+    EXPECT_TRUE(Pulsante("cmdCambioComma_0")->isVisible());
+    // The whole warning fits its box above the answers.
+    const QRect testoOccupato =
+        avviso->fontMetrics().boundingRect(avviso->contentsRect(), Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
+                                           avviso->text());
+    EXPECT_LE(testoOccupato.bottom(), avviso->height());
+    EXPECT_LT(avviso->geometry().bottom(), Pulsante("cmdCambioComma_0")->geometry().top());
     Salva(finestra_.get(), "editing_fracomma");
+
     QTest::mouseClick(Pulsante("cmdCambioComma_1"), Qt::LeftButton);
+    EXPECT_FALSE(fraComma->isVisible());
+    EXPECT_TRUE(finestra_->pagina()->isVisible());
+    EXPECT_EQ(T().Quinte, prima.Quinte);
+    EXPECT_EQ(T().Frazioni, prima.Frazioni);
+    EXPECT_EQ(finestra_->pulsanteComma()->text(), "Comma Pitagorico");
 }
 
 // ">" held for two seconds at level 11 (35 ms): every tick the timer owes

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <set>
+#include <vector>
 
 #include "common/Micro.h"
 #include "model/Compensazione.h"
@@ -76,6 +79,101 @@ TEST(TabellaFrazioni, RigheDaConoscere) {
     }
     EXPECT_EQ(S().riga(134).Frazione, "+1/64");
     EXPECT_EQ(S().riga(134).Valore.testo(), "995624,4375");
+}
+
+namespace {
+
+// The names of rows 119 to 235 as the design lists them, in ascending order.
+constexpr const char* ListaPitagorica = R"(
+"+1/100", "+1/99", "+1/96", "+1/90", "+1/88", "+1/84", "+1/80", "+1/77", "+1/75", "+1/72",
+"+1/70", "+1/66", "+1/64", "+1/63", "+1/60", "+1/56", "+1/55", "+1/54", "+1/50", "+1/48",
+"+1/45", "+1/44", "+1/42", "+1/40", "+1/36", "+1/35", "+1/33", "+1/32", "+1/30", "+1/28",
+"+1/27", "+3/80", "+1/25", "+1/24", "+1/22", "+1/21", "+7/144", "+1/20", "+37/720", "+19/360",
+"+1/18", "+11/180", "+1/16", "+1/15", "+5/72", "+17/240", "+1/14", "+53/720", "+11/144", "+1/12",
+"+1/11", "+67/720", "+71/720", "+1/10", "+5/48", "+19/180", "+13/120", "+1/9", "+17/144", "+1/8",
+"+19/144", "+2/15", "+1/7", "+103/720", "+3/20", "+109/720", "+11/72", "+113/720", "+19/120",
+"+1/6", "+127/720", "+2/11", "+71/360", "+1/5", "+2/9", "+11/48", "+169/720", "+1/4", "+3/11",
+"+2/7", "+3/10", "+11/36", "+1/3", "+4/11", "+3/8", "+7/18", "+281/720", "+2/5", "+5/12", "+3/7",
+"+4/9", "+5/11", "+11/24", "+1/2", "+6/11", "+5/9", "+4/7", "+7/12", "+3/5", "+5/8", "+7/11",
+"+2/3", "+7/10", "+5/7", "+8/11", "+3/4", "+7/9", "+4/5", "+9/11", "+5/6", "+6/7", "+7/8",
+"+8/9", "+9/10", "+10/11", "+11/12", "+1")";
+constexpr const char* ListaSintonica = R"(
+"+1/12 Sch", "+1/11 Sch", "+1/10 Sch", "+1/100", "+1/9 Sch", "+1/96", "+1/90", "+1/8 Sch",
+"+1/84", "+1/80", "+1/7 Sch", "+1/75", "+1/72", "+1/70", "+1/6 Sch", "+1/64", "+1/63", "+1/60",
+"+1/56", "+1/5 Sch", "+1/50", "+1/48", "+1/45", "+1/4 Sch", "+1/42", "+1/40", "+1/36", "+1/35",
+"+1/3 Sch", "+1/32", "+1/30", "+1/28", "+3/80", "+1/25", "+1/24", "+1/2 Sch", "+1/21", "+7/144",
+"+1/20", "+37/720", "+19/360", "+1/18", "+11/180", "+1/16", "+1/15", "+5/72", "+17/240", "+1/14",
+"+53/720", "+11/144", "+1/12", "+Schisma", "+67/720", "+71/720", "+1/10", "+5/48", "+19/180",
+"+13/120", "+1/9", "+17/144", "+1/8", "+19/144", "+2/15", "+1/7", "+103/720", "+109/720",
+"+11/72", "+113/720", "+19/120", "+1/6", "+127/720", "+2/11", "+71/360", "+1/5", "+2/9",
+"+11/48", "+169/720", "+1/4", "+3/11", "+2/7", "+3/10", "+11/36", "+1/3", "+4/11", "+3/8",
+"+7/18", "+281/720", "+2/5", "+5/12", "+3/7", "+4/9", "+5/11", "+11/24", "+1/2", "+6/11", "+5/9",
+"+4/7", "+7/12", "+3/5", "+5/8", "+7/11", "+2/3", "+7/10", "+5/7", "+8/11", "+3/4", "+7/9",
+"+4/5", "+9/11", "+5/6", "+6/7", "+7/8", "+8/9", "+9/10", "+10/11", "+11/12", "+1")";
+
+std::vector<std::string> Nomi(const char* lista) {
+    std::vector<std::string> v;
+    for (const char* c = lista; (c = std::strchr(c, '"')); ++c) {
+        const char* fine = std::strchr(c + 1, '"');
+        v.emplace_back(c + 1, fine);
+        c = fine;
+    }
+    return v;
+}
+
+// Ten-thousandths of Micro above the pure fifth that an upper name stands
+// for: "+a/b" of the comma, "+1/n Sch" of the schisma, "+Schisma", "+1".
+int64_t DistanzaDaNome(const std::string& nome, int64_t comma) {
+    const int64_t schisma = 2772 * 10000;
+    if (nome == "+Schisma") return schisma;
+    int a = 0, b = 0;
+    char resto[8] = {};
+    int64_t unita = comma * 10000;
+    if (std::sscanf(nome.c_str(), "+%d/%d%7s", &a, &b, resto) >= 2) {
+        if (std::string(resto) == "Sch") unita = schisma;
+    } else {
+        EXPECT_EQ(nome, "+1");
+        return unita;
+    }
+    EXPECT_EQ(unita * a % b, 0) << nome << ": not an exact size";
+    return unita * a / b;
+}
+
+}  // namespace
+
+// Every row of both tables, name and size, from the lists above, the
+// mirror rule and the three rows off the formula.
+TEST(TabellaFrazioni, OgniRigaDalleListeDeiNomi) {
+    struct Caso {
+        const TabellaFrazioni* tabella;
+        const char* lista;
+        int64_t comma;
+        std::vector<std::pair<int, const char*>> fuoriFormula;
+    };
+    const Caso casi[] = {
+        {&P(), ListaPitagorica, 33264, {{159, "996936"}}},
+        {&S(), ListaSintonica, 30492, {{165, "997308,85"}, {232, "1022590"}}},
+    };
+    for (const Caso& c : casi) {
+        const std::vector<std::string> alti = Nomi(c.lista);
+        ASSERT_EQ(alti.size(), 117u);
+        std::vector<std::pair<std::string, ValoreFisso>> attese(236);
+        attese[118] = {"0", ValoreFisso::intero(995148)};
+        for (int i = 1; i <= 117; ++i) {
+            const std::string& alto = alti[static_cast<size_t>(i - 1)];
+            const ValoreFisso d = ValoreFisso::daDecimillesimi(DistanzaDaNome(alto, c.comma));
+            const std::string basso = alto == "+Schisma" ? "- Schisma" : "-" + alto.substr(1);
+            attese[static_cast<size_t>(118 + i)] = {alto, ValoreFisso::intero(995148) + d};
+            attese[static_cast<size_t>(118 - i)] = {basso, ValoreFisso::intero(995148) - d};
+        }
+        for (const auto& [riga, valore] : c.fuoriFormula) attese[static_cast<size_t>(riga)].second = V(valore);
+        ASSERT_EQ(c.tabella->righe(), 235);
+        for (int r = 1; r <= 235; ++r) {
+            EXPECT_EQ(c.tabella->riga(r).Frazione, attese[static_cast<size_t>(r)].first) << "row " << r;
+            EXPECT_EQ(c.tabella->riga(r).Valore, attese[static_cast<size_t>(r)].second)
+                << "row " << r << " " << attese[static_cast<size_t>(r)].first;
+        }
+    }
 }
 
 TEST(CercaFrazione, NomiDiConfine) {

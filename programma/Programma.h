@@ -1,0 +1,25 @@
+#pragma once
+// The whole program as main() runs it, so a measuring tool can run the very
+// same start.
+
+#include <functional>
+
+class QWidget;
+
+namespace vk {
+
+// Calls `f` once, when the first paint of `w` (its showing on screen) is done.
+void DopoIlPrimoDisegno(QWidget* w, std::function<void()> f);
+
+struct MisuraAvvio {
+    // Called once the main window is on screen and painted, with the
+    // milliseconds since the start and the splash delay; the program then
+    // ends at once.
+    void (*fatto)(long long ms, int ritardoSplash) = nullptr;
+};
+
+// Creates the application, the splash and the main window; returns the exit
+// code of the event loop.
+int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura = {});
+
+}  // namespace vk
