@@ -1,7 +1,5 @@
 #include "model/FileTemperamento.h"
 
-#include <system_error>
-
 #include "common/FileTesto.h"
 #include "model/Derivazioni.h"
 
@@ -98,25 +96,15 @@ LetturaTemperamento LeggiTemperamento(std::string_view byte) {
 }
 
 LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso) {
+    LetturaFile f = LeggiFile(percorso, DimensioneMassimaTemperamento);
     LetturaTemperamento r;
-    std::error_code e;
-    if (!std::filesystem::exists(percorso, e)) {
-        r.rifiuto.motivo = MotivoRifiuto::FileMancante;
-        return r;
+    switch (f.esito) {
+        case EsitoFile::Ok: return LeggiTemperamento(f.byte);
+        case EsitoFile::Mancante: r.rifiuto.motivo = MotivoRifiuto::FileMancante; break;
+        case EsitoFile::Illeggibile: r.rifiuto.motivo = MotivoRifiuto::FileIlleggibile; break;
+        case EsitoFile::TroppoGrande: r.rifiuto.motivo = MotivoRifiuto::FileTroppoGrande; break;
     }
-    if (std::filesystem::is_regular_file(percorso, e)) {
-        const auto dimensione = std::filesystem::file_size(percorso, e);
-        if (!e && dimensione > DimensioneMassimaTemperamento) {
-            r.rifiuto.motivo = MotivoRifiuto::FileTroppoGrande;
-            return r;
-        }
-    }
-    const auto byte = LeggiByte(percorso);
-    if (!byte) {
-        r.rifiuto.motivo = MotivoRifiuto::FileIlleggibile;
-        return r;
-    }
-    return LeggiTemperamento(*byte);
+    return r;
 }
 
 void ApplicaVoci(const VociTemperamento& v, Temperamento& t) {

@@ -19,6 +19,7 @@
 #include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 #include "model/widgets/GraficiIstogrammi.h"
+#include "tests/comune/LimiteFile.h"
 
 namespace vk {
 namespace {
@@ -282,6 +283,25 @@ TEST_F(GraficiGui, SalvataggioFallitoLoDice) {
     ASSERT_EQ(avvisi_.size(), 1u);
     EXPECT_TRUE(avvisi_[0].contains(NomeQ("manca/Mio.txt")));
     EXPECT_FALSE(std::filesystem::exists(Nome("manca")));
+}
+
+TEST_F(GraficiGui, DiscoPienoNonSalvaEIlVecchioFileResta) {
+    // A file may not grow past 2048 bytes, as on a nearly full disk: the
+    // temperament takes more, so Save must say it failed.
+    const std::string vecchio = ByteTemperamento(Pitagorico());
+    ASSERT_LT(vecchio.size(), 2048u);
+    ASSERT_TRUE(ScriviByte(Nome("Mio.txt"), vecchio));
+    stato_.temperamento.Descrizione = std::string(4000, 'd');
+    risposte_.push_back(NomeQ("Mio.txt"));
+    const int esito = prova::ConLimiteFile(2048, [&] {
+        Clic("Command1");
+        if (avvisi_.size() != 1) return 1;
+        if (!avvisi_[0].contains(NomeQ("Mio.txt")) || !avvisi_[0].contains("rimasto com'era")) return 2;
+        return 0;
+    });
+    EXPECT_EQ(esito, 0);
+    EXPECT_EQ(LeggiByte(Nome("Mio.txt")), vecchio);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella_), {}), 1);
 }
 
 TEST_F(GraficiGui, ColonnaDuplicataVisibile) {
