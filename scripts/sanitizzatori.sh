@@ -17,8 +17,13 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stac
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
-# The timing tests that need an idle machine run on their own, one at a time,
-# after the rest has run side by side.
-tempi='TenutaDiDueSecondiAlLivelloUndici|PrincipaleDopoIlRitardoSplashVia2000MsDopo|FileConVociLunghissimeSiMostraOSiRifiutaSubito'
-ctest --test-dir "$cartella" --output-on-failure -j"$(nproc)" -E "$tempi"
-ctest --test-dir "$cartella" --output-on-failure -j1 -R "$tempi"
+# Tests of timing. The 2 s hold at level 11 and the splash hand-over measure
+# the program's own pace to a few per cent; slowed by the sanitizers they fail
+# here even one at a time, so they are left out (./test.sh runs them; the code they
+# drive runs here in the other tests of the hold and of the start-up). The
+# others that need an idle machine (a real timer, the half second to show a
+# long file) run on their own, one at a time, after the rest.
+esclusi='TenutaDiDueSecondiAlLivelloUndici|PrincipaleDopoIlRitardoSplashVia2000MsDopo'
+inSerie='TenutoColTimerVero|FileConVociLunghissimeSiMostraOSiRifiutaSubito'
+ctest --test-dir "$cartella" --output-on-failure -j"$(nproc)" -E "$esclusi|$inSerie"
+ctest --test-dir "$cartella" --output-on-failure -j1 -R "$inSerie"
