@@ -11,10 +11,8 @@ cmake -S . -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 cmake --build "$cartella" -j"$(nproc)"
 
-# Leaks are looked for too; the suppressions name only system libraries
-# (fonts, the offscreen platform) that keep caches for the whole process.
+# Leaks are looked for too: the tests end with nothing leaked.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1"
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
 # Tests of timing. The 2 s hold at level 11 and the splash hand-over measure
