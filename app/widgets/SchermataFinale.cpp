@@ -177,7 +177,7 @@ void EsciDalSoftware(FinestraPrincipale& f) {
     std::string motivo;
     if (!SalvaImpostazioni(s, file, &motivo)) {
         const QString testo = QStringLiteral("Le impostazioni non sono state salvate nel file \"%1\":\n%2\n"
-                                             "Il file gi\u00e0 presente \u00e8 rimasto com'era.")
+                                             "Un file gi\u00e0 presente \u00e8 rimasto com'era.")
                                   .arg(QFile::decodeName(file.c_str()), QString::fromLocal8Bit(motivo.c_str()));
         if (Avviso()) Avviso()(&f, QString::fromUtf8(TitoloUscita), testo);
         else QMessageBox::warning(&f, QString::fromUtf8(TitoloUscita), testo);
