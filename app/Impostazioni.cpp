@@ -66,6 +66,11 @@ void TestoIntero(std::string& campo, const std::string& letto) {
 
 }  // namespace
 
+bool InteroImpostazioni(ValoreFisso v) {
+    return v.decimillesimi() % ValoreFisso::Scala == 0 && v >= ValoreFisso::intero(INT32_MIN) &&
+           v <= ValoreFisso::intero(INT32_MAX);
+}
+
 std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati) {
     return std::filesystem::path(cartellaDati + NomeFileImpostazioni);
 }
@@ -150,10 +155,15 @@ void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp) {
 }
 
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
-    // A missing file, or a folder in its place, keeps every designed value.
-    const auto byte = LeggiByte(file);
+    // A missing file, a folder or a FIFO in its place, or a file far too
+    // large, keeps every designed value.
+    const auto byte = LeggiByte(file, DimensioneMassimaImpostazioni);
     if (!byte) return;
     ApplicaImpostazioni(s, ImpostazioniDaTesto(*byte, RaccogliImpostazioni(s)));
+}
+
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore) {
+    return ScriviByte(file, TestoImpostazioni(RaccogliImpostazioni(s)), errore);
 }
 
 bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi) {

@@ -5,12 +5,14 @@
 // Reading never fails: whatever the file does not give, or gives in a form
 // its control cannot take, keeps its designed value.
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "common/Colori.h"
 #include "common/FileTesto.h"
+#include "common/ValoreFisso.h"
 
 namespace vk {
 
@@ -18,6 +20,8 @@ struct StatoPrincipale;
 
 inline constexpr int NumeroVociImpostazioni = 29;
 inline constexpr const char* NomeFileImpostazioni = "Impostazioni.txt";
+// The file takes a few hundred bytes; a larger one is not read.
+inline constexpr std::uintmax_t DimensioneMassimaImpostazioni = 64 * 1024;
 
 // The image of the file, item by item, with the designed values.
 struct Impostazioni {
@@ -52,6 +56,10 @@ std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati);
 Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni prima = {});
 std::string TestoImpostazioni(const Impostazioni& imp);  // Windows-1252 bytes
 
+// Whether a level or an information step can be written and read back: a
+// whole number of 32 bits. A click that would step past it does not step.
+bool InteroImpostazioni(ValoreFisso v);
+
 // Colours as the file writes them: a system code as the signed 32-bit number.
 std::string ScriviColore(ColoreVB c);
 
@@ -61,9 +69,10 @@ void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp);
 
 // CaricaImpostazioni: reads the file and applies it; a missing or unreadable
 // file leaves every item as it was. SalvaImpostazioni: writes the current
-// state; false when the file could not be written (the old one stays whole).
+// state with ScriviByte; false, with the reason when asked, when the file
+// could not be written (the old one stays whole).
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file);
-bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file,
-                       const ScrittoreFile& scrivi = ScriviByte);
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore = nullptr);
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi);
 
 }  // namespace vk

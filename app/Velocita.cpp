@@ -1,5 +1,6 @@
 #include "app/Velocita.h"
 
+#include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
 #include "common/ValoreFisso.h"
 
@@ -13,13 +14,12 @@ std::optional<int> LivelloValido(const std::string& t) {
 
 void cmdVelocita_Click(StatoPrincipale& s, int indice) {
     s.IndexVelo.assign(1, indice == VelocitaPiu ? '1' : '0');
-    // The limits are tests of equality, so a hand-edited "12" still moves.
+    // The limits are tests of equality, so a hand-edited "12" still moves,
+    // but never to a level the settings file could not keep.
     if (auto n = Numero(s.LivelloVelocita)) {
-        if (indice == VelocitaPiu) {
-            if (*n != ValoreFisso::intero(11)) s.LivelloVelocita = Testo(*n + ValoreFisso::intero(1));
-        } else if (*n != ValoreFisso::intero(1)) {
-            s.LivelloVelocita = Testo(*n - ValoreFisso::intero(1));
-        }
+        const bool piu = indice == VelocitaPiu;
+        const ValoreFisso nuovo = *n + ValoreFisso::intero(piu ? 1 : -1);
+        if (*n != ValoreFisso::intero(piu ? 11 : 1) && InteroImpostazioni(nuovo)) s.LivelloVelocita = Testo(nuovo);
     }
     ApplicaVelocita(s);
 }

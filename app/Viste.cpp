@@ -1,5 +1,6 @@
 #include "app/Viste.h"
 
+#include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
 #include "common/ValoreFisso.h"
 
@@ -20,8 +21,9 @@ void cmdMostraIsto_Click(StatoPrincipale& s) {
 
 void cmdInfoSemitoni_Click(StatoPrincipale& s) {
     if (auto n = Numero(s.PassoInfo)) {
-        const ValoreFisso tre = ValoreFisso::intero(3);
-        s.PassoInfo = *n == tre ? std::string("0") : Testo(*n + ValoreFisso::intero(1));
+        const ValoreFisso uno = ValoreFisso::intero(1);
+        if (*n == ValoreFisso::intero(3)) s.PassoInfo = "0";
+        else if (InteroImpostazioni(*n + uno)) s.PassoInfo = Testo(*n + uno);  // else the file could not keep it
     }
     MostraInfoIstogrammi(s);
 }

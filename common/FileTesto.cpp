@@ -1,8 +1,13 @@
 #include "common/FileTesto.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 
 namespace vk {
@@ -158,40 +163,146 @@ void ScrittoreVoci::numero(std::string_view scritto) {
 
 void ScrittoreVoci::numero(int64_t n) { numero(std::to_string(n)); }
 
-std::optional<std::string> LeggiByte(const std::filesystem::path& percorso) {
-    // A folder opens as a stream but throws when read: refuse it first.
-    std::error_code e;
-    if (!std::filesystem::is_regular_file(percorso, e)) return std::nullopt;
-    try {
-        std::ifstream f(percorso, std::ios::binary);
-        if (!f) return std::nullopt;
-        std::string byte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-        if (f.bad()) return std::nullopt;
-        return byte;
-    } catch (const std::exception&) {
-        return std::nullopt;
+LetturaFile LeggiFile(const std::filesystem::path& percorso, std::uintmax_t massimo) {
+    LetturaFile r;
+    int fd;
+    do {
+        fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        r.esito = errno == ENOENT || errno == ENOTDIR ? EsitoFile::Mancante : EsitoFile::Illeggibile;
+        return r;
     }
+    // What was opened is checked, not the path: it may have changed since.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return r;
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > massimo) {
+        ::close(fd);
+        r.esito = EsitoFile::TroppoGrande;
+        return r;
+    }
+    // The file may grow while it is read: never past the limit.
+    std::string byte(static_cast<size_t>(st.st_size), '\0');
+    size_t letti = 0;
+    for (;;) {
+        if (letti == byte.size()) {
+            if (byte.size() > massimo) break;
+            byte.resize(std::min<std::uintmax_t>(massimo + 1, byte.size() + 65536));
+        }
+        const ssize_t n = ::read(fd, byte.data() + letti, byte.size() - letti);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return r;
+        }
+        if (n == 0) break;
+        letti += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (letti > massimo) {
+        r.esito = EsitoFile::TroppoGrande;
+        return r;
+    }
+    byte.resize(letti);
+    r.byte = std::move(byte);
+    r.esito = EsitoFile::Ok;
+    return r;
 }
 
-bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte) {
-    auto temporaneo = percorso;
-    temporaneo += ".tmp~";
-    {
-        std::ofstream f(temporaneo, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        f.write(byte.data(), static_cast<std::streamsize>(byte.size()));
-        f.close();
-        if (!f) {
-            std::error_code e;
-            std::filesystem::remove(temporaneo, e);
+std::optional<std::string> LeggiByte(const std::filesystem::path& percorso, std::uintmax_t massimo) {
+    LetturaFile l = LeggiFile(percorso, massimo);
+    if (l.esito != EsitoFile::Ok) return std::nullopt;
+    return std::move(l.byte);
+}
+
+namespace {
+
+std::string Motivo(int e) { return std::strerror(e); }
+
+bool Fallito(std::string* errore, int e) {
+    if (errore) *errore = Motivo(e);
+    return false;
+}
+
+// Every byte, or false with errno set (a short write that makes no progress
+// is a full disk).
+bool ScriviTutto(int fd, std::string_view byte) {
+    const char* p = byte.data();
+    size_t resto = byte.size();
+    while (resto > 0) {
+        const ssize_t n = ::write(fd, p, resto);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = ENOSPC;
             return false;
         }
+        p += n;
+        resto -= static_cast<size_t>(n);
     }
+    return true;
+}
+
+}  // namespace
+
+bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, std::string* errore) {
+    namespace fs = std::filesystem;
     std::error_code e;
-    std::filesystem::rename(temporaneo, percorso, e);
-    if (e) {
-        std::filesystem::remove(temporaneo, e);
+    // A link is followed so that it keeps pointing at the file saved.
+    fs::path percorso = richiesto;
+    for (int salti = 0; salti < 40 && fs::is_symlink(percorso, e); ++salti) {
+        const fs::path bersaglio = fs::read_symlink(percorso, e);
+        if (e) break;
+        percorso = bersaglio.is_absolute() ? bersaglio : percorso.parent_path() / bersaglio;
+    }
+    // An existing file keeps its permissions; a new one gets the usual ones.
+    struct stat vecchio {};
+    const bool esiste = ::stat(percorso.c_str(), &vecchio) == 0;
+    if (esiste && S_ISDIR(vecchio.st_mode)) return Fallito(errore, EISDIR);
+    // A FIFO or a device is not replaced by a file.
+    if (esiste && !S_ISREG(vecchio.st_mode)) {
+        if (errore) *errore = "non \xC3\xA8 un file normale";
         return false;
+    }
+
+    fs::path temporaneo;
+    int fd = -1;
+    for (int tentativo = 0; tentativo < 100 && fd < 0; ++tentativo) {
+        temporaneo = percorso;
+        temporaneo += "." + std::to_string(::getpid()) + "-" + std::to_string(tentativo) + ".tmp~";
+        fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST && errno != EINTR) break;
+    }
+    if (fd < 0) return Fallito(errore, errno);
+    auto rinuncia = [&](int codice) {
+        ::close(fd);
+        ::unlink(temporaneo.c_str());
+        return Fallito(errore, codice);
+    };
+    if (esiste && ::fchmod(fd, vecchio.st_mode & 07777) != 0) return rinuncia(errno);
+    if (!ScriviTutto(fd, byte)) return rinuncia(errno);
+    // Data that only the disk cache holds is not written yet.
+    if (::fsync(fd) != 0) return rinuncia(errno);
+    if (::close(fd) != 0) {
+        const int codice = errno;
+        ::unlink(temporaneo.c_str());
+        return Fallito(errore, codice);
+    }
+    if (::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
+        const int codice = errno;
+        ::unlink(temporaneo.c_str());
+        return Fallito(errore, codice);
+    }
+    // The new name on the disk too; the file is already whole either way.
+    fs::path cartella = percorso.parent_path();
+    if (cartella.empty()) cartella = ".";
+    const int dir = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return true;
 }

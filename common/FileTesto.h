@@ -69,14 +69,28 @@ private:
     std::string testo_;
 };
 
-// All the bytes of a file; nullopt when it cannot be read.
-std::optional<std::string> LeggiByte(const std::filesystem::path& percorso);
+// Reading a whole file without waiting on it: the path is opened without
+// blocking (a FIFO or a device put in its place answers at once) and only a
+// regular file of at most `massimo` bytes is read.
+enum class EsitoFile { Ok, Mancante, Illeggibile, TroppoGrande };
+struct LetturaFile {
+    EsitoFile esito = EsitoFile::Illeggibile;
+    std::string byte;
+};
+// Far larger than any file of the program.
+inline constexpr std::uintmax_t DimensioneMassimaFile = 16 * 1024 * 1024;
+LetturaFile LeggiFile(const std::filesystem::path& percorso, std::uintmax_t massimo = DimensioneMassimaFile);
+// All the bytes of a file; nullopt when it cannot be read as above.
+std::optional<std::string> LeggiByte(const std::filesystem::path& percorso,
+                                     std::uintmax_t massimo = DimensioneMassimaFile);
 
-// Writes a whole file; false when it could not. The widget layer passes its
-// own (QSaveFile); ScriviByte is the plain one.
+// Writes a whole file; false when it could not (tests pass their own).
 using ScrittoreFile = std::function<bool(const std::filesystem::path&, std::string_view)>;
-// Writes beside the file and renames over it, so a failed write leaves the
-// old file whole.
-bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte);
+// Writes a temporary file beside the target, checks every byte written and
+// flushed to the disk, and only then renames it over the target, so a failed
+// write (a full disk, a size limit) leaves the old file whole. A link is
+// followed: the file it names is replaced. On failure returns false and, when
+// asked, the reason.
+bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
 
 }  // namespace vk

@@ -31,6 +31,9 @@ public:
     double comeDouble() const { return static_cast<double>(n_) / static_cast<double>(Scala); }
     constexpr int64_t decimillesimi() const { return n_; }
 
+    // Whether its written form reads back: the files hold nothing larger.
+    constexpr bool leggibile() const { return n_ >= -Limite && n_ <= Limite; }
+
     // Rounded to `decimali` (0..4) decimals, ties to even.
     ValoreFisso arrotondato(int decimali) const;
 

@@ -16,7 +16,7 @@ ComandiEditing::ComandiEditing(Temperamento& t, Istogrammi& g, Altezza altezzaSc
 
 void ComandiEditing::passo(Verso v, int k) {
     // A step whose edit could not be completed would stay uncompensated.
-    if (CompletamentoPossibile(t_, k) && PassoQuinta(t_, k, v)) ++passi_;
+    if (PassoPossibile(t_, k, v) && PassoQuinta(t_, k, v)) ++passi_;
 }
 
 void ComandiEditing::completa() {

@@ -74,21 +74,42 @@ void CambiaQuinta(Temperamento& t, Istogrammi& g, int i, ValoreFisso nuova, doub
 
 }  // namespace
 
-bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memoria, double altezza) {
-    const int k = t.QuintaSelezionata;
-    if (k < 1 || k > 12) return false;
-    const int a = QuintaA(k), b = QuintaB(k);
-    const std::string lettera = t.SigleTerze[k];
-    const TerzaNominata* nominata = Nominata(lettera);
-    if (!nominata && !lettera.empty()) return false;
+namespace {
 
-    // Everything read as a number is checked before anything is written.
+// The change of third k to its letter (or back to `memoria`): the size it
+// moves onto fifths a and b, when every value it reads is a number and every
+// value it writes is a size a file keeps.
+std::optional<ValoreFisso> CambioTerza(const Temperamento& t, int k, const std::string& lettera,
+                                       const TerzaMemorizzata& memoria) {
+    if (k < 1 || k > 12) return std::nullopt;
+    const TerzaNominata* nominata = Nominata(lettera);
+    if (!nominata && !lettera.empty()) return std::nullopt;
+    const int a = QuintaA(k), b = QuintaB(k);
     auto T = Numero(t.Terze[k]);
-    auto qa = Numero(t.Quinte[a]);
-    auto qb = Numero(t.Quinte[b]);
     auto tb = Numero(t.Terze[b]);
     std::optional<ValoreFisso> N = nominata ? std::optional(nominata->dimensione) : Numero(memoria.Dimensione);
-    if (!T || !qa || !qb || !tb || !N) return false;
+    auto q = QuinteNumeri(t);
+    if (!T || !tb || !N || !q) return std::nullopt;
+    const ValoreFisso d = *N - *T;
+    (*q)[a] += d;
+    (*q)[b] -= d;
+    if (!(*q)[a].leggibile() || !(*q)[b].leggibile() || !(*tb - d).leggibile()) return std::nullopt;
+    const DerivatiMicro nuovi = DerivaDaQuinte(*q);
+    for (int n = 1; n <= 12; ++n)
+        if (!nuovi.semitoni[n].leggibile()) return std::nullopt;
+    return d;
+}
+
+}  // namespace
+
+bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memoria, double altezza) {
+    const int k = t.QuintaSelezionata;
+    // Everything read and written is checked before anything is written.
+    const auto cambio = CambioTerza(t, k, t.SigleTerze[k], memoria);
+    if (!cambio) return false;
+    const int a = QuintaA(k), b = QuintaB(k);
+    const TerzaNominata* nominata = Nominata(t.SigleTerze[k]);
+    const ValoreFisso qa = *Numero(t.Quinte[a]), qb = *Numero(t.Quinte[b]), tb = *Numero(t.Terze[b]);
 
     const double f = FattoreAltezza(altezza);
 
@@ -110,14 +131,14 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
     }
     if (k == 7) CopiaTerzaSette(g, t);
 
-    const ValoreFisso d = *N - *T;
-    CambiaQuinta(t, g, a, *qa + d, altezza);
-    CambiaQuinta(t, g, b, *qb - d, altezza);
+    const ValoreFisso d = *cambio;
+    CambiaQuinta(t, g, a, qa + d, altezza);
+    CambiaQuinta(t, g, b, qb - d, altezza);
 
     for (int i = 1; i <= 12; ++i) t.CopiaQuinte[i] = t.Quinte[i];
 
     // Third b: its cents rounded once, straight to two decimals.
-    const ValoreFisso nb = *tb - d;
+    const ValoreFisso nb = tb - d;
     t.Terze[b] = Testo(nb);
     const ClasseTerza classe = ClasseDiTerza(nb);
     g.ShpTerze[b].Colore = ColoreDi(classe);
@@ -143,27 +164,27 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
 
 void EditorTerze::clic(int indice, Temperamento& t, Istogrammi& g, double altezza) {
     if (indice < 1 || indice > 12) return;
-    // The values the change will read must be numbers, else nothing happens.
     auto T = Numero(t.Terze[indice]);
-    if (!T || !Numero(t.Quinte[QuintaA(indice)]) || !Numero(t.Quinte[QuintaB(indice)]) ||
-        !Numero(t.Terze[QuintaB(indice)]))
-        return;
+    if (!T) return;
 
+    // The click as it would count; it counts only when its change can be made.
+    CicloTerza ciclo = ciclo_;
     const std::string testoIndice = std::to_string(indice);
-    if (ciclo_.UltimaTerza != testoIndice || ciclo_.NumeroClick == "12") ciclo_.NumeroClick = "1";
-    else ciclo_.NumeroClick = std::to_string(std::stoi(ciclo_.NumeroClick) + 1);
-    ciclo_.UltimaTerza = testoIndice;
-    t.QuintaSelezionata = indice;
-
-    if (ciclo_.NumeroClick == "1") {
-        ciclo_.Memoria.Dimensione = t.Terze[indice];
-        ciclo_.Memoria.Cents = t.TerzeCents[indice];
-        ciclo_.Memoria.Colore = g.ShpTerze[indice].Colore;
-        ciclo_.Sequenza = SequenzaTerza(*T);
-        t.SigleTerze[indice] = ciclo_.Sequenza[1];
-    } else {
-        t.SigleTerze[indice] = ciclo_.Sequenza[static_cast<size_t>(std::stoi(ciclo_.NumeroClick))];
+    if (ciclo.UltimaTerza != testoIndice || ciclo.NumeroClick == "12") ciclo.NumeroClick = "1";
+    else ciclo.NumeroClick = std::to_string(std::stoi(ciclo.NumeroClick) + 1);
+    ciclo.UltimaTerza = testoIndice;
+    if (ciclo.NumeroClick == "1") {
+        ciclo.Memoria.Dimensione = t.Terze[indice];
+        ciclo.Memoria.Cents = t.TerzeCents[indice];
+        ciclo.Memoria.Colore = g.ShpTerze[indice].Colore;
+        ciclo.Sequenza = SequenzaTerza(*T);
     }
+    const std::string& lettera = ciclo.Sequenza[static_cast<size_t>(std::stoi(ciclo.NumeroClick))];
+    if (!CambioTerza(t, indice, lettera, ciclo.Memoria)) return;
+
+    ciclo_ = std::move(ciclo);
+    t.QuintaSelezionata = indice;
+    t.SigleTerze[indice] = ciclo_.Sequenza[static_cast<size_t>(std::stoi(ciclo_.NumeroClick))];
     ApplicaTerza(t, g, ciclo_.Memoria, altezza);
 }
 

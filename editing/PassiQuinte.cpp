@@ -34,11 +34,31 @@ bool PassoQuinta(Temperamento& t, int k, Verso verso) {
     return true;
 }
 
+namespace {
+
+// The fifths after the compensation of fifth k, when fifth k is `quinta`.
+bool CompensazioneLeggibile(std::array<ValoreFisso, 13> q, int k, ValoreFisso quinta, ValoreFisso copia) {
+    q[k] = quinta;
+    q[Successivo(k)] -= quinta - copia;
+    return DerivatiLeggibili(q);
+}
+
+}  // namespace
+
 bool CompletamentoPossibile(const Temperamento& t, int k) {
-    if (k < 1 || k > 12 || !Numero(t.CopiaQuinte[k])) return false;
-    for (int j = 1; j <= 12; ++j)
-        if (!Numero(t.Quinte[j])) return false;
-    return true;
+    if (k < 1 || k > 12) return false;
+    const auto copia = Numero(t.CopiaQuinte[k]);
+    const auto q = QuinteNumeri(t);
+    return copia && q && CompensazioneLeggibile(*q, k, (*q)[k], *copia);
+}
+
+bool PassoPossibile(const Temperamento& t, int k, Verso verso) {
+    if (k < 1 || k > 12) return false;
+    const auto copia = Numero(t.CopiaQuinte[k]);
+    const auto q = QuinteNumeri(t);
+    if (!copia || !q) return false;
+    const auto nuova = MisuraDopoPasso(TabellaFrazioni::Per(t.modoPerCaption()), (*q)[k], verso);
+    return CompensazioneLeggibile(*q, k, nuova ? *nuova : (*q)[k], *copia);
 }
 
 bool CompletaQuinta(Temperamento& t, Istogrammi& g, double altezza) {

@@ -23,8 +23,12 @@ std::optional<ValoreFisso> MisuraDopoPasso(const TabellaFrazioni& tabella, Valor
 bool PassoQuinta(Temperamento& t, int k, Verso verso);
 
 // Whether the completion of an edit of fifth k could run: every fifth and
-// fifth k's committed copy must read as numbers.
+// fifth k's committed copy must read as numbers, and the fifths after the
+// compensation with all that derives from them must be sizes a file keeps.
 bool CompletamentoPossibile(const Temperamento& t, int k);
+// Whether one step of fifth k could be completed (the test before a step:
+// a step that could not be completed would stay uncompensated).
+bool PassoPossibile(const Temperamento& t, int k, Verso verso);
 
 // CompensaQuinta, CalcolaSemitoniTerze, CalcolaCents, AggiornaIstogrammi on
 // fifth QuintaSelezionata. When a text it reads is not a number it changes

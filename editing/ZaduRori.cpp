@@ -66,10 +66,21 @@ std::optional<DerivatiEasy> CalcolaSemitoniTerzeEasy(const std::array<std::strin
     return d;
 }
 
+bool ApplicabileEasy(const std::array<std::string, 13>& quinte) {
+    const auto d = CalcolaSemitoniTerzeEasy(quinte);
+    if (!d) return false;
+    for (int k = 1; k <= 12; ++k) {
+        const auto i = static_cast<size_t>(k);
+        if (!FissoDigitato(quinte[i])->leggibile() || !d->terze[i].leggibile() || !d->semitoni[i].leggibile())
+            return false;
+    }
+    return true;
+}
+
 bool ApplicaTemperamentoEasy(const std::array<std::string, 13>& quinte, Temperamento& t, Istogrammi& g,
                              double altezza) {
+    if (!ApplicabileEasy(quinte)) return false;
     auto d = CalcolaSemitoniTerzeEasy(quinte);
-    if (!d) return false;
     auto cents = [](const std::string& testo) {
         auto c = CentsSingolaPrecisione(testo);
         return c ? Testo(*c) : std::string();
@@ -194,6 +205,8 @@ ZaduRori::Esito ZaduRori::ok(Temperamento& t, Istogrammi& g, double altezza) {
         TxtIndicazioniOperativeEasy = TestiEasy::Correggi;
         return Esito::Correzione;
     }
+    // Deviations so large that a third or a semitone could not be saved.
+    if (!ApplicabileEasy(TxtQuinteArrotondateEasy)) return avviso(TestiEasy::SommaZero);
     applicaEChiudi(t, g, altezza);
     return Esito::Applicato;
 }
@@ -215,6 +228,11 @@ ZaduRori::Esito ZaduRori::mod(Temperamento& t, Istogrammi& g, double altezza) {
         // the correction again (a previous refusal may have replaced them).
         TxtIndicazioniOperativeEasy = TestiEasy::Correggi;
         return Esito::Correzione;
+    }
+    // Fifths that close the circle but give a third or a semitone no file keeps.
+    if (!ApplicabileEasy(TxtQuinteArrotondateEasy)) {
+        TxtIndicazioniOperativeEasy = TestiEasy::NonNumeri;
+        return Esito::Avviso;
     }
     applicaEChiudi(t, g, altezza);
     return Esito::Applicato;

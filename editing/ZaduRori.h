@@ -45,9 +45,13 @@ struct DerivatiEasy {
 // nullopt when a fifth is no number.
 std::optional<DerivatiEasy> CalcolaSemitoniTerzeEasy(const std::array<std::string, 13>& quinte);
 
+// Whether twelve typed fifths can be applied: all numbers, and they with
+// everything derived from them sizes a file keeps.
+bool ApplicabileEasy(const std::array<std::string, 13>& quinte);
+
 // Writes the twelve fifths (texts kept as they stand) with everything derived
 // from them into the temperament, redraws and names every fifth by the comma
-// colour. The fifths must be numbers.
+// colour. Fifths that are not ApplicabileEasy change nothing (false).
 bool ApplicaTemperamentoEasy(const std::array<std::string, 13>& quinte, Temperamento& t, Istogrammi& g,
                              double altezzaSchermo);
 

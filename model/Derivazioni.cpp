@@ -16,11 +16,6 @@ std::optional<std::array<ValoreFisso, 13>> Leggi(const Dodici& d, int fino) {
     return v;
 }
 
-// Semitones 1..12 and thirds 1..12 from the note positions.
-struct Derivati {
-    std::array<ValoreFisso, 13> semitoni{}, terze{};
-};
-
 // Sum of the twelve fifths minus seven octaves, when all are numbers.
 void AggiornaErroreChiusura(Temperamento& t) {
     if (auto q = Leggi(t.Quinte, 12)) {
@@ -32,10 +27,9 @@ void AggiornaErroreChiusura(Temperamento& t) {
 
 }  // namespace
 
-std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t) {
-    auto q = Leggi(t.Quinte, 11);
-    if (!q) return std::nullopt;
-    const auto& Q = *q;
+namespace {
+
+std::array<ValoreFisso, 12> Posizioni(const std::array<ValoreFisso, 13>& Q) {
     const ValoreFisso O = Micro::Ottava;
     enum { DO, DOd, RE, REd, MI, FA, FAd, SOL, SOLd, LA, LAd, SI };
     std::array<ValoreFisso, 12> p{};
@@ -54,12 +48,18 @@ std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t) 
     return p;
 }
 
-static std::optional<Derivati> Deriva(const Temperamento& t) {
-    auto pos = PosizioniNote(t);
-    if (!pos) return std::nullopt;
-    const auto& p = *pos;
+}  // namespace
+
+std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t) {
+    auto q = Leggi(t.Quinte, 11);
+    if (!q) return std::nullopt;
+    return Posizioni(*q);
+}
+
+DerivatiMicro DerivaDaQuinte(const std::array<ValoreFisso, 13>& quinte) {
+    const auto p = Posizioni(quinte);
     const ValoreFisso O = Micro::Ottava;
-    Derivati d;
+    DerivatiMicro d;
     // Semitone n: from chromatic note n-1 to note n (the upper DO is O).
     for (int n = 1; n <= 12; ++n) {
         ValoreFisso alto = n == 12 ? O : p[n];
@@ -76,6 +76,23 @@ static std::optional<Derivati> Deriva(const Temperamento& t) {
         d.terze[k] = su - p[basso];
     }
     return d;
+}
+
+bool DerivatiLeggibili(const std::array<ValoreFisso, 13>& quinte) {
+    for (int k = 1; k <= 12; ++k)
+        if (!quinte[k].leggibile()) return false;
+    const DerivatiMicro d = DerivaDaQuinte(quinte);
+    for (int k = 1; k <= 12; ++k)
+        if (!d.semitoni[k].leggibile() || !d.terze[k].leggibile()) return false;
+    return true;
+}
+
+std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t) { return Leggi(t.Quinte, 12); }
+
+static std::optional<DerivatiMicro> Deriva(const Temperamento& t) {
+    auto q = Leggi(t.Quinte, 11);
+    if (!q) return std::nullopt;
+    return DerivaDaQuinte(*q);
 }
 
 bool CalcolaSemitoniTerze(Temperamento& t) {

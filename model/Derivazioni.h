@@ -11,6 +11,18 @@ namespace vk {
 // order DO#..SI) from fifths 1..11; nullopt when a fifth is not a number.
 std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t);
 
+// Semitones 1..12 and thirds 1..12 in Micro of fifths given as numbers
+// (element 0 unused; fifth 12 enters none of them).
+struct DerivatiMicro {
+    std::array<ValoreFisso, 13> semitoni{}, terze{};
+};
+DerivatiMicro DerivaDaQuinte(const std::array<ValoreFisso, 13>& quinte);
+// Whether twelve fifths and everything derived from them can be saved and
+// read back: an edit that would leave this range is not carried out.
+bool DerivatiLeggibili(const std::array<ValoreFisso, 13>& quinte);
+// The twelve fifths as numbers; nullopt when one is not.
+std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t);
+
 // Semitones and thirds in Micro from fifths 1..11, and the closure error.
 // A fifth that is not a number leaves the temperament unchanged (false).
 bool CalcolaSemitoniTerze(Temperamento& t);

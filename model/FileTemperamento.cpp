@@ -1,7 +1,5 @@
 #include "model/FileTemperamento.h"
 
-#include <system_error>
-
 #include "common/FileTesto.h"
 #include "model/Derivazioni.h"
 
@@ -50,6 +48,18 @@ std::string NomeVoce(int n) {
     return s;
 }
 
+size_t LunghezzaMassima(int n) { return n <= 2 ? LunghezzaMassimaTesto : LunghezzaMassimaVoce; }
+
+namespace {
+
+size_t Caratteri(const std::string& utf8) {
+    size_t n = 0;
+    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+}  // namespace
+
 bool VoceNumerica(int n) { return n >= 4 && n <= NumeroVociTemperamento && GruppoDi(n).first->numerico; }
 
 VociTemperamento VociDi(const Temperamento& t) {
@@ -87,6 +97,10 @@ LetturaTemperamento LeggiTemperamento(std::string_view byte) {
             r.rifiuto.voce = n;
             return r;
         }
+        if (Caratteri(*voce) > LunghezzaMassima(n)) {
+            r.rifiuto = {MotivoRifiuto::VoceTroppoLunga, n, ""};
+            return r;
+        }
         if (VoceNumerica(n) && !Numero(*voce)) {
             r.rifiuto = {MotivoRifiuto::NonNumero, n, *voce};
             return r;
@@ -98,25 +112,15 @@ LetturaTemperamento LeggiTemperamento(std::string_view byte) {
 }
 
 LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso) {
+    LetturaFile f = LeggiFile(percorso, DimensioneMassimaTemperamento);
     LetturaTemperamento r;
-    std::error_code e;
-    if (!std::filesystem::exists(percorso, e)) {
-        r.rifiuto.motivo = MotivoRifiuto::FileMancante;
-        return r;
+    switch (f.esito) {
+        case EsitoFile::Ok: return LeggiTemperamento(f.byte);
+        case EsitoFile::Mancante: r.rifiuto.motivo = MotivoRifiuto::FileMancante; break;
+        case EsitoFile::Illeggibile: r.rifiuto.motivo = MotivoRifiuto::FileIlleggibile; break;
+        case EsitoFile::TroppoGrande: r.rifiuto.motivo = MotivoRifiuto::FileTroppoGrande; break;
     }
-    if (std::filesystem::is_regular_file(percorso, e)) {
-        const auto dimensione = std::filesystem::file_size(percorso, e);
-        if (!e && dimensione > DimensioneMassimaTemperamento) {
-            r.rifiuto.motivo = MotivoRifiuto::FileTroppoGrande;
-            return r;
-        }
-    }
-    const auto byte = LeggiByte(percorso);
-    if (!byte) {
-        r.rifiuto.motivo = MotivoRifiuto::FileIlleggibile;
-        return r;
-    }
-    return LeggiTemperamento(*byte);
+    return r;
 }
 
 void ApplicaVoci(const VociTemperamento& v, Temperamento& t) {
@@ -133,24 +137,29 @@ void ApplicaVoci(const VociTemperamento& v, Temperamento& t) {
     t.CommaColore = t.CommaCaption == CaptionPitagorico ? Colori::RossoChiaro : Colori::VerdeChiaro;
 }
 
-std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile) {
-    std::string s = "Il file \"" + nomeFile + "\" non \xC3\xA8 stato aperto:\n";
+std::string DescriviMotivo(const Rifiuto& r) {
     const std::string voce = "la voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) + ")";
     switch (r.motivo) {
         case MotivoRifiuto::Nessuno: return "";
-        case MotivoRifiuto::FileMancante: s += "il file non esiste."; break;
-        case MotivoRifiuto::FileIlleggibile: s += "il file non si pu\xC3\xB2 leggere."; break;
+        case MotivoRifiuto::FileMancante: return "il file non esiste.";
+        case MotivoRifiuto::FileIlleggibile: return "il file non si pu\xC3\xB2 leggere.";
         case MotivoRifiuto::FileTroppoGrande:
-            s += "il file \xC3\xA8 troppo grande per un temperamento (pi\xC3\xB9 di 16 MB).";
-            break;
+            return "il file \xC3\xA8 troppo grande per un temperamento (pi\xC3\xB9 di 16 MB).";
         case MotivoRifiuto::TroppoBreve:
-            s += "il file finisce prima della voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) +
-                 "); un temperamento ha " + std::to_string(NumeroVociTemperamento) + " voci.";
-            break;
-        case MotivoRifiuto::VirgoletteNonChiuse: s += voce + " non ha le virgolette di chiusura."; break;
-        case MotivoRifiuto::NonNumero: s += voce + ", \"" + Accorciato(r.testo) + "\", non \xC3\xA8 un numero."; break;
+            return "il file finisce prima della voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) +
+                   "); un temperamento ha " + std::to_string(NumeroVociTemperamento) + " voci.";
+        case MotivoRifiuto::VirgoletteNonChiuse: return voce + " non ha le virgolette di chiusura.";
+        case MotivoRifiuto::NonNumero: return voce + ", \"" + Accorciato(r.testo) + "\", non \xC3\xA8 un numero.";
+        case MotivoRifiuto::VoceTroppoLunga:
+            return voce + " ha pi\xC3\xB9 di " + std::to_string(LunghezzaMassima(r.voce)) + " caratteri.";
     }
-    return s + "\nIl temperamento non \xC3\xA8 cambiato.";
+    return "";
+}
+
+std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile) {
+    if (r.motivo == MotivoRifiuto::Nessuno) return "";
+    return "Il file \"" + nomeFile + "\" non \xC3\xA8 stato aperto:\n" + DescriviMotivo(r) +
+           "\nIl temperamento non \xC3\xA8 cambiato.";
 }
 
 }  // namespace vk

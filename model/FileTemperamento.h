@@ -39,7 +39,16 @@ enum class MotivoRifiuto {
     VirgoletteNonChiuse,  // a quoted item runs to the end of the file
     NonNumero,            // a size or cents item that is not a number
     FileTroppoGrande,     // far larger than any temperament, not read
+    VoceTroppoLunga,      // an item longer than LunghezzaMassima
 };
+
+// The longest item taken, in characters: far beyond any real name,
+// description, caption or number, and short enough that the text boxes show
+// it at once (an unbroken line takes time to lay out that grows with the
+// square of its length).
+inline constexpr size_t LunghezzaMassimaTesto = 16384;  // the name and the description
+inline constexpr size_t LunghezzaMassimaVoce = 256;     // every other item
+size_t LunghezzaMassima(int n);
 
 // Larger files are refused unread: a temperament takes a few kilobytes.
 inline constexpr std::uintmax_t DimensioneMassimaTemperamento = 16 * 1024 * 1024;
@@ -68,5 +77,7 @@ void ApplicaVoci(const VociTemperamento& v, Temperamento& t);
 
 // The message of a refused Open, in Italian, naming the file and the item.
 std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile);
+// Its middle part: what is wrong ("la voce 1 (Nome) ha più di ...").
+std::string DescriviMotivo(const Rifiuto& r);
 
 }  // namespace vk

@@ -1,9 +1,12 @@
 #!/bin/bash
 # Installs the Debian packages the build needs, only those missing; a machine
-# that has them all needs no network.
+# that has them all needs no network. "fuzz" adds clang with libFuzzer.
 set -euo pipefail
 
 pacchetti=(qt6-base-dev cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-liberation)
+if [[ "${1:-}" == fuzz ]]; then
+    pacchetti=(clang libclang-rt-dev cmake ninja-build)
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
     exit 0  # not Debian: the tools must already be there

@@ -1,6 +1,8 @@
 #include "app/widgets/SchermataFinale.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
@@ -10,7 +12,6 @@
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
-#include "common/widgets/FileSicuro.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/PulsanteVB.h"
 #include "common/widgets/Schermata.h"
@@ -154,12 +155,28 @@ Schermata* InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> 
     return schermo;
 }
 
+namespace {
+
+AvvisoUscita& Avviso() {
+    static AvvisoUscita a;
+    return a;
+}
+
+}  // namespace
+
+void ImpostaAvvisoUscita(AvvisoUscita avviso) { Avviso() = std::move(avviso); }
+
 void EsciDalSoftware(FinestraPrincipale& f) {
     const StatoPrincipale& s = f.stato();
-    SalvaImpostazioni(s, PercorsoImpostazioni(s.percorsi.CartellaDati),
-                      [](const std::filesystem::path& percorso, std::string_view byte) {
-                          return ScriviFileSicuro(QString::fromStdString(percorso.string()), byte);
-                      });
+    const std::filesystem::path file = PercorsoImpostazioni(s.percorsi.CartellaDati);
+    std::string motivo;
+    if (!SalvaImpostazioni(s, file, &motivo)) {
+        const QString testo = QStringLiteral("Le impostazioni non sono state salvate nel file \"%1\":\n%2\n"
+                                             "Un file gi\u00e0 presente \u00e8 rimasto com'era.")
+                                  .arg(QFile::decodeName(file.c_str()), QString::fromLocal8Bit(motivo.c_str()));
+        if (Avviso()) Avviso()(&f, QString::fromUtf8(TitoloUscita), testo);
+        else QMessageBox::warning(&f, QString::fromUtf8(TitoloUscita), testo);
+    }
     f.close();
 }
 

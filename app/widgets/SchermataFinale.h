@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace vk {
 
 class FinestraPrincipale;
@@ -18,7 +20,14 @@ QString TestoCurriculum();
 Schermata* InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> ok);
 
 // "Ok" as the program does it: writes the settings file in the data folder
-// (a file that cannot be written is left as it was) and closes the window.
+// and closes the window. A file that cannot be written is left as it was and
+// a message names it with the reason before the window closes.
 void EsciDalSoftware(FinestraPrincipale& f);
+
+// The message of a failed settings write: a modal warning box unless a test
+// sets its own; an empty function gives the box back.
+inline constexpr const char* TitoloUscita = "Esci dal Programma";
+using AvvisoUscita = std::function<void(QWidget* genitore, const QString& titolo, const QString& testo)>;
+void ImpostaAvvisoUscita(AvvisoUscita avviso);
 
 }  // namespace vk

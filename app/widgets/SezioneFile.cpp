@@ -82,7 +82,10 @@ void SezioneFile::SalvaTemperamento() {
 
     const std::string byte = ByteTemperamento(s.temperamento);
     QString errore;
-    if (!ScriviFileSicuro(*scelto, byte, &errore)) {
+    // What Open would refuse (a name typed past the longest item) is not written.
+    const LetturaTemperamento riletto = LeggiTemperamento(byte);
+    if (!riletto.ok()) errore = QString::fromStdString(DescriviMotivo(riletto.rifiuto));
+    if (!riletto.ok() || !ScriviFileSicuro(*scelto, byte, &errore)) {
         avvisi_->avviso(&f_, QString::fromUtf8(TitoloSalva),
                         QStringLiteral("Il temperamento non \u00e8 stato salvato nel file \"%1\":\n%2\n"
                                        "Un file gi\u00e0 presente con quel nome \u00e8 rimasto com'era.")

@@ -1,14 +1,15 @@
 #include "common/widgets/FileSicuro.h"
 
-#include <QSaveFile>
+#include <QFile>
+
+#include "common/FileTesto.h"
 
 namespace vk {
 
 bool ScriviFileSicuro(const QString& percorso, std::string_view byte, QString* errore) {
-    QSaveFile file(percorso);
-    const auto n = static_cast<qint64>(byte.size());
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(byte.data(), n) == n && file.commit();
-    if (!ok && errore) *errore = file.errorString();
+    std::string motivo;
+    const bool ok = ScriviByte(std::filesystem::path(QFile::encodeName(percorso).toStdString()), byte, &motivo);
+    if (!ok && errore) *errore = QString::fromLocal8Bit(motivo.c_str());
     return ok;
 }
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -8,6 +12,8 @@
 
 #include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
+#include "app/Velocita.h"
+#include "app/Viste.h"
 #include "common/FileTesto.h"
 #include "tests/comune/ImpostazioniProgetto.h"
 
@@ -162,6 +168,43 @@ TEST(Impostazioni, FileCortoORottoTieneIlRestoDiProgetto) {
     for (const auto& c : casi) EXPECT_EQ(ImpostazioniDaTesto(c.file), c.atteso) << c.nome;
 }
 
+TEST(Impostazioni, CioCheScriveLoRilegge) {
+    // A click at the edge of what the file keeps does not step past it.
+    struct Caso {
+        const char* livello;
+        const char* passo;
+        std::function<void(StatoPrincipale&)> clic;
+        const char* livelloDopo;
+        const char* passoDopo;
+    };
+    auto piu = [](StatoPrincipale& s) { cmdVelocita_Click(s, VelocitaPiu); };
+    auto meno = [](StatoPrincipale& s) { cmdVelocita_Click(s, VelocitaMeno); };
+    auto info = [](StatoPrincipale& s) { cmdInfoSemitoni_Click(s); };
+    const Caso casi[] = {
+        {"2147483647", "2", piu, "2147483647", "2"},
+        {"2147483646", "2", piu, "2147483647", "2"},
+        {"-2147483648", "2", meno, "-2147483648", "2"},
+        {"-2147483647", "2", meno, "-2147483648", "2"},
+        {"6", "2147483647", info, "6", "2147483647"},
+        {"6", "-2147483648", info, "6", "-2147483647"},
+        {"6", "3", info, "6", "0"},
+        {"11", "2", piu, "11", "2"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.livello) + " " + c.passo);
+        StatoPrincipale s;
+        s.LivelloVelocita = c.livello;
+        s.PassoInfo = c.passo;
+        ASSERT_EQ(ImpostazioniDaTesto(TestoImpostazioni(RaccogliImpostazioni(s))), RaccogliImpostazioni(s));
+        c.clic(s);
+        EXPECT_EQ(s.LivelloVelocita, c.livelloDopo);
+        EXPECT_EQ(s.PassoInfo, c.passoDopo);
+        // What the next start reads is what was written.
+        const Impostazioni scritte = RaccogliImpostazioni(s);
+        EXPECT_EQ(ImpostazioniDaTesto(TestoImpostazioni(scritte)), scritte);
+    }
+}
+
 TEST_F(CartellaTemporanea, FileMancanteLasciaTuttoComEra) {
     StatoPrincipale s;
     s.LinguaNote = "DE";
@@ -173,6 +216,43 @@ TEST_F(CartellaTemporanea, FileMancanteLasciaTuttoComEra) {
     StatoPrincipale t;
     CaricaImpostazioni(t, dir_ / "Impostazioni.txt");
     EXPECT_EQ(RaccogliImpostazioni(t), Impostazioni{});
+}
+
+TEST_F(CartellaTemporanea, SoloUnFileNormaleEPiccoloVieneLetto) {
+    // The designed file with "EN", padded after its 29 items to a size.
+    auto conInglese = [](size_t dimensione) {
+        std::string byte = prova::FileImpostazioni({{2, "\"EN\""}});
+        byte.resize(dimensione, ' ');
+        return byte;
+    };
+    struct Caso {
+        const char* nome;
+        std::function<void(const fs::path&)> prepara;
+        const char* lingua;
+    };
+    const Caso casi[] = {
+        {"al limite", [&](const fs::path& f) { scrivi(f, conInglese(DimensioneMassimaImpostazioni)); }, "EN"},
+        {"un byte oltre", [&](const fs::path& f) { scrivi(f, conInglese(DimensioneMassimaImpostazioni + 1)); },
+         "IT"},
+        {"200 MB",
+         [&](const fs::path& f) {
+             scrivi(f, conInglese(100));
+             fs::resize_file(f, 200u << 20);  // sparse: written at once
+         },
+         "IT"},
+        {"una FIFO senza scrittore", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, "IT"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const fs::path f = dir_ / "Impostazioni.txt";
+        fs::remove(f);
+        c.prepara(f);
+        StatoPrincipale s;
+        const auto inizio = std::chrono::steady_clock::now();
+        CaricaImpostazioni(s, f);
+        EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::seconds(1));
+        EXPECT_EQ(s.LinguaNote, c.lingua);
+    }
 }
 
 TEST_F(CartellaTemporanea, CaricaESalvaNellaCartellaDati) {

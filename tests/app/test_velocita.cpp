@@ -52,7 +52,8 @@ TEST(Velocita, UnaPressione) {
         {"12", "AAAAAsssss", VelocitaPiu, "13", "AAAAAsssss", 135},
         {"12", "AAAAAsssss", VelocitaMeno, "11", "AAAAAsssss", 35},
         {"0", "AAAAAsssss", VelocitaPiu, "1", "AAAAAsssss", 185},
-        {"2147483647", "AAAAAsssss", VelocitaPiu, "2147483648", "AAAAAsssss", 135},
+        // Never past what the settings file keeps.
+        {"2147483647", "AAAAAsssss", VelocitaPiu, "2147483647", "AAAAAsssss", 135},
         // No number: nothing to step.
         {"sei", "AAAAAsssss", VelocitaPiu, "sei", "AAAAAsssss", 135},
     };

@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <thread>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "common/FileTesto.h"
+#include "tests/comune/LimiteFile.h"
 
 namespace vk {
 namespace {
@@ -187,6 +194,124 @@ TEST_F(FileSuDisco, ScritturaFallitaLasciaIlVecchio) {
     int voci = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(cartella_)) ++voci;
     EXPECT_EQ(voci, 1);
+}
+
+// Nothing but the file named is left in the folder.
+int VociInCartella(const std::filesystem::path& d) {
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(d)) ++n;
+    return n;
+}
+
+TEST_F(FileSuDisco, DiscoPienoLasciaIlVecchioFileIntero) {
+    // Under a 4096-byte file limit: a write that fits, one a byte too long,
+    // one far too long.
+    struct Caso {
+        size_t byte;
+        bool riesce;
+    };
+    const Caso casi[] = {{4096, true}, {4097, false}, {1 << 20, false}};
+    const auto f = cartella_ / "Impostazioni.txt";
+    const std::string vecchio = "vecchio\r\n";
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.byte);
+        ASSERT_TRUE(ScriviByte(f, vecchio));
+        const std::string nuovo(c.byte, 'x');
+        const int esito = prova::ConLimiteFile(4096, [&] {
+            std::string motivo;
+            const bool ok = ScriviByte(f, nuovo, &motivo);
+            if (ok) return motivo.empty() ? 0 : 2;
+            return motivo.empty() ? 3 : 1;  // a failure always says why
+        });
+        EXPECT_EQ(esito, c.riesce ? 0 : 1);
+        EXPECT_EQ(LeggiByte(f), c.riesce ? nuovo : vecchio);
+        EXPECT_EQ(VociInCartella(cartella_), 1);
+    }
+}
+
+TEST_F(FileSuDisco, PermessiEDestinazioniSpeciali) {
+    const auto f = cartella_ / "Mio.txt";
+    ASSERT_TRUE(ScriviByte(f, "uno"));
+    std::filesystem::permissions(f, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_TRUE(ScriviByte(f, "due"));
+    EXPECT_EQ(std::filesystem::status(f).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // A link keeps pointing at the file, which gets the new bytes.
+    const auto link = cartella_ / "Collegamento.txt";
+    std::filesystem::create_symlink("Mio.txt", link);
+    ASSERT_TRUE(ScriviByte(link, "tre"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(LeggiByte(f), "tre");
+
+    // A FIFO is not replaced by a file.
+    const auto fifo = cartella_ / "Coda.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string motivo;
+    EXPECT_FALSE(ScriviByte(fifo, "x", &motivo));
+    EXPECT_FALSE(motivo.empty());
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(VociInCartella(cartella_), 3);
+}
+
+TEST_F(FileSuDisco, LetturaSenzaAttesaEConLimite) {
+    const auto fifo = cartella_ / "Coda.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto file = cartella_ / "Dieci.txt";
+    ASSERT_TRUE(ScriviByte(file, std::string(10, 'a')));
+    struct Caso {
+        std::filesystem::path percorso;
+        std::uintmax_t massimo;
+        EsitoFile esito;
+    };
+    const Caso casi[] = {
+        {fifo, 100, EsitoFile::Illeggibile},  // no writer: an open that waited would never end
+        {cartella_, 100, EsitoFile::Illeggibile},
+        {cartella_ / "nessuno.txt", 100, EsitoFile::Mancante},
+        {file / "sotto", 100, EsitoFile::Mancante},
+        {file, 10, EsitoFile::Ok},
+        {file, 9, EsitoFile::TroppoGrande},
+        {"/dev/zero", 100, EsitoFile::Illeggibile},  // endless, not a regular file
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.percorso.string());
+        const auto inizio = std::chrono::steady_clock::now();
+        const LetturaFile l = LeggiFile(c.percorso, c.massimo);
+        EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::seconds(2));
+        EXPECT_EQ(l.esito, c.esito);
+        EXPECT_EQ(l.byte, c.esito == EsitoFile::Ok ? std::string(10, 'a') : std::string());
+    }
+}
+
+TEST_F(FileSuDisco, UnaFifoMessaAlPostoDelFileNonBlocca) {
+    // The path turns from a regular file into a FIFO and back while it is
+    // read over and over: a check of the path before an open that waits
+    // would sooner or later wait for ever. The child is killed after 20 s.
+    const auto bersaglio = cartella_ / "Equabile.txt";
+    const int esito = prova::ConLimiteFile(RLIM_INFINITY, [&] {
+        ::alarm(20);
+        std::atomic<bool> fine{false};
+        std::thread scambi([&] {
+            const auto file = cartella_ / "file", fifo = cartella_ / "fifo";
+            while (!fine) {
+                { std::ofstream(file) << "x"; }
+                std::filesystem::rename(file, bersaglio);
+                ::mkfifo(fifo.c_str(), 0600);
+                std::filesystem::rename(fifo, bersaglio);
+            }
+        });
+        int letti = 0, rifiutati = 0;
+        const auto fino = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (std::chrono::steady_clock::now() < fino) {
+            const LetturaFile l = LeggiFile(bersaglio, 100);
+            if (l.esito == EsitoFile::Ok) ++letti;
+            else ++rifiutati;
+        }
+        fine = true;
+        scambi.join();
+        return letti > 0 && rifiutati > 0 ? 0 : 1;
+    });
+    EXPECT_EQ(esito, 0);
 }
 
 }  // namespace

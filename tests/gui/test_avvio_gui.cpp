@@ -19,6 +19,7 @@
 #include "common/FileTesto.h"
 #include "common/widgets/Schermata.h"
 #include "tests/comune/ImpostazioniProgetto.h"
+#include "tests/comune/LimiteFile.h"
 
 namespace vk {
 namespace {
@@ -43,8 +44,13 @@ protected:
         fs::create_directories(dir_);
         cartellaDati_ = dir_.string() + "/";
         schermo(LarghezzaProgetto, AltezzaProgetto);
+        // A modal box would wait for a click that never comes.
+        ImpostaAvvisoUscita([this](QWidget*, const QString& titolo, const QString& testo) {
+            avvisiUscita_.push_back({titolo, testo});
+        });
     }
     void TearDown() override {
+        ImpostaAvvisoUscita({});
         ImpostaFornitoreSchermo({});
         std::error_code e;
         fs::remove_all(dir_, e);
@@ -98,6 +104,10 @@ protected:
     std::string cartellaDati_;  // the test's own folder unless a test says otherwise
     StatoPrincipale stato_;
     int terminazioni_ = 0;
+    struct AvvisoVisto {
+        QString titolo, testo;
+    };
+    std::vector<AvvisoVisto> avvisiUscita_;
     int clic9_ = 0, clicTastiera_ = 0, clicIsto_ = 0;
 };
 
@@ -248,6 +258,40 @@ TEST_F(AvvioGui, OkScriveLeImpostazioniEChiude) {
     std::string atteso = FileImpostazioni({{2, "\"EN\""}, {6, "\"8\""}, {12, "12632319"}, {13, "12632319"},
                                             {17, "80"}, {18, "80"}});
     EXPECT_EQ(*LeggiByte(file()), atteso);
+}
+
+TEST_F(AvvioGui, OkCheNonRiesceAScrivereLoDiceEChiude) {
+    auto& avvisi = avvisiUscita_;
+    struct Caso {
+        const char* nome;
+        bool cartellaMancante;  // else a file may not grow past 64 bytes, as on a full disk
+        const char* motivo;
+    };
+    const Caso casi[] = {{"cartella mancante", true, "No such file or directory"},
+                         {"disco pieno", false, "File too large"}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        avvisi.clear();
+        terminazioni_ = 0;
+        stato_ = StatoPrincipale{};
+        scriviFile("vecchio");
+        auto a = avviatoConPrincipale();
+        a->TmrScaricaSplash_Timer();
+        if (c.cartellaMancante) stato_.percorsi.CartellaDati = cartellaDati_ + "manca/";
+        const std::string atteso = (fs::path(stato_.percorsi.CartellaDati) / "Impostazioni.txt").string();
+        auto esci = [&] {
+            esc(*a);
+            ok(*a);
+            if (terminazioni_ != 1 || a->principale()->isVisible()) return 1;
+            if (avvisi.size() != 1 || avvisi[0].titolo != "Esci dal Programma") return 2;
+            if (!avvisi[0].testo.contains(QString::fromStdString(atteso))) return 3;
+            if (!avvisi[0].testo.contains(QString::fromUtf8(c.motivo))) return 4;
+            return 0;
+        };
+        EXPECT_EQ(c.cartellaMancante ? esci() : prova::ConLimiteFile(64, esci), 0);
+        EXPECT_EQ(*LeggiByte(file()), "vecchio");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+    }
 }
 
 TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {

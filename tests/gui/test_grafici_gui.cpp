@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <filesystem>
 
 #include "app/widgets/FinestraPrincipale.h"
@@ -19,6 +22,7 @@
 #include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 #include "model/widgets/GraficiIstogrammi.h"
+#include "tests/comune/LimiteFile.h"
 
 namespace vk {
 namespace {
@@ -284,6 +288,25 @@ TEST_F(GraficiGui, SalvataggioFallitoLoDice) {
     EXPECT_FALSE(std::filesystem::exists(Nome("manca")));
 }
 
+TEST_F(GraficiGui, DiscoPienoNonSalvaEIlVecchioFileResta) {
+    // A file may not grow past 2048 bytes, as on a nearly full disk: the
+    // temperament takes more, so Save must say it failed.
+    const std::string vecchio = ByteTemperamento(Pitagorico());
+    ASSERT_LT(vecchio.size(), 2048u);
+    ASSERT_TRUE(ScriviByte(Nome("Mio.txt"), vecchio));
+    stato_.temperamento.Descrizione = std::string(4000, 'd');
+    risposte_.push_back(NomeQ("Mio.txt"));
+    const int esito = prova::ConLimiteFile(2048, [&] {
+        Clic("Command1");
+        if (avvisi_.size() != 1) return 1;
+        if (!avvisi_[0].contains(NomeQ("Mio.txt")) || !avvisi_[0].contains("rimasto com'era")) return 2;
+        return 0;
+    });
+    EXPECT_EQ(esito, 0);
+    EXPECT_EQ(LeggiByte(Nome("Mio.txt")), vecchio);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella_), {}), 1);
+}
+
 TEST_F(GraficiGui, ColonnaDuplicataVisibile) {
     stato_.visibilita.duplicato = true;
     finestra_->aggiorna();
@@ -320,6 +343,75 @@ TEST_F(GraficiGui, IlFileDecideIlBottoneDelComma) {
         EXPECT_EQ(stato_.temperamento.modoPerColore(), stato_.temperamento.modoPerCaption()) << c.caption;
     }
     EXPECT_TRUE(avvisi_.empty());
+}
+
+}  // namespace
+}  // namespace vk
+
+namespace vk {
+namespace {
+
+// Any file the reader takes shows at once, and a longer item is refused
+// naming it: an unbroken line in a text box takes time that grows with the
+// square of its length.
+TEST_F(GraficiGui, FileConVociLunghissimeSiMostraOSiRifiutaSubito) {
+    auto alLimite = [](int n) {
+        const size_t l = LunghezzaMassima(n);
+        return VoceNumerica(n) ? std::string(l - 6, '0') + "995148" : std::string(l, 'x');
+    };
+    struct Caso {
+        const char* nome;
+        std::function<void(VociTemperamento&)> voci;
+        int rifiutata;  // the item named in the message, 0 when it opens
+    };
+    const Caso casi[] = {
+        {"nome senza spazi al limite", [&](VociTemperamento& v) { v[0] = alLimite(1); }, 0},
+        {"ogni voce al suo limite",
+         [&](VociTemperamento& v) {
+             for (int n = 1; n <= NumeroVociTemperamento; ++n) v[static_cast<size_t>(n - 1)] = alLimite(n);
+         },
+         0},
+        {"nome senza spazi di 300 KB", [](VociTemperamento& v) { v[0] = std::string(300000, 'x'); }, 1},
+        {"descrizione senza spazi di 1 MB", [](VociTemperamento& v) { v[1] = std::string(1 << 20, 'x'); }, 2},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        avvisi_.clear();
+        VociTemperamento v = VociDi(Pitagorico());
+        c.voci(v);
+        Temperamento t;
+        ApplicaVoci(v, t);
+        ASSERT_TRUE(ScriviByte(Nome("Lungo.txt"), ByteTemperamento(t)));
+        risposte_.push_back(NomeQ("Lungo.txt"));
+        QElapsedTimer orologio;
+        orologio.start();
+        Clic("Command6");
+        finestra_->grab();  // laid out and painted
+        EXPECT_LT(orologio.elapsed(), 500);
+        if (c.rifiutata == 0) {
+            EXPECT_TRUE(avvisi_.empty());
+            EXPECT_EQ(VociDi(stato_.temperamento), v);
+            if (v[2].size() > 1) Salva("principale_voci_al_limite");
+        } else {
+            ASSERT_EQ(avvisi_.size(), 1u);
+            EXPECT_TRUE(avvisi_[0].contains(QStringLiteral("voce %1 (%2) ha pi\u00f9 di")
+                                                .arg(c.rifiutata)
+                                                .arg(QString::fromStdString(NomeVoce(c.rifiutata)))))
+                << avvisi_[0].toStdString();
+        }
+    }
+}
+
+// What Open would refuse is not saved: a name typed past the longest item.
+TEST_F(GraficiGui, SalvaNonScriveCioCheApriRifiuterebbe) {
+    stato_.temperamento.Nome = std::string(LunghezzaMassimaTesto + 1, 'n');
+    risposte_.push_back(NomeQ("Mio.txt"));
+    Clic("Command1");
+    ASSERT_EQ(avvisi_.size(), 1u);
+    EXPECT_TRUE(avvisi_[0].contains(NomeQ("Mio.txt")));
+    EXPECT_TRUE(avvisi_[0].contains(QStringLiteral("la voce 1 (Nome) ha pi\u00f9 di 16384 caratteri")))
+        << avvisi_[0].toStdString();
+    EXPECT_FALSE(std::filesystem::exists(Nome("Mio.txt")));
 }
 
 }  // namespace

@@ -156,6 +156,14 @@ TEST(FileTemperamento, FileRifiutati) {
          "voce 87", 0},
         {"troppo grande", buono, false, MotivoRifiuto::FileTroppoGrande, 0, "troppo grande",
          DimensioneMassimaTemperamento + 1},
+        {"nome lunghissimo", sostituisci(1, "\"" + std::string(LunghezzaMassimaTesto + 1, 'N')), false,
+         MotivoRifiuto::VoceTroppoLunga, 1, "voce 1 (Nome) ha pi\xC3\xB9 di 16384 caratteri", 0},
+        {"descrizione lunghissima", sostituisci(3, "\"" + std::string(1 << 20, 'D')), false,
+         MotivoRifiuto::VoceTroppoLunga, 2, "voce 2 (Descrizione)", 0},
+        {"frazione lunghissima", sostituisci(34, "\"" + std::string(LunghezzaMassimaVoce + 1, '1') + "\""), false,
+         MotivoRifiuto::VoceTroppoLunga, 28, "voce 28 (Frazione della quinta 1) ha pi\xC3\xB9 di 256 caratteri", 0},
+        {"numero con troppi zeri", sostituisci(10, "\"" + std::string(300, '0') + "992376\""), false,
+         MotivoRifiuto::VoceTroppoLunga, 4, "voce 4 (Quinta 1 in Micro)", 0},
     };
     for (const auto& c : casi) {
         const auto percorso = Temporaneo(std::string(c.nome) + ".txt");
@@ -178,6 +186,19 @@ TEST(FileTemperamento, FileRifiutati) {
         EXPECT_NE(m.find(percorso.string()), std::string::npos) << m;
         EXPECT_NE(m.find(c.nelMessaggio), std::string::npos) << m;
     }
+}
+
+TEST(FileTemperamento, VociAlLimiteDiLunghezzaAccettate) {
+    Temperamento t = TemperamentoIniziale();
+    // Characters, not bytes: each of these is two bytes of UTF-8.
+    t.Nome = "";
+    for (size_t i = 0; i < LunghezzaMassimaTesto; ++i) t.Nome += "\xC3\xA8";
+    t.Descrizione = std::string(LunghezzaMassimaTesto, 'd');
+    t.CommaCaption = std::string(LunghezzaMassimaVoce, 'c');
+    t.Quinte[1] = std::string(LunghezzaMassimaVoce - 6, '0') + "992376";
+    auto l = LeggiTemperamento(ByteTemperamento(t));
+    ASSERT_TRUE(l.ok()) << DescriviRifiuto(l.rifiuto, "limite.txt");
+    EXPECT_EQ(*l.voci, VociDi(t));
 }
 
 TEST(FileTemperamento, TestiNonNumericiAccettatiDoveNonSonoNumeri) {
