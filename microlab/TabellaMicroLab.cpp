@@ -312,9 +312,14 @@ bool TabellaMicroLab::applicaDifferenza(ValoreFisso d) {
         riga[j] = *r;
         valore[j] = *x;
     }
+    // A change that would take a row past what a file can hold is not made:
+    // whatever "APPLICA" writes must save and open again.
     for (size_t j = 1; j <= 7; ++j) {
-        const ValoreFisso nuovo = j <= 4 ? valore[j] + d : valore[j] - d;
-        righe[static_cast<size_t>(riga[j])].Micro = Testo(nuovo);
+        valore[j] = j <= 4 ? valore[j] + d : valore[j] - d;
+        if (!valore[j].leggibile()) return false;
+    }
+    for (size_t j = 1; j <= 7; ++j) {
+        righe[static_cast<size_t>(riga[j])].Micro = Testo(valore[j]);
         ricalcolaCambiata(riga[j]);
     }
     return true;

@@ -7,6 +7,7 @@
 #include "model/FileTemperamento.h"
 #include "model/NumeriDigitati.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/SequenzeEditing.h"
 #include "tests/editing/AiutiEditing.h"
 
 namespace vk {
@@ -634,6 +635,60 @@ TEST(MicroLab, PannelloDiConversione) {
     for (size_t k = 1; k <= 12; ++k) EXPECT_EQ(m.righe[k].Micro, "992376") << k;
     p.TxtQuinteArrotondate[4] = "";
     EXPECT_FALSE(m.cmdRiporta_Click());
+}
+
+}  // namespace
+}  // namespace vk
+
+namespace vk {
+namespace {
+
+// From files with sizes near the limits, random clicks and long holds at
+// 1000 Micro, then "APPLICA": what the main screen then shows saves and
+// opens again to the same temperament.
+TEST(MicroLab, DaFileEstremiLApplicaSiSalvaESiRiapre) {
+    std::mt19937 caso(20261210);
+    std::vector<uint8_t> byte(256);
+    for (int giro = 0; giro < 200; ++giro) {
+        for (auto& b : byte) b = static_cast<uint8_t>(caso());
+        prova::Scelte s(byte.data(), byte.size());
+        Temperamento t = TemperamentoIniziale();
+        ApplicaVoci(prova::VociEstreme(s), t);
+        Istogrammi g = IstogrammiIniziali();
+        TabellaMicroLab m;
+        m.cmdLab_Click(t, "IT");
+        m.cmdScatto_Click(8);
+        for (int azione = 0; azione < 12; ++azione) {
+            const int r = s.tra(1, 36);
+            m.cmdQuintaM_Click(r);
+            if (s.byte() % 3 == 0) continue;  // a quick modification alone
+            const bool piu = s.byte() % 2;
+            auto& ripeti = piu ? m.aumenta : m.diminuisci;
+            piu ? m.cmdAumenta_MouseDown() : m.cmdDiminuisci_MouseDown();
+            for (int i = s.tra(0, 200); i > 0; --i) ripeti.tick();
+            piu ? m.cmdAumenta_MouseUp() : m.cmdDiminuisci_MouseUp();
+        }
+        m.CmdApplicaMicro_Click(t, g, Progetto);
+        std::string perche;
+        EXPECT_TRUE(prova::SalvaERiapre(t, &perche)) << "round " << giro << ": " << perche;
+    }
+}
+
+TEST(MicroLab, UnPassoOltreIlLimiteNonAvviene) {
+    Temperamento t = TemperamentoIniziale();
+    t.Quinte[1] = "99999999000";
+    t.Quinte[2] = Testo(ValoreFisso::intero(992376) - (V("99999999000") - ValoreFisso::intero(992376)));
+    TabellaMicroLab m;
+    m.cmdLab_Click(t, "IT");
+    m.cmdQuintaM_Click(1);
+    m.cmdScatto_Click(8);
+    m.cmdAumenta_Click();  // 99999999000 + 1000 is the limit itself
+    EXPECT_EQ(m.righe[1].Micro, "100000000000");
+    const auto prima = Micro(m);
+    m.cmdAumenta_Click();
+    EXPECT_EQ(Micro(m), prima);
+    m.cmdDiminuisci_Click();
+    EXPECT_EQ(m.righe[1].Micro, "99999999000");
 }
 
 }  // namespace
