@@ -287,21 +287,33 @@ void SchermataUtility::aggiornaDaModello() {
 
 void SchermataUtility::aggiornaTabella() {
     if (!costruita_) return;
-    for (size_t c = 0; c < ColonneIntervalli; ++c)
-        for (size_t r = 0; r <= RighePerPagina; ++r) {
+    QRect cambiate;
+    for (size_t r = 0; r <= RighePerPagina; ++r)
+        for (size_t c = 0; c < ColonneIntervalli; ++c) {
             CellaTesto* l = celle_[c][r];
-            Scrivi(l, utility_.testi[c][r]);
+            const QString testo = QString::fromStdString(utility_.testi[c][r]);
             const ColoreVB sfondo = r > 0 ? utility_.sfondi[c][r] : Colori::Bianco;
-            if (l->palette().color(QPalette::Window) != ColoreQt(sfondo)) l->setPalette(paletteCella(sfondo));
+            bool cambiata = false;
+            if (l->text() != testo) {
+                l->setText(testo);
+                cambiata = true;
+            }
+            if (l->palette().color(QPalette::Window) != ColoreQt(sfondo)) {
+                l->setPalette(paletteCella(sfondo));
+                cambiata = true;
+            }
+            const AllineamentoCella a = utility_.allineamentoNota[r];
+            if (c == 0 && r > 0 && (l->alignment() & Qt::AlignHorizontal_Mask) != Orizzontale(a)) {
+                FormaEtichetta(l, Da(a));
+                l->setWordWrap(false);
+                cambiata = true;
+            }
+            if (cambiata) cambiate |= l->geometry();
         }
-    for (size_t r = 1; r <= RighePerPagina; ++r) {
-        CellaTesto* l = celle_[0][r];
-        const AllineamentoCella a = utility_.allineamentoNota[r];
-        if ((l->alignment() & Qt::AlignHorizontal_Mask) != Orizzontale(a)) {
-            FormaEtichetta(l, Da(a));
-            l->setWordWrap(false);
-        }
-    }
+    // The changed cells marked once more as one rectangle, after their own
+    // marks: the repaint then clips to one rectangle rather than to two
+    // hundred, and paints the table in one pass.
+    if (!cambiate.isEmpty()) update(cambiate);
     cmdPagina_->setText(QString::fromStdString(utility_.cmdPagina));
     cmdAlterazioni_->setText(QString::fromStdString(utility_.cmdAlterazioni));
     Scrivi(lblTono_, utility_.lblTono);
