@@ -6,10 +6,8 @@
 // its last few looks as images, so paging back copies them.
 #include <QFont>
 #include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QStaticText>
-#include <array>
 
 namespace vk {
 
@@ -25,25 +23,11 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    struct Aspetto {
-        QString testo;
-        QRgb sfondo = 0, inchiostro = 0;
-        Qt::Alignment allineamento;
-        int margine = 0;  // image columns left of the cell
-        QImage immagine;
-    };
-    void aggiornaDisposto();
-    void disegna(QPainter& p);
-    void disegnaAspetto(QPainter& p, const Aspetto& v) const;
-
     bool opaca_ = false;
     QString testoDisposto_;
     QFont fontDisposto_;
     QStaticText disposto_;
     QHash<QString, QStaticText>* disposti_ = nullptr;  // those of fontDisposto_
-    // Three pages and one more; a few kilobytes each.
-    std::array<Aspetto, 4> aspetti_;
-    size_t prossimo_ = 0;
 };
 
 }  // namespace vk
