@@ -2,8 +2,7 @@
 // A one-line label of the interval table. A page change repaints some two
 // hundred of them at once, so each paints itself plainly: its back colour
 // (QPalette::Window) when opaque, then its text, laid out once for the run,
-// from the top edge and placed as its alignment says. An opaque cell keeps
-// its last few looks as images, so paging back copies them.
+// from the top edge and placed as its alignment says.
 #include <QFont>
 #include <QHash>
 #include <QLabel>
