@@ -2,32 +2,36 @@
 
 #include <QHash>
 #include <QPainter>
-#include <QStaticText>
 #include <QStyle>
 
 namespace vk {
 
 namespace {
 
-// The laid-out texts by font and text, shared by every cell: the table's
-// texts are few and fixed.
-const QStaticText& Disposto(const QFont& f, const QString& testo) {
-    static QHash<QString, QStaticText> cache;
-    const QString chiave = f.key() + QChar(0) + testo;
-    auto it = cache.constFind(chiave);
+// The laid-out texts of one font by text, shared by every cell in that
+// font: the table's texts are few and fixed.
+QHash<QString, QStaticText>& DispostiNel(const QFont& f) {
+    static QHash<QString, QHash<QString, QStaticText>> perFont;
+    return perFont[f.key()];
+}
+
+QStaticText Disposto(QHash<QString, QStaticText>& cache, const QFont& f, const QString& testo) {
+    auto it = cache.constFind(testo);
     if (it != cache.constEnd()) return *it;
     QStaticText s(testo);
     s.setTextFormat(Qt::PlainText);
     s.prepare(QTransform(), f);
-    return *cache.insert(chiave, s);
+    return *cache.insert(testo, s);
 }
 
 }  // namespace
 
 void CellaTesto::setOpaca(bool o) {
     opaca_ = o;
+    // Not opaque to the repaint: two hundred opaque children make the
+    // screen's repaint regions costly to cut, far more than painting the
+    // back colour under them.
     setAutoFillBackground(false);
-    setAttribute(Qt::WA_OpaquePaintEvent, o);
     update();
 }
 
@@ -36,13 +40,23 @@ void CellaTesto::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (opaca_) p.fillRect(rect(), palette().color(QPalette::Window));
     if (text().isEmpty()) return;
-    const QStaticText& s = Disposto(font(), text());
-    const qreal larghezza = s.size().width();
+    // Looked up again only when the text or the font changed: a page change
+    // repaints the cells whose text did.
+    if (!disposti_ || fontDisposto_ != font()) {
+        fontDisposto_ = font();
+        disposti_ = &DispostiNel(fontDisposto_);
+        testoDisposto_.clear();
+    }
+    if (testoDisposto_ != text()) {
+        testoDisposto_ = text();
+        disposto_ = Disposto(*disposti_, fontDisposto_, testoDisposto_);
+    }
+    const qreal larghezza = disposto_.size().width();
     qreal x = 0;
     const Qt::Alignment a = QStyle::visualAlignment(layoutDirection(), alignment());
     if (a & Qt::AlignRight) x = width() - larghezza;
     else if (a & Qt::AlignHCenter) x = (width() - larghezza) / 2;
-    p.drawStaticText(QPointF(x, 0), s);
+    p.drawStaticText(QPointF(x, 0), disposto_);
 }
 
 }  // namespace vk

@@ -3,7 +3,10 @@
 // hundred of them at once, so each paints itself plainly: its back colour
 // (QPalette::Window) when opaque, then its text, laid out once for the run,
 // from the top edge and placed as its alignment says.
+#include <QFont>
+#include <QHash>
 #include <QLabel>
+#include <QStaticText>
 
 namespace vk {
 
@@ -20,6 +23,10 @@ protected:
 
 private:
     bool opaca_ = false;
+    QString testoDisposto_;
+    QFont fontDisposto_;
+    QStaticText disposto_;
+    QHash<QString, QStaticText>* disposti_ = nullptr;  // those of fontDisposto_
 };
 
 }  // namespace vk

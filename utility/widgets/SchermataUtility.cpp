@@ -146,7 +146,7 @@ void SchermataUtility::creaRiquadri() {
     cmdEsciUtility_->setText(QStringLiteral("Esc"));
     connect(cmdPagina_, &PulsanteVB::clic, this, [this] {
         utility_.cmdPagina_Click(f_.stato().LinguaNote);
-        aggiornaTabella();
+        aggiornaTabella(cmdPagina_);
     });
     connect(cmdEsciUtility_, &PulsanteVB::clic, this, [this] {
         utility_.cmdEsciUtility_Click();
@@ -159,7 +159,7 @@ void SchermataUtility::creaRiquadri() {
         p->setText(i == 0 ? QStringLiteral("<") : QStringLiteral(">"));
         connect(p, &PulsanteVB::clic, this, [this, i] {
             utility_.cmdTono_Click(i, f_.stato().LinguaNote);
-            aggiornaTabella();
+            aggiornaTabella(cmdTono_[static_cast<size_t>(i)]);
         });
         cmdTono_[static_cast<size_t>(i)] = p;
     }
@@ -174,7 +174,7 @@ void SchermataUtility::creaRiquadri() {
     }
     connect(cmdAlterazioni_, &PulsanteVB::clic, this, [this] {
         utility_.cmdAlterazioni_Click(f_.stato().LinguaNote);
-        aggiornaTabella();
+        aggiornaTabella(cmdAlterazioni_);
     });
 }
 
@@ -285,23 +285,42 @@ void SchermataUtility::aggiornaDaModello() {
     else if (!utility_.aperta && inVista()) chiudi();
 }
 
-void SchermataUtility::aggiornaTabella() {
+void SchermataUtility::aggiornaTabella(const QWidget* premuto) {
     if (!costruita_) return;
-    for (size_t c = 0; c < ColonneIntervalli; ++c)
-        for (size_t r = 0; r <= RighePerPagina; ++r) {
+    QRect cambiate;
+    // The control clicked is marked for repaint first. The cells follow it
+    // away from it (from below the table, the last row up and right to
+    // left), so that the repaint's region of the cells grows at one end
+    // rather than by merging each cell into it.
+    const bool dalBasso = premuto && premuto->y() > celle_[0][RighePerPagina]->geometry().bottom();
+    for (size_t i = 0; i <= RighePerPagina; ++i)
+        for (size_t j = 0; j < ColonneIntervalli; ++j) {
+            const size_t r = dalBasso ? RighePerPagina - i : i;
+            const size_t c = dalBasso ? ColonneIntervalli - 1 - j : j;
             CellaTesto* l = celle_[c][r];
-            Scrivi(l, utility_.testi[c][r]);
+            const QString testo = QString::fromStdString(utility_.testi[c][r]);
             const ColoreVB sfondo = r > 0 ? utility_.sfondi[c][r] : Colori::Bianco;
-            if (l->palette().color(QPalette::Window) != ColoreQt(sfondo)) l->setPalette(paletteCella(sfondo));
+            bool cambiata = false;
+            if (l->text() != testo) {
+                l->setText(testo);
+                cambiata = true;
+            }
+            if (l->palette().color(QPalette::Window) != ColoreQt(sfondo)) {
+                l->setPalette(paletteCella(sfondo));
+                cambiata = true;
+            }
+            const AllineamentoCella a = utility_.allineamentoNota[r];
+            if (c == 0 && r > 0 && (l->alignment() & Qt::AlignHorizontal_Mask) != Orizzontale(a)) {
+                FormaEtichetta(l, Da(a));
+                l->setWordWrap(false);
+                cambiata = true;
+            }
+            if (cambiata) cambiate |= l->geometry();
         }
-    for (size_t r = 1; r <= RighePerPagina; ++r) {
-        CellaTesto* l = celle_[0][r];
-        const AllineamentoCella a = utility_.allineamentoNota[r];
-        if ((l->alignment() & Qt::AlignHorizontal_Mask) != Orizzontale(a)) {
-            FormaEtichetta(l, Da(a));
-            l->setWordWrap(false);
-        }
-    }
+    // The changed cells marked once more as one rectangle, after their own
+    // marks: the repaint then clips to one rectangle rather than to two
+    // hundred, and paints the table in one pass.
+    if (!cambiate.isEmpty()) update(cambiate);
     cmdPagina_->setText(QString::fromStdString(utility_.cmdPagina));
     cmdAlterazioni_->setText(QString::fromStdString(utility_.cmdAlterazioni));
     Scrivi(lblTono_, utility_.lblTono);

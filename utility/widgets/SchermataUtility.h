@@ -33,7 +33,8 @@ public:
     void apriUtility();
     // Shows the model: the table, the key controls, the converter.
     void aggiornaDaModello();
-    void aggiornaTabella();
+    // `premuto` is the control whose click changed the table, if any.
+    void aggiornaTabella(const QWidget* premuto = nullptr);
     void aggiornaConvertitore();
 
 private:

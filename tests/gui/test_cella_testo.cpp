@@ -1,0 +1,58 @@
+// The interval table's cell keeps its last looks as images: whatever it
+// showed before, it must look as a new cell showing the same thing.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPalette>
+
+#include "common/widgets/ColoriQt.h"
+#include "utility/widgets/CellaTesto.h"
+
+namespace vk {
+namespace {
+
+struct Aspetto {
+    const char* testo;
+    QColor sfondo;
+    Qt::Alignment allineamento;
+    int larghezza;
+};
+
+QImage Foto(CellaTesto& c, const Aspetto& a) {
+    c.resize(a.larghezza, 17);
+    c.setText(QString::fromUtf8(a.testo));
+    QPalette p = c.palette();
+    p.setColor(QPalette::Window, a.sfondo);
+    p.setColor(QPalette::WindowText, Qt::black);
+    c.setPalette(p);
+    c.setAlignment(a.allineamento | Qt::AlignTop);
+    return c.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(CellaTesto, OgniAspettoComeInUnaCellaNuova) {
+    const QColor rosa(0xFF, 0xC0, 0xC0), verde(0xC0, 0xFF, 0xC0);
+    // Texts, colours, alignments and widths coming back in turn, more than
+    // the cell keeps, and texts wider than the cell on either side.
+    const Aspetto sequenza[] = {
+        {"1,8020324707", rosa, Qt::AlignHCenter, 81},   {"1,8", rosa, Qt::AlignHCenter, 81},
+        {"1,8020324707", verde, Qt::AlignHCenter, 81},  {"1,8020324707", rosa, Qt::AlignHCenter, 81},
+        {"Sesta eccedente greca", rosa, Qt::AlignRight, 60}, {"1,8", verde, Qt::AlignLeft, 81},
+        {"1,8", verde, Qt::AlignRight, 81},             {"1,8", verde, Qt::AlignRight, 50},
+        {"", rosa, Qt::AlignHCenter, 81},               {"1,8020324707", rosa, Qt::AlignHCenter, 81},
+        {"Sesta eccedente greca", rosa, Qt::AlignHCenter, 60}, {"1,8", rosa, Qt::AlignHCenter, 81},
+    };
+    const QFont f = CaratterePunti(QStringLiteral("MS Sans Serif"), 9.75);
+    CellaTesto usata;
+    usata.setFont(f);
+    usata.setOpaca(true);
+    for (const Aspetto& a : sequenza) {
+        CellaTesto nuova;
+        nuova.setFont(f);
+        nuova.setOpaca(true);
+        EXPECT_EQ(Foto(usata, a), Foto(nuova, a)) << a.testo << " " << a.sfondo.name().toStdString() << " "
+                                                  << a.larghezza;
+    }
+}
+
+}  // namespace
+}  // namespace vk
