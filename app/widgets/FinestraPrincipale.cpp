@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "app/Adattamento.h"
 #include "app/widgets/Disegni.h"
 #include "app/widgets/SezioneFile.h"
 #include "app/widgets/SezioneGrafici.h"
@@ -105,6 +106,13 @@ void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indic
     w->setObjectName(QString::fromStdString(indice < 0 ? nome : nome + "_" + std::to_string(indice)));
     widget_[{nome, indice}] = w;
     Posiziona(w, v);
+}
+
+void FinestraPrincipale::registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
+                                         float sinistra, float alto, float larghezza, float altezza,
+                                         float carattere) {
+    registra(w, nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
+    if (AdattaRegistrazioneTardiva(stato_, nome, indice)) Posiziona(w, *stato_.geometria.trova(nome, indice));
 }
 
 QLabel* FinestraPrincipale::etichetta(QWidget* genitore, const std::string& nome, int indice, float sinistra,

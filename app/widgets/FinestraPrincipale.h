@@ -47,6 +47,10 @@ public:
                       float larghezza, float altezza, float carattere, Allineamento a, const QString& testo = {});
     void registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
                   float alto, float larghezza, float altezza, float carattere = 0);
+    // The same for a control built after the load (a screen's, at its first
+    // opening): scaled and placed as the load's re-layout would have done.
+    void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
+                         float alto, float larghezza, float altezza, float carattere = 0);
     // The widget of a registered control, or nullptr.
     QWidget* controllo(const std::string& nome, int indice = -1) const;
 

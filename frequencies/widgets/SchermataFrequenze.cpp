@@ -7,7 +7,6 @@
 #include <map>
 #include <utility>
 
-#include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
@@ -68,9 +67,8 @@ void Colora(QLabel* l, ColoreVB sfondo, ColoreVB testo, Allineamento a = Allinea
 SchermataFrequenze::SchermataFrequenze(FinestraPrincipale& finestra, TabellaFrequenze& modello,
                                        PilotaRipetizione& diapason)
     : Schermata(finestra.pagina(), &finestra), f_(finestra), m_(modello), diapason_(diapason) {
-    f_.registra(this, "FraTabellaFrequenze", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto, AltezzaProgetto);
-    if (AdattaRegistrazioneTardiva(f_.stato(), "FraTabellaFrequenze", -1))
-        Posiziona(this, *f_.stato().geometria.trova("FraTabellaFrequenze"));
+    f_.registraTardivo(this, "FraTabellaFrequenze", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto,
+                       AltezzaProgetto);
     // Filled and shown by apertura().
     creaControlli();
 }
@@ -88,8 +86,7 @@ W* SchermataFrequenze::crea(const std::string& nome, int indice, TipoControllo t
         ImpostaPunti(c, carattere);
         x->setFont(c);
     }
-    f_.registra(x, nome, indice, tipo, l, t, w, h, carattere);
-    if (AdattaRegistrazioneTardiva(f_.stato(), nome, indice)) Posiziona(x, *f_.stato().geometria.trova(nome, indice));
+    f_.registraTardivo(x, nome, indice, tipo, l, t, w, h, carattere);
     return x;
 }
 

@@ -153,10 +153,7 @@ W* SchermataTavolaScale::crea(QWidget* genitore, const char* nome, int indice, f
                               float h, float punti, const QFont& carattere) {
     auto* x = new W(genitore);
     x->setFont(carattere);
-    f_.registra(x, nome, indice, TipoDaNome(nome), l, t, w, h, punti);
-    // Scaled as the load's re-layout would have done, had it been built then.
-    StatoPrincipale& s = f_.stato();
-    if (AdattaRegistrazioneTardiva(s, nome, indice)) Posiziona(x, *s.geometria.trova(nome, indice));
+    f_.registraTardivo(x, nome, indice, TipoDaNome(nome), l, t, w, h, punti);
     return x;
 }
 

@@ -125,9 +125,7 @@ FraMicro::FraMicro(FinestraPrincipale& finestra, TabellaMicroLab& modello)
     : Schermata(finestra.pagina(), &finestra), f_(finestra), m_(modello) {
     setColoreSfondo(m_.sfondo);
     // Opening puts the screen at Left 0, Top 0, where it then stays.
-    f_.registra(this, "FraMicro", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto, AltezzaProgetto);
-    if (AdattaRegistrazioneTardiva(f_.stato(), "FraMicro", -1))
-        Posiziona(this, *f_.stato().geometria.trova("FraMicro", -1));
+    f_.registraTardivo(this, "FraMicro", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto, AltezzaProgetto);
     // The font every control of the screen shares, scaled as a control's would be.
     float punti = Carattere;
     if (const auto& fattori = f_.stato().fattoriAdattamento)

@@ -81,9 +81,7 @@ W* SchermataUtility::nuovo(const std::string& nome, int indice, float sinistra, 
     auto* w = new W(this);
     // Family and weight first: placing sets only the size.
     w->setFont(CaratterePunti(QString::fromLatin1(famiglia), punti > 0 ? punti : 8.25, grassetto));
-    f_.registra(w, nome, indice, TipoDaNome(nome), sinistra, alto, larghezza, altezza, punti);
-    if (AdattaRegistrazioneTardiva(f_.stato(), nome, indice))
-        Posiziona(w, *f_.stato().geometria.trova(nome, indice));
+    f_.registraTardivo(w, nome, indice, TipoDaNome(nome), sinistra, alto, larghezza, altezza, punti);
     return w;
 }
 
