@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 
@@ -37,11 +38,6 @@ void Pulsante(PulsanteVB* p, const char* caption, ColoreVB c) {
     p->setText(QString::fromUtf8(caption));
     p->setGrafico(true);
     p->setColoreSfondo(c);
-}
-
-void ScriviSeDiverso(QLineEdit* e, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (e->text() != q) e->setText(q);
 }
 
 }  // namespace

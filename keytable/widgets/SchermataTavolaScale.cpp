@@ -6,6 +6,7 @@
 
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
@@ -52,16 +53,6 @@ void Tinta(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
 void Sfondo(QWidget* w, ColoreVB c) {
     w->setAutoFillBackground(true);
     Tinta(w, QPalette::Window, c);
-}
-
-void Scrivi(QLabel* l, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (l->text() != q) l->setText(q);
-}
-
-void Scrivi(PulsanteVB* p, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (p->text() != q) p->setText(q);
 }
 
 void Colore(PulsanteVB* p, ColoreVB c) {
@@ -347,41 +338,41 @@ void SchermataTavolaScale::aggiornaDaModello() {
     const TavolaScale& t = tavola_;
     if (costruita()) {
         for (int k = 1; k <= TonalitaTavola; ++k) {
-            Scrivi(cmdNotaScala_[I(k)], t.cmdNotaScala[I(k)]);
+            ScriviSeDiverso(cmdNotaScala_[I(k)], t.cmdNotaScala[I(k)]);
             Colore(cmdNotaScala_[I(k)], t.coloreNotaScala[I(k)]);
             Tinta(lblNumeroAlterazioni_[I(k)], QPalette::WindowText, t.testoAlterazioni[I(k)]);
-            Scrivi(lblEufonico_[I(k)], t.lblEufonico[I(k)]);
+            ScriviSeDiverso(lblEufonico_[I(k)], t.lblEufonico[I(k)]);
             Tinta(lblEufonico_[I(k)], QPalette::WindowText, t.testoEufonico[I(k)]);
         }
         Sfondo(FraCopreIstogrammi_, t.coloreCopertura());
         Vedi(FraCopreIstogrammi_, t.copertura());
         for (int c = 1; c <= CelleScarti; ++c) {
             QLabel* e = lblScala_[I(c)];
-            Scrivi(e, t.lblScala[I(c)]);
+            ScriviSeDiverso(e, t.lblScala[I(c)]);
             Tinta(e, QPalette::Window, t.coloreScala[I(c)]);
             Vedi(e, t.visibileScala[I(c)]);
         }
         for (int i = 0; i <= 20; ++i) {
             if (i >= 1 && i <= 13) continue;  // the swatches: no caption
-            Scrivi(lblLegenda_[I(i)], t.lblLegenda[I(i)]);
+            ScriviSeDiverso(lblLegenda_[I(i)], t.lblLegenda[I(i)]);
             Tinta(lblLegenda_[I(i)], QPalette::WindowText, t.testoLegenda[I(i)]);
         }
         for (int n = 1; n <= 11; ++n) {
-            Scrivi(lblNumLeg_[I(n)], t.lblNumLeg[I(n)]);
+            ScriviSeDiverso(lblNumLeg_[I(n)], t.lblNumLeg[I(n)]);
             Tinta(lblNumLeg_[I(n)], QPalette::WindowText, t.testoNumLeg[I(n)]);
         }
         for (int i = 0; i <= 2; ++i) Colore(cmdLegenda_[I(i)], t.coloreLegenda[I(i)]);
         for (int i = 1; i <= IntervalliTavola; ++i) {
-            Scrivi(lblScartiInCents_[I(i)], t.lblScartiInCents[I(i)]);
+            ScriviSeDiverso(lblScartiInCents_[I(i)], t.lblScartiInCents[I(i)]);
             Vedi(lblScartiInCents_[I(i)], t.visibileIsto[I(i)]);
-            Scrivi(cmdSelezInterv_[I(i)], t.cmdSelezInterv[I(i)]);
+            ScriviSeDiverso(cmdSelezInterv_[I(i)], t.cmdSelezInterv[I(i)]);
             Colore(cmdSelezInterv_[I(i)], t.coloreSelezInterv[I(i)]);
             Tinta(lblEtichettaNote_[I(i)], QPalette::Window, t.selezioneLibera()[I(i)]);
         }
         for (int p = 0; p <= 3; ++p) Colore(cmdPreset_[I(p)], t.colorePreset[I(p)]);
         Colore(cmdEnfasi_, t.coloreEnfasi);
         Colore(cmdInvertiColori_, t.coloreInverti);
-        Scrivi(cmdSpessore_, t.cmdSpessore);
+        ScriviSeDiverso(cmdSpessore_, t.cmdSpessore);
         grafico_->update();
     }
     if (t.aperta && !inVista()) apri();

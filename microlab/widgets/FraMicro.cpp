@@ -10,6 +10,7 @@
 
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
@@ -25,16 +26,6 @@ constexpr ColoreVB ColoreCmdLab = 0xD1DDE7;
 void Sfondo(QWidget* w, ColoreVB c) {
     w->setAutoFillBackground(true);
     Colora(w, QPalette::Window, c);
-}
-
-void Testo(QLabel* l, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (l->text() != q) l->setText(q);
-}
-
-void Testo(QLineEdit* e, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (e->text() != q) e->setText(q);
 }
 
 // Column 1..12 of a band: notes and semitones in row order, fifths and
@@ -422,7 +413,7 @@ void FraMicro::aggiornaDaModello() {
     for (size_t r = 0; r <= 48; ++r) {
         const RigaMicro& riga = m_.righe[r];
         const std::string* testi[4] = {&riga.Decim, &riga.Cents, &riga.Scarto, &riga.Micro};
-        for (size_t c = 0; c < 4; ++c) Testo(celle_[r][c], *testi[c]);
+        for (size_t c = 0; c < 4; ++c) ScriviSeDiverso(celle_[r][c], *testi[c]);
         // Row 0 keeps its own colours.
         if (r >= 1 && coloriCelle_[r] != riga.colore) {
             coloriCelle_[r] = riga.colore;
@@ -444,17 +435,17 @@ void FraMicro::aggiornaDaModello() {
                 coloriLegenda_[i][j] = (*colori[i])[j];
                 Colora(legenda_[i][j], QPalette::Window, coloriLegenda_[i][j]);
             }
-    Testo(lblIndexM_, m_.lblIndexM);
-    Testo(lblClickN_, m_.lblClickN);
-    Testo(lblMemValore_, m_.lblMemValore);
-    Testo(lblRitornoQuintaIniziale_, m_.lblRitornoQuintaIniziale);
-    Testo(lblIndexScattoM_, m_.lblIndexScattoM);
-    for (size_t j = 1; j <= 7; ++j) Testo(lblSeqInt_[j], m_.lblSeqInt[j]);
+    ScriviSeDiverso(lblIndexM_, m_.lblIndexM);
+    ScriviSeDiverso(lblClickN_, m_.lblClickN);
+    ScriviSeDiverso(lblMemValore_, m_.lblMemValore);
+    ScriviSeDiverso(lblRitornoQuintaIniziale_, m_.lblRitornoQuintaIniziale);
+    ScriviSeDiverso(lblIndexScattoM_, m_.lblIndexScattoM);
+    for (size_t j = 1; j <= 7; ++j) ScriviSeDiverso(lblSeqInt_[j], m_.lblSeqInt[j]);
     std::array<std::string, 13>* testi[4] = {&m_.conversione.TxtCents, &m_.conversione.TxtMicro,
                                              &m_.conversione.TxtQuinta, &m_.conversione.TxtQuinteArrotondate};
     if (lblTotaleMicro_) {
         for (size_t c = 0; c < 4; ++c)
-            for (size_t k = 0; k <= 12; ++k) Testo(conversione_[c][k], (*testi[c])[k]);
+            for (size_t k = 0; k <= 12; ++k) ScriviSeDiverso(conversione_[c][k], (*testi[c])[k]);
         Colora(lblTotaleMicro_, QPalette::Window, m_.conversione.lblTotaleMicro);
         Colora(lblTotaleMicroArrotondata_, QPalette::Window, m_.conversione.lblTotaleMicroArrotondata);
     }

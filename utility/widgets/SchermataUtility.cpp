@@ -6,6 +6,7 @@
 
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
@@ -36,11 +37,6 @@ void Opaca(QLabel* l, ColoreVB c) {
 void Trasparente(QLabel* l) {
     l->setAutoFillBackground(false);
     Colora(l, QPalette::WindowText, Colori::Nero);
-}
-
-void Scrivi(QLabel* l, const std::string& s) {
-    const QString q = QString::fromStdString(s);
-    if (l->text() != q) l->setText(q);
 }
 
 Allineamento Da(AllineamentoCella a) {
@@ -321,21 +317,21 @@ void SchermataUtility::aggiornaTabella(const QWidget* premuto) {
     if (!cambiate.isEmpty()) update(cambiate);
     cmdPagina_->setText(QString::fromStdString(utility_.cmdPagina));
     cmdAlterazioni_->setText(QString::fromStdString(utility_.cmdAlterazioni));
-    Scrivi(lblTono_, utility_.lblTono);
-    Scrivi(lblAlterazioni_, utility_.lblAlterazioni);
+    ScriviSeDiverso(lblTono_, utility_.lblTono);
+    ScriviSeDiverso(lblAlterazioni_, utility_.lblAlterazioni);
 }
 
 void SchermataUtility::aggiornaConvertitore() {
     if (!costruita_) return;
     Convertitore& k = utility_.convertitore;
-    Scrivi(istruzione_, k.istruzione);
+    ScriviSeDiverso(istruzione_, k.istruzione);
     const std::pair<QLabel*, std::pair<const std::string*, ColoreVB>> uscite[] = {
         {fraz1_, {&k.fraz1, k.coloreFraz1}},       {fraz2_, {&k.fraz2, k.coloreFraz2}},
         {decimali_, {&k.decimali, k.coloreDecimali}}, {cents_, {&k.cents, k.coloreCents}},
         {micro_, {&k.micro, k.coloreMicro}},
     };
     for (const auto& [l, v] : uscite) {
-        Scrivi(l, *v.first);
+        ScriviSeDiverso(l, *v.first);
         Colora(l, QPalette::Window, v.second);
     }
     for (int i = Convertitore::Frazione; i <= Convertitore::Micro; ++i) {
