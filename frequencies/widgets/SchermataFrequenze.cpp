@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
@@ -149,24 +150,26 @@ void SchermataFrequenze::creaControlli() {
 
     const QFont celle = CaratterePunti(QStringLiteral("Verdana"), CarattereCelle, true);
     auto cella = [&](const std::string& nome, int indice, float l, float t, float w) {
-        return crea<QLabel>(nome, indice, TipoControllo::Etichetta, l, t, w, 255, CarattereCelle, &celle);
+        return crea<CellaTesto>(nome, indice, TipoControllo::Etichetta, l, t, w, 255, CarattereCelle, &celle);
     };
     for (int i = 1; i <= 121; ++i) {
         const int k = OttavaDellaCella(i);
         const int riga = i == 121 ? 0 : (i - 1) % 12 + 1;
         const Colonna& c = Colonne[k];
-        QLabel* e = cella("lblFreq", i, c.sinistra, riga == 0 ? AltoCella121 : Righe[riga], c.larghezza);
+        CellaTesto* e = cella("lblFreq", i, c.sinistra, riga == 0 ? AltoCella121 : Righe[riga], c.larghezza);
         const ColoreVB sfondo = Alterata(riga) ? c.alterate : c.naturali;
         const ColoreVB testo = i == CellaRiferimento ? ColoriFrequenze::Riferimento
                                : sfondo == Colori::Nero ? Colori::Bianco
                                                         : Colori::Nero;
         Colora(e, sfondo, testo);
+        e->setOpaca(true);
         lblFreq_[static_cast<size_t>(i)] = e;
     }
     for (int n = 1; n <= 25; ++n) {
         const int riga = n == 25 ? 0 : (n - 1) % 12 + 1;
-        QLabel* e = cella("lblNomiNote", n, n <= 12 ? 360.0f : 14160.0f, riga == 0 ? AltoCella121 : Righe[riga], 735);
+        CellaTesto* e = cella("lblNomiNote", n, n <= 12 ? 360.0f : 14160.0f, riga == 0 ? AltoCella121 : Righe[riga], 735);
         Colora(e, Alterata(riga) ? Colori::Nero : Colori::Bianco, Alterata(riga) ? Colori::Bianco : Colori::Nero);
+        e->setOpaca(true);
         lblNomiNote_[static_cast<size_t>(n)] = e;
     }
 

@@ -6,7 +6,7 @@
 #include <QPalette>
 
 #include "common/widgets/ColoriQt.h"
-#include "utility/widgets/CellaTesto.h"
+#include "common/widgets/CellaTesto.h"
 
 namespace vk {
 namespace {

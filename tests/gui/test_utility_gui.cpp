@@ -17,7 +17,7 @@
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
-#include "utility/widgets/CellaTesto.h"
+#include "common/widgets/CellaTesto.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -11,7 +11,7 @@
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
-#include "utility/widgets/CellaTesto.h"
+#include "common/widgets/CellaTesto.h"
 
 namespace vk {
 

@@ -1,7 +1,7 @@
 #pragma once
-// A one-line label of the interval table. A page change repaints some two
-// hundred of them at once, so each paints itself plainly: its back colour
-// (QPalette::Window) when opaque, then its text, laid out once for the run,
+// A one-line label of a table. A page change or a recomputation repaints
+// some hundreds of them at once, so each paints itself plainly: its back
+// colour (QPalette::Window) when opaque, then its text, laid out once,
 // from the top edge and placed as its alignment says.
 #include <QFont>
 #include <QHash>

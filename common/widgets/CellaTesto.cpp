@@ -1,4 +1,4 @@
-#include "utility/widgets/CellaTesto.h"
+#include "common/widgets/CellaTesto.h"
 
 #include <QHash>
 #include <QPainter>
@@ -9,7 +9,7 @@ namespace vk {
 namespace {
 
 // The laid-out texts of one font by text, shared by every cell in that
-// font: the table's texts are few and fixed.
+// font: most tables show few texts, again and again.
 QHash<QString, QStaticText>& DispostiNel(const QFont& f) {
     static QHash<QString, QHash<QString, QStaticText>> perFont;
     return perFont[f.key()];
@@ -18,6 +18,8 @@ QHash<QString, QStaticText>& DispostiNel(const QFont& f) {
 QStaticText Disposto(QHash<QString, QStaticText>& cache, const QFont& f, const QString& testo) {
     auto it = cache.constFind(testo);
     if (it != cache.constEnd()) return *it;
+    // Tables whose numbers change (frequencies) would grow it without end.
+    if (cache.size() >= 4096) cache.clear();
     QStaticText s(testo);
     s.setTextFormat(Qt::PlainText);
     s.prepare(QTransform(), f);
