@@ -11,6 +11,7 @@
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/Testi.h"
+#include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
@@ -103,6 +104,19 @@ QLabel* FraMicro::etichetta(QWidget* genitore, const char* nome, int indice, flo
     return l;
 }
 
+QLabel* FraMicro::cella(QWidget* genitore, const char* nome, int indice, float sinistra, float alto,
+                        float larghezza, float altezza) {
+    auto* c = crea<CellaTesto>(genitore, nome, indice, sinistra, alto, larghezza, altezza, Carattere);
+    FormaEtichetta(c, Allineamento::Centro);
+    c->setWordWrap(false);
+    // White is the strips' own background colour; elsewhere the cell has it
+    // on its own.
+    if (std::find(fasce_.begin(), fasce_.end(), c->parentWidget()) == fasce_.end())
+        Colora(c, QPalette::Window, Colori::Bianco);
+    c->setOpaca(true);
+    return c;
+}
+
 PulsanteVB* FraMicro::pulsante(const char* nome, int indice, float sinistra, float alto, float larghezza,
                                float altezza, const char* caption, ColoreVB sfondo) {
     auto* p = crea<PulsanteVB>(this, nome, indice, sinistra, alto, larghezza, altezza, Carattere);
@@ -149,11 +163,8 @@ void FraMicro::creaTabella() {
         for (int c = 0; c < 4; ++c) {
             // The notes' Cents and Decim lie in a panel that is never shown.
             const bool nascosta = alti[c] == 0;
-            auto* l = etichetta(this, nomi[c], r, sinistra, nascosta ? -1000 : alti[c], 1095, 255, "",
-                                Colori::Bianco, static_cast<int>(Allineamento::Centro));
+            auto* l = cella(this, nomi[c], r, sinistra, nascosta ? -1000 : alti[c], 1095, 255);
             if (nascosta) l->hide();
-            // A number on one line: no wrapping to lay out at every paint.
-            l->setWordWrap(false);
             celle_[static_cast<size_t>(r)][static_cast<size_t>(c)] = l;
         }
         coloriCelle_[static_cast<size_t>(r)] = Colori::Bianco;
@@ -167,12 +178,10 @@ void FraMicro::creaTabella() {
     // Row 0, the selected row's copy.
     const float alti0[4] = {8880, 9360, 9840, 10320};
     for (int c = 0; c < 4; ++c) {
-        auto* l = etichetta(this, nomi[c], 0, 6720, alti0[c], 1935, 375, "", Colori::Bianco,
-                            static_cast<int>(Allineamento::Centro));
-        l->setWordWrap(false);
+        auto* l = cella(this, nomi[c], 0, 6720, alti0[c], 1935, 375);
         celle_[0][static_cast<size_t>(c)] = l;
     }
-    Sfondo(celle_[0][3], Colori::SfondoFinestra);
+    Colora(celle_[0][3], QPalette::Window, Colori::SfondoFinestra);
     Colora(celle_[0][3], QPalette::WindowText, Colori::TestoFinestra);
 
     // Line heads and band headers.

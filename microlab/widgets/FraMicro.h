@@ -33,6 +33,9 @@ private:
     template <class W>
     W* crea(QWidget* genitore, const char* nome, int indice, float sinistra, float alto, float larghezza,
             float altezza, float carattere);
+    // A number cell of the table: one line, painting its own back colour.
+    QLabel* cella(QWidget* genitore, const char* nome, int indice, float sinistra, float alto, float larghezza,
+                  float altezza);
     QLabel* etichetta(QWidget* genitore, const char* nome, int indice, float sinistra, float alto,
                       float larghezza, float altezza, const char* testo, ColoreVB sfondo, int allineamento);
     PulsanteVB* pulsante(const char* nome, int indice, float sinistra, float alto, float larghezza, float altezza,
