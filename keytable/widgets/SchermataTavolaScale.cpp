@@ -7,6 +7,7 @@
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/Testi.h"
+#include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
@@ -42,17 +43,9 @@ constexpr std::array<float, 13> AltoCampione = {0,    6930, 6435, 5940, 5445, 49
 constexpr std::array<float, 12> AltoLimite = {0,    6720, 6210, 5715, 5205, 4710, 4200,
                                               3690, 3195, 2685, 2190, 1680};
 
-void Tinta(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
-    const QColor q = ColoreQt(c);
-    if (w->palette().color(ruolo) == q) return;
-    QPalette p = w->palette();
-    p.setColor(ruolo, q);
-    w->setPalette(p);
-}
-
 void Sfondo(QWidget* w, ColoreVB c) {
     w->setAutoFillBackground(true);
-    Tinta(w, QPalette::Window, c);
+    Colora(w, QPalette::Window, c);
 }
 
 void Colore(PulsanteVB* p, ColoreVB c) {
@@ -292,9 +285,11 @@ void SchermataTavolaScale::costruisci() {
         const RigaTonalita& riga = RigheTonalita[I(r)];
         for (int iv = 1; iv <= IntervalliTavola; ++iv) {
             const int c = CellaScarto(riga.tonalita, iv);
-            auto* e = etichetta(FraCopreIstogrammi_, "lblScala", c, 180.0f + 1200.0f * F(iv - 1), riga.altoTabella,
-                                975, 375, 14.25f, times, Allineamento::Centro);
-            e->setAutoFillBackground(true);
+            auto* e = crea<CellaTesto>(FraCopreIstogrammi_, "lblScala", c, 180.0f + 1200.0f * F(iv - 1),
+                                       riga.altoTabella, 975, 375, 14.25f, times);
+            FormaEtichetta(e, Allineamento::Centro);
+            e->setWordWrap(false);
+            e->setOpaca(true);
             lblScala_[I(c)] = e;
         }
     }
@@ -340,26 +335,26 @@ void SchermataTavolaScale::aggiornaDaModello() {
         for (int k = 1; k <= TonalitaTavola; ++k) {
             ScriviSeDiverso(cmdNotaScala_[I(k)], t.cmdNotaScala[I(k)]);
             Colore(cmdNotaScala_[I(k)], t.coloreNotaScala[I(k)]);
-            Tinta(lblNumeroAlterazioni_[I(k)], QPalette::WindowText, t.testoAlterazioni[I(k)]);
+            Colora(lblNumeroAlterazioni_[I(k)], QPalette::WindowText, t.testoAlterazioni[I(k)]);
             ScriviSeDiverso(lblEufonico_[I(k)], t.lblEufonico[I(k)]);
-            Tinta(lblEufonico_[I(k)], QPalette::WindowText, t.testoEufonico[I(k)]);
+            Colora(lblEufonico_[I(k)], QPalette::WindowText, t.testoEufonico[I(k)]);
         }
         Sfondo(FraCopreIstogrammi_, t.coloreCopertura());
         Vedi(FraCopreIstogrammi_, t.copertura());
         for (int c = 1; c <= CelleScarti; ++c) {
             QLabel* e = lblScala_[I(c)];
             ScriviSeDiverso(e, t.lblScala[I(c)]);
-            Tinta(e, QPalette::Window, t.coloreScala[I(c)]);
+            Colora(e, QPalette::Window, t.coloreScala[I(c)]);
             Vedi(e, t.visibileScala[I(c)]);
         }
         for (int i = 0; i <= 20; ++i) {
             if (i >= 1 && i <= 13) continue;  // the swatches: no caption
             ScriviSeDiverso(lblLegenda_[I(i)], t.lblLegenda[I(i)]);
-            Tinta(lblLegenda_[I(i)], QPalette::WindowText, t.testoLegenda[I(i)]);
+            Colora(lblLegenda_[I(i)], QPalette::WindowText, t.testoLegenda[I(i)]);
         }
         for (int n = 1; n <= 11; ++n) {
             ScriviSeDiverso(lblNumLeg_[I(n)], t.lblNumLeg[I(n)]);
-            Tinta(lblNumLeg_[I(n)], QPalette::WindowText, t.testoNumLeg[I(n)]);
+            Colora(lblNumLeg_[I(n)], QPalette::WindowText, t.testoNumLeg[I(n)]);
         }
         for (int i = 0; i <= 2; ++i) Colore(cmdLegenda_[I(i)], t.coloreLegenda[I(i)]);
         for (int i = 1; i <= IntervalliTavola; ++i) {
@@ -367,7 +362,7 @@ void SchermataTavolaScale::aggiornaDaModello() {
             Vedi(lblScartiInCents_[I(i)], t.visibileIsto[I(i)]);
             ScriviSeDiverso(cmdSelezInterv_[I(i)], t.cmdSelezInterv[I(i)]);
             Colore(cmdSelezInterv_[I(i)], t.coloreSelezInterv[I(i)]);
-            Tinta(lblEtichettaNote_[I(i)], QPalette::Window, t.selezioneLibera()[I(i)]);
+            Colora(lblEtichettaNote_[I(i)], QPalette::Window, t.selezioneLibera()[I(i)]);
         }
         for (int p = 0; p <= 3; ++p) Colore(cmdPreset_[I(p)], t.colorePreset[I(p)]);
         Colore(cmdEnfasi_, t.coloreEnfasi);
