@@ -509,13 +509,17 @@ bool TabellaMicroLab::cmdSomma_Click() {
     PannelloConversione& p = conversione;
     std::array<double, 13> c{};
     double S = 0;
+    ValoreFisso sommaFissa;
     for (size_t k = 1; k <= 12; ++k) {
         NumeroDigitato n{};
         if (LeggiDigitato(p.TxtCents[k], n) != LetturaDigitata::Numero) return false;
         c[k] = n.esatto;
         S += n.esatto;
+        sommaFissa += n.fisso;
     }
-    if (S == 0 || !std::isfinite(S)) return false;
+    // The same deviations the Zadu-Rori "OK" refuses: a total of zero, to
+    // four decimals or exactly.
+    if (sommaFissa == ValoreFisso() || S == 0 || !std::isfinite(S)) return false;
     // Everything is computed before anything is shown, so a refusal changes nothing.
     std::array<double, 13> m{}, q{};
     std::array<std::string, 13> testoM, testoQ;

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "microlab/TabellaMicroLab.h"
+#include "editing/Preimpostazioni.h"
 #include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 #include "model/NumeriDigitati.h"
@@ -16,18 +17,21 @@ namespace {
 using prova::V;
 constexpr double Progetto = 11520;
 
-// A temperament from twelve fifths, with its thirds and semitones derived.
-Temperamento DaQuinte(const std::array<const char*, 12>& quinte) {
+// The main screen's Pythagorean preset.
+Temperamento Pitagorico() {
     Temperamento t = TemperamentoIniziale();
-    for (int k = 1; k <= 12; ++k) t.Quinte[static_cast<size_t>(k)] = quinte[static_cast<size_t>(k - 1)];
-    EXPECT_TRUE(CalcolaSemitoniTerze(t));
-    EXPECT_TRUE(CalcolaCents(t));
+    Istogrammi g = IstogrammiIniziali();
+    ImpostaPitagorico(t, g, Progetto);
     return t;
 }
 
-Temperamento Pitagorico() {
-    return DaQuinte({"995148", "995148", "995148", "995148", "995148", "961884", "995148", "995148", "995148",
-                     "995148", "995148", "995148"});
+// A temperament as Open brings it from a file that holds t.
+Temperamento DaFile(const Temperamento& t) {
+    const LetturaTemperamento l = LeggiTemperamento(ByteTemperamento(t));
+    EXPECT_TRUE(l.ok());
+    Temperamento letto = TemperamentoIniziale();
+    if (l.ok()) ApplicaVoci(*l.voci, letto);
+    return letto;
 }
 
 struct Celle {
@@ -102,10 +106,12 @@ TEST(MicroLab, AperturaDelPitagoricoConLeTerzeFisse) {
     Riga(m, 15, {"544896", "384,3575", "-1,9562", "1,24859"});
     Riga(m, 25, {"127908", "90,2235", "-9,7765", "1,0535"});
     Riga(m, 26, {"161172", "113,6872", "13,6872", "1,06787"});
-    // DO# a limma above DO, RE a limma and an apotome: against equal temperament.
-    EXPECT_EQ(m.righe[38].Micro, "-13860");
-    EXPECT_EQ(m.righe[38].Scarto, "-9,7765");
-    EXPECT_EQ(m.righe[39].Micro, "5544");
+    // Each note against equal temperament: limmas and apotomes summed from DO.
+    const char* note[12][2] = {{"0", "0"},          {"-13860", "-9,7765"}, {"5544", "3,9106"},
+                               {"-8316", "-5,8659"}, {"11088", "7,8212"},   {"-2772", "-1,9553"},
+                               {"-16632", "-11,7318"}, {"2772", "1,9553"},  {"-11088", "-7,8212"},
+                               {"8316", "5,8659"},   {"-5544", "-3,9106"},  {"13860", "9,7765"}};
+    for (int n = 0; n < 12; ++n) Riga(m, 37 + n, {note[n][0], "", note[n][1], ""});
 }
 
 TEST(MicroLab, AperturaDiUnFileFattoAMano) {
@@ -122,7 +128,7 @@ TEST(MicroLab, AperturaDiUnFileFattoAMano) {
     t.Semitoni[1] = "127908";
     t.Quinte[5] = "578160";
     TabellaMicroLab m;
-    m.cmdLab_Click(t, "IT");
+    m.cmdLab_Click(DaFile(t), "IT");
     Riga(m, 1, {"960012", "677,1712", "-24,7841", "1,47868"});
     Riga(m, 2, {"992376,5", "700,0004", "-1,9549", "1,49831"});
     Riga(m, 3, {"995149", "701,956", "0,0007", "1,5"});
@@ -237,38 +243,50 @@ TEST(MicroLab, PassiEClicCasualiTengonoLeSomme) {
 
 struct Ciclo {
     int riga;
-    std::vector<const char*> valori;  // the row's Micro after clicks 2.. of the cycle
-    const char* etichette;            // lit cell after each click: Q, T or S + number
+    std::vector<const char*> valori;  // the row's Micro after clicks 2.. of the cycle, the wrap last
+    const char* accese;               // the legend cell lit after each click, from the first
 };
+
+// The one legend cell lit, 0 for none; -1 when more than one is.
+int Accesa(const TabellaMicroLab& m) {
+    int accesa = 0;
+    for (const auto* e : {&m.lblEtiQuinta, &m.lblEtiTerze, &m.lblEtiSemitoni})
+        for (size_t j = 1; j <= 4; ++j)
+            if ((*e)[j] == Colori::RossoChiaro) accesa = accesa ? -1 : static_cast<int>(j);
+    return accesa;
+}
 
 TEST(MicroLab, CicliDelleModificheVeloci) {
     Temperamento t = Pitagorico();
     const Ciclo cicli[] = {
         // Fifth 1 copies fifth 12, then equal and pure; the fifth click restores.
-        {1, {"995148", "992376", "995148", "995148"}, "1234 1"},
+        {1, {"995148", "992376", "995148", "995148"}, "12341"},
         // Fifth 7 (FA# - DO#) copies fifth 6, the wolf.
-        {7, {"961884", "992376", "995148", "995148"}, "1234 1"},
-        {13, {"567072", "547668", "578160"}, "123 1"},
+        {7, {"961884", "992376", "995148", "995148"}, "12341"},
+        {13, {"567072", "547668", "578160"}, "1231"},
         // Semitone row 26 (an apotome) copies row 25, a limma; row 25 copies row 36.
-        {26, {"127908", "141768", "161172"}, "123 1"},
-        {25, {"127908", "141768", "127908"}, "123 1"},
+        {26, {"127908", "141768", "161172"}, "1231"},
+        {25, {"127908", "141768", "127908"}, "1231"},
     };
     for (const auto& c : cicli) {
         TabellaMicroLab m;
         m.cmdLab_Click(t, "IT");
         const auto prima = Micro(m);
+        auto& e = c.riga <= 12 ? m.lblEtiQuinta : c.riga <= 24 ? m.lblEtiTerze : m.lblEtiSemitoni;
         m.cmdQuintaM_Click(c.riga);  // a new selection changes nothing
         EXPECT_EQ(Micro(m), prima);
         EXPECT_EQ(m.lblClickN, "1");
+        EXPECT_EQ(Accesa(m), 1);
+        EXPECT_EQ(e[1], Colori::RossoChiaro);
         for (size_t i = 0; i < c.valori.size(); ++i) {
             m.cmdQuintaM_Click(c.riga);
             EXPECT_EQ(m.righe[static_cast<size_t>(c.riga)].Micro, c.valori[i]) << c.riga << " click " << i + 2;
+            EXPECT_EQ(Accesa(m), c.accese[i + 1] - '0') << c.riga << " click " << i + 2;
+            EXPECT_EQ(m.lblClickN, std::string(1, c.accese[i + 1])) << c.riga << " click " << i + 2;
         }
         // The wrap puts all seven linked rows back exactly.
         EXPECT_EQ(Micro(m), prima) << c.riga;
         EXPECT_EQ(m.lblRitornoQuintaIniziale, "S\xC3\xAC");
-        EXPECT_EQ(m.lblClickN, "1");
-        auto& e = c.riga <= 12 ? m.lblEtiQuinta : c.riga <= 24 ? m.lblEtiTerze : m.lblEtiSemitoni;
         EXPECT_EQ(e[1], Colori::RossoChiaro);
         // The next click memorises again.
         m.cmdQuintaM_Click(c.riga);
@@ -325,6 +343,10 @@ TEST(MicroLab, NotaDiRiferimento) {
     EXPECT_EQ(m.lblClickN, "0");
     for (auto c : m.lblEtiQuinta) EXPECT_NE(c, Colori::RossoChiaro);
     for (int r = 1; r <= 36; ++r) EXPECT_EQ(m.righe[static_cast<size_t>(r)].Micro, intervalli[static_cast<size_t>(r)]);
+    // Clicked again, the note that already reads 0 moves nothing.
+    const auto note = Micro(m);
+    m.cmdQuintaM_Click(44);
+    EXPECT_EQ(Micro(m), note);
     // A note selected: steps and holds change nothing.
     const auto prima = Micro(m);
     m.cmdAumenta_MouseDown();
@@ -603,6 +625,9 @@ TEST(MicroLab, PannelloDiConversione) {
         EXPECT_FALSE(m.cmdSomma_Click()) << s;
     }
     for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = k <= 6 ? "1" : "-1";
+    EXPECT_FALSE(m.cmdSomma_Click());
+    // As on the Zadu-Rori screen, a total that is zero to four decimals is refused too.
+    for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = k == 1 ? "0,00001" : "0";
     EXPECT_FALSE(m.cmdSomma_Click());
     EXPECT_EQ(p.TxtQuinteArrotondate, arrotondate);
 
