@@ -131,10 +131,14 @@ TEST_F(FrequenzeGui, DecimaliPassoENomi) {
     principale->setFocus();
     EXPECT_FALSE(principale->hasFocus());
 
-    // Closed and opened again in another notation: names anew, state kept.
+    // Closed and opened again in another notation, with a name typed on the
+    // main screen: names and name box anew, state kept.
     Clic(QStringLiteral("cmdTorna"));
     stato_.LinguaNote = "FR";
+    Trova<QPlainTextEdit>(QStringLiteral("TxtNomeTemperamento"))->setPlainText(QStringLiteral("MIO\nsu due righe"));
     Clic(QStringLiteral("cmdMostraFrequenze"));
+    EXPECT_EQ(Trova<QPlainTextEdit>(QStringLiteral("TxtNomeDelTemperamento"))->toPlainText(),
+              QStringLiteral("MIO\nsu due righe"));
     EXPECT_EQ(Testo(QStringLiteral("lblNomiNote_25")), QStringLiteral("UT"));
     EXPECT_EQ(passo->text(), QStringLiteral("0.1"));
     EXPECT_EQ(Cella(85), QStringLiteral("2093"));
