@@ -1,11 +1,20 @@
 // Timings of the frequency table on the offscreen platform: the first
 // opening with the construction of its widgets, a later opening, one tick of
-// the reference with its repaint, and what the screen adds to start-up.
+// the reference with its repaint, and what the screen adds to start-up: in
+// this process, and as whole child processes (time, CPU and peak memory from
+// wait4), with every screen and with every screen but this one.
+#include <fcntl.h>
 #include <malloc.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QLabel>
+#include <cstring>
 #include <memory>
+#include <string>
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
@@ -14,12 +23,25 @@
 #include "common/widgets/PulsanteVB.h"
 #include "editing/widgets/SchermateEditing.h"
 #include "frequencies/widgets/SchermataFrequenze.h"
+#include "keytable/widgets/SchermataTavolaScale.h"
+#include "microlab/widgets/FraMicro.h"
 #include "programma/Schermate.h"
+#include "utility/widgets/SchermataUtility.h"
+
+extern char** environ;
 
 using namespace vk;
 using namespace vk::misura;
 
 namespace {
+
+// Every screen of the program but the frequency table, in the same order.
+void InstallaSenzaFrequenze(FinestraPrincipale& f) {
+    InstallaMicroLab(f);
+    InstallaTavolaScale(f);
+    InstallaUtility(f);
+    InstallaSchermateEditing(f);
+}
 
 double HeapMiB() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
 
@@ -42,10 +64,80 @@ Avvio Carica(void (*installa)(FinestraPrincipale&)) {
     return a;
 }
 
+// A child: the application, then the main window loaded, shown and painted;
+// prints the milliseconds from the start of main() and ends at once.
+int Figlio(int argc, char** argv, bool conFrequenze) {
+    QElapsedTimer orologio;
+    orologio.start();
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    StatoPrincipale stato;
+    auto f = CaricaFinestraPrincipale(stato, {}, conFrequenze ? InstallaSchermate : InstallaSenzaFrequenze);
+    f->show();
+    f->repaint();
+    QCoreApplication::processEvents();
+    std::printf("%lld\n", static_cast<long long>(orologio.elapsed()));
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+struct Processo {
+    double ms = -1, cpuMs = -1, piccoMiB = -1;
+};
+
+Processo Esegui(const char* eseguibile, const char* modo) {
+    Processo r;
+    int tubo[2];
+    if (pipe(tubo) != 0) return r;
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_adddup2(&azioni, tubo[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&azioni, tubo[0]);
+    posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char* argomenti[] = {const_cast<char*>(eseguibile), const_cast<char*>("--avvio"), const_cast<char*>(modo),
+                         nullptr};
+    pid_t pid = 0;
+    const int e = posix_spawn(&pid, eseguibile, &azioni, nullptr, argomenti, environ);
+    posix_spawn_file_actions_destroy(&azioni);
+    close(tubo[1]);
+    if (e != 0) {
+        close(tubo[0]);
+        return r;
+    }
+    std::string uscita;
+    char buf[64];
+    for (ssize_t n; (n = read(tubo[0], buf, sizeof buf)) > 0;) uscita.append(buf, static_cast<size_t>(n));
+    close(tubo[0]);
+    int stato = 0;
+    rusage u{};
+    if (wait4(pid, &stato, 0, &u) != pid || !WIFEXITED(stato) || WEXITSTATUS(stato) != 0) return r;
+    long long ms = 0;
+    if (std::sscanf(uscita.c_str(), "%lld", &ms) != 1) return r;
+    r.ms = static_cast<double>(ms);
+    r.cpuMs = (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    r.piccoMiB = static_cast<double>(u.ru_maxrss) / 1024.0;
+    return r;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 2 && std::strcmp(argv[1], "--avvio") == 0) return Figlio(argc, argv, std::strcmp(argv[2], "con") == 0);
+
+    // Whole processes, alternated so both see the same machine.
+    std::vector<double> pCon[3], pSenza[3];
+    for (int i = 0; i < 9; ++i) {
+        const Processo a = Esegui(argv[0], "con");
+        const Processo b = Esegui(argv[0], "senza");
+        if (a.ms < 0 || b.ms < 0) {
+            std::fprintf(stderr, "a child process failed\n");
+            return 1;
+        }
+        pCon[0].push_back(a.ms), pCon[1].push_back(a.cpuMs), pCon[2].push_back(a.piccoMiB);
+        pSenza[0].push_back(b.ms), pSenza[1].push_back(b.cpuMs), pSenza[2].push_back(b.piccoMiB);
+    }
+
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
@@ -54,7 +146,7 @@ int main(int argc, char** argv) {
     Carica(InstallaSchermate);  // warm-up: fonts, style, data files
     for (int i = 0; i < 15; ++i) {
         const Avvio a = Carica(InstallaSchermate);
-        const Avvio b = Carica(InstallaSchermateEditing);
+        const Avvio b = Carica(InstallaSenzaFrequenze);
         con.push_back(a.ms);
         senza.push_back(b.ms);
         heapCon.push_back(a.heapMiB);
@@ -125,5 +217,12 @@ int main(int argc, char** argv) {
     Riga("heap at start-up with every screen", mediana(heapCon), "MiB", "");
     Riga("heap at start-up without the frequency table", mediana(heapSenza), "MiB", "");
     Riga("peak resident memory of this process", PiccoMemoriaMiB(), "MiB", "");
+    std::printf("Whole process to the main window painted (medians of 9 of each)\n");
+    Riga("start-up with every screen", mediana(pCon[0]), "ms", "");
+    Riga("start-up without the frequency table", mediana(pSenza[0]), "ms", "");
+    Riga("CPU, user + system, with every screen", mediana(pCon[1]), "ms", "");
+    Riga("CPU, user + system, without the frequency table", mediana(pSenza[1]), "ms", "");
+    Riga("peak resident memory with every screen", mediana(pCon[2]), "MiB", "");
+    Riga("peak resident memory without the frequency table", mediana(pSenza[2]), "MiB", "");
     return 0;
 }
