@@ -65,7 +65,7 @@ Avvio Carica(void (*installa)(FinestraPrincipale&)) {
 }
 
 // A child: the application, then the main window loaded, shown and painted;
-// prints the milliseconds from the start of main() and ends at once.
+// prints the microseconds from the start of main() and ends at once.
 int Figlio(int argc, char** argv, bool conFrequenze) {
     QElapsedTimer orologio;
     orologio.start();
@@ -76,7 +76,7 @@ int Figlio(int argc, char** argv, bool conFrequenze) {
     f->show();
     f->repaint();
     QCoreApplication::processEvents();
-    std::printf("%lld\n", static_cast<long long>(orologio.elapsed()));
+    std::printf("%lld\n", static_cast<long long>(orologio.nsecsElapsed() / 1000));
     std::fflush(stdout);
     std::_Exit(0);
 }
@@ -111,9 +111,9 @@ Processo Esegui(const char* eseguibile, const char* modo) {
     int stato = 0;
     rusage u{};
     if (wait4(pid, &stato, 0, &u) != pid || !WIFEXITED(stato) || WEXITSTATUS(stato) != 0) return r;
-    long long ms = 0;
-    if (std::sscanf(uscita.c_str(), "%lld", &ms) != 1) return r;
-    r.ms = static_cast<double>(ms);
+    long long us = 0;
+    if (std::sscanf(uscita.c_str(), "%lld", &us) != 1) return r;
+    r.ms = static_cast<double>(us) / 1000.0;
     r.cpuMs = (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
     r.piccoMiB = static_cast<double>(u.ru_maxrss) / 1024.0;
     return r;
