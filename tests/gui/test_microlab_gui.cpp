@@ -140,6 +140,12 @@ TEST_F(MicroLabGui, NotazioneTastieraEAnnulla) {
     EXPECT_EQ(Cella("lblQuintaPrecisa", 13), "547669");
     EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblClickN"))->text(), "3");
     Fotografa(QStringLiteral("microlab_de"));
+    // A press shorter than one tick, released over ">": the click's one step.
+    Clic(QStringLiteral("cmdScatto_1"));
+    QTest::mouseClick(piu, Qt::LeftButton);
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 13), "547669,0001");
+    EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblClickN"))->text(), "1");
+    EXPECT_EQ(SfondoDi(QStringLiteral("lblEtiTerze_1")), ColoreQt(Colori::RossoChiaro));
     Clic(QStringLiteral("cmdAnnullaMicro"));
     EXPECT_FALSE(Trova(QStringLiteral("FraMicro"))->isVisible());
     EXPECT_EQ(stato_.temperamento.Quinte[5], prima);
@@ -149,6 +155,8 @@ TEST_F(MicroLabGui, NotazioneTastieraEAnnulla) {
     EXPECT_EQ(Cella("lblQuintaPrecisa", 13), "567072");
     EXPECT_EQ(SfondoDi(QStringLiteral("lblEtiTerze_3")), ColoreQt(Colori::Bianco));
     EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdQuintaM_13"))->coloreSfondo(), ColoriMicro::Terze);
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdScatto_1"))->coloreSfondo(), Colori::RossoChiaro);
+    EXPECT_EQ(Trova<QLabel>(QStringLiteral("lblIndexScattoM"))->text(), "1");
     EXPECT_FALSE(Trova(QStringLiteral("FraConversione"))->isVisible());
 }
 
