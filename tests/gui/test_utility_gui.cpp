@@ -119,6 +119,7 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
     EXPECT_EQ(Testo(QStringLiteral("lblConvertiMicro")), QStringLiteral("995147,5656"));
     EXPECT_EQ(Testo(QStringLiteral("lblScritteUtility_1")),
               QString::fromUtf8("Clicca il pulsante della nuova unità che vuoi convertire"));
+    Fotografa(QStringLiteral("utility_convertitore_3_2"));
     // A unit chosen: light red button and receiving label.
     Clic(QStringLiteral("cmdNumero_15"));
     EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdNumero_15"))->palette().color(QPalette::Button),

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "utility/Utility.h"
 
 namespace vk {
@@ -97,6 +99,38 @@ TEST(Utility, TonoEAlterazioni) {
     // The rows without a note keep their empty text, the colours stay.
     EXPECT_EQ(u.testo(0, 2), "");
     EXPECT_EQ(u.sfondo(0, 2), Colori::VerdeChiaro);
+}
+
+TEST(Utility, SelettoriNelleQuattroNotazioni) {
+    // ">" at key 12 is key 1 in the notation in force.
+    for (const auto& [lingua, tonica] : {std::pair{"IT", "DO"}, {"FR", "UT"}, {"DE", "C"}, {"EN", "C"}}) {
+        Utility u;
+        u.cmdUtility_Click(lingua);
+        u.cmdTono_Click(0, lingua);
+        EXPECT_EQ(u.lblTono, "12");
+        u.cmdTono_Click(1, lingua);
+        EXPECT_EQ(u.lblTono, "1");
+        EXPECT_EQ(u.testo(0, 0), tonica) << lingua;
+    }
+    // The toggle at keys 7 and 2 switches the tonic and its notes.
+    struct Caso {
+        int passi;
+        const char *bemolle, *diesis, *notaBemolle, *notaDiesis;  // header, page 1 row 4
+    } casi[] = {{6, "SOLb", "FA#", "FA#", "MIx"}, {1, "REb", "DO#", "DO#", "SIx"}};
+    for (const auto& c : casi) {
+        Utility u;
+        u.cmdUtility_Click("IT");
+        for (int i = 0; i < c.passi; ++i) u.cmdTono_Click(1, "IT");
+        EXPECT_EQ(u.testo(0, 0), c.bemolle);
+        EXPECT_EQ(u.testo(0, 4), c.notaBemolle);
+        u.cmdAlterazioni_Click("IT");
+        EXPECT_EQ(u.testo(0, 0), c.diesis);
+        EXPECT_EQ(u.testo(0, 4), c.notaDiesis);
+        u.cmdAlterazioni_Click("IT");
+        EXPECT_EQ(u.testo(0, 0), c.bemolle);
+        EXPECT_EQ(u.cmdAlterazioni, "b");
+        EXPECT_EQ(u.lblAlterazioni, "b");
+    }
 }
 
 TEST(Utility, ChiusuraEDUnaNuovaNotazione) {
