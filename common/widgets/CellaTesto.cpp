@@ -3,15 +3,18 @@
 #include <QHash>
 #include <QPainter>
 #include <QStyle>
+#include <map>
 
 namespace vk {
 
 namespace {
 
 // The laid-out texts of one font by text, shared by every cell in that
-// font: most tables show few texts, again and again.
+// font: most tables show few texts, again and again. A cell keeps a pointer
+// to its font's entry, so the entries must not move when a font is added:
+// a std::map's do not, a QHash's may.
 QHash<QString, QStaticText>& DispostiNel(const QFont& f) {
-    static QHash<QString, QHash<QString, QStaticText>> perFont;
+    static std::map<QString, QHash<QString, QStaticText>> perFont;
     return perFont[f.key()];
 }
 

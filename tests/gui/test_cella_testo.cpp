@@ -1,5 +1,5 @@
-// The interval table's cell keeps its last looks as images: whatever it
-// showed before, it must look as a new cell showing the same thing.
+// A table cell keeps its laid-out text between paints: whatever it showed
+// before, it must look as a new cell showing the same thing.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -52,6 +52,27 @@ TEST(CellaTesto, OgniAspettoComeInUnaCellaNuova) {
         EXPECT_EQ(Foto(usata, a), Foto(nuova, a)) << a.testo << " " << a.sfondo.name().toStdString() << " "
                                                   << a.larghezza;
     }
+}
+
+TEST(CellaTesto, UnaCellaDopoMoltiAltriCaratteri) {
+    // A cell laid out in one font, then cells in many other fonts (screens
+    // rescaled, other tables): the first cell still lays out its new texts.
+    const QFont f = CaratterePunti(QStringLiteral("MS Sans Serif"), 9.75);
+    const Aspetto prima{"1,5", QColor(Qt::white), Qt::AlignHCenter, 81};
+    const Aspetto dopo{"701,955", QColor(Qt::white), Qt::AlignHCenter, 81};
+    CellaTesto prima1;
+    prima1.setFont(f);
+    prima1.setOpaca(true);
+    Foto(prima1, prima);
+    for (int i = 0; i < 80; ++i) {
+        CellaTesto altra;
+        altra.setFont(CaratterePunti(QStringLiteral("Arial"), 6.0 + 0.25 * i, i % 2 == 0));
+        Foto(altra, prima);
+    }
+    CellaTesto nuova;
+    nuova.setFont(f);
+    nuova.setOpaca(true);
+    EXPECT_EQ(Foto(prima1, dopo), Foto(nuova, dopo));
 }
 
 }  // namespace
