@@ -113,6 +113,46 @@ void GraficoTavolaScale::paintEvent(QPaintEvent*) {
     }
 }
 
+GraficoTavolaScale::Disegno GraficoTavolaScale::Da(const TavolaScale& t) {
+    return {t.colorePannello, t.ShpIstoScala, t.coloreIsto, t.bordoLivelli, t.visibileIsto, t.spessoreLivelli};
+}
+
+// Column n's outline and filled bar, in pixels.
+QRectF GraficoTavolaScale::colonna(const Disegno& d, int n) const {
+    QRectF r;
+    if (const VoceGeometria* v = g_.trova("ShpLivelliNaturali", n)) r = Px(*v);
+    if (const VoceGeometria* v = g_.trova("ShpIstoScala", n)) {
+        const BarraScala& b = d.barre[I(n)];
+        const double k = 1.0 / TwipsPerPixel;
+        if (b.Height > 0) r |= QRectF(v->sinistra * k, b.Top * k, v->larghezza * k, b.Height * k);
+    }
+    return r;
+}
+
+void GraficoTavolaScale::aggiorna() {
+    const VoceGeometria* pannello = g_.trova("ShpScale", 1);
+    const Disegno ora = Da(t_);
+    if (!pannello || !disegnato_ || disegnato_->pannello != ora.pannello) {
+        update(pannello ? Px(*pannello).toAlignedRect() : rect());
+        disegnato_ = ora;
+        return;
+    }
+    const Disegno& prima = *disegnato_;
+    const QRectF area = Px(*pannello);
+    QRegion cambiata;
+    for (int n = 1; n <= IntervalliTavola; ++n) {
+        const size_t i = I(n);
+        const bool uguale = prima.barre[i].Top == ora.barre[i].Top && prima.barre[i].Height == ora.barre[i].Height &&
+                            prima.colori[i] == ora.colori[i] && prima.bordi[i] == ora.bordi[i] &&
+                            prima.visibili[i] == ora.visibili[i] && prima.spessore == ora.spessore;
+        if (uguale) continue;
+        const QRectF r = (colonna(prima, n) | colonna(ora, n)) & area;
+        if (!r.isEmpty()) cambiata += r.toAlignedRect();
+    }
+    if (!cambiata.isEmpty()) update(cambiata);
+    disegnato_ = ora;
+}
+
 SchermataTavolaScale::SchermataTavolaScale(FinestraPrincipale& finestra)
     : Schermata(finestra.pagina(), &finestra), f_(finestra), tavola_(finestra.stato()) {
     f_.registra(this, "FraTavolaSCale", -1, TipoControllo::Cornice, 14160, 10560, LarghezzaProgetto,
@@ -177,25 +217,38 @@ void SchermataTavolaScale::costruisci() {
         FormaEtichetta(e, a);
         return e;
     };
+    // A one-line text over the panel or the key column: laid out once, so
+    // that a key shown or taken away repaints quickly.
+    auto riga = [&](const char* nome, int i, float l, float t, float w, float h, float punti, const QFont& c,
+                    Allineamento a) {
+        auto* e = crea<CellaTesto>(this, nome, i, l, t, w, h, punti, c);
+        FormaEtichetta(e, a);
+        e->setWordWrap(false);
+        return e;
+    };
+    auto opaca = [](CellaTesto* e, ColoreVB c) {
+        e->setOpaca(true);
+        Colora(e, QPalette::Window, c);
+    };
 
     // The key column.
     for (int r = 0; r < TonalitaTavola; ++r) {
-        const RigaTonalita& riga = RigheTonalita[I(r)];
-        const int k = riga.tonalita;
-        auto* a = etichetta(this, "lblNumeroAlterazioni", k, 240, riga.altoPulsante + 45, 375, 375, 12,
-                            CaratterePunti(QStringLiteral("Arial"), 12, true), Allineamento::Centro);
-        a->setText(QString::fromUtf8(riga.alterazioni));
-        Sfondo(a, Colori::Bianco);
+        const RigaTonalita& tasto = RigheTonalita[I(r)];
+        const int k = tasto.tonalita;
+        auto* a = riga("lblNumeroAlterazioni", k, 240, tasto.altoPulsante + 45, 375, 375, 12,
+                       CaratterePunti(QStringLiteral("Arial"), 12, true), Allineamento::Centro);
+        a->setText(QString::fromUtf8(tasto.alterazioni));
+        opaca(a, Colori::Bianco);
         lblNumeroAlterazioni_[I(k)] = a;
-        auto* b = pulsante(this, "cmdNotaScala", k, 720, riga.altoPulsante, 735, 375, 11.25f,
+        auto* b = pulsante(this, "cmdNotaScala", k, 720, tasto.altoPulsante, 735, 375, 11.25f,
                            CaratterePunti(QStringLiteral("Arial"), 11.25, true), "");
         connect(b, &PulsanteVB::clic, this, [this, k] {
             tavola_.nota(k);
             aggiornaDaModello();
         });
         cmdNotaScala_[I(k)] = b;
-        lblEufonico_[I(k)] = etichetta(this, "lblEufonico", k, 120, riga.altoPulsante + 360, 615, 255, 8.25f,
-                                       sansG, Allineamento::Centro);
+        lblEufonico_[I(k)] =
+            riga("lblEufonico", k, 120, tasto.altoPulsante + 360, 615, 255, 8.25f, sansG, Allineamento::Centro);
     }
 
     // The legend, in the histogram panel's upper left.
@@ -230,9 +283,9 @@ void SchermataTavolaScale::costruisci() {
     lblLegenda_[13] = zero;
     for (int n = 11; n >= 1; --n) {
         const bool z = n == 6;
-        auto* e = etichetta(this, "lblNumLeg", n, 3000, AltoLimite[I(n)], z ? 495 : 855, 375, 8.25f, sansG,
-                            z ? Allineamento::Centro : Allineamento::Sinistra);
-        if (z) Sfondo(e, Colori::FacciaPulsante);
+        auto* e = riga("lblNumLeg", n, 3000, AltoLimite[I(n)], z ? 495 : 855, 375, 8.25f, sansG,
+                       z ? Allineamento::Centro : Allineamento::Sinistra);
+        if (z) opaca(e, Colori::FacciaPulsante);
         lblNumLeg_[I(n)] = e;
     }
     struct Testo {
@@ -250,16 +303,16 @@ void SchermataTavolaScale::costruisci() {
         {19, 8760, 2400, 1455, 300, 12, Allineamento::Centro},
     };
     const QFont times12 = CaratterePunti(QStringLiteral("Times New Roman"), 12, true);
-    for (const Testo& x : testi)
-        lblLegenda_[I(x.i)] = etichetta(this, "lblLegenda", x.i, x.l, x.t, x.w, x.h, x.punti,
-                                        x.punti == 12 ? times12 : sans, x.a);
-    Sfondo(lblLegenda_[18], Colori::SfondoFinestra);
-    Sfondo(lblLegenda_[19], Colori::SfondoFinestra);
+    for (const Testo& x : testi) {
+        auto* e = riga("lblLegenda", x.i, x.l, x.t, x.w, x.h, x.punti, x.punti == 12 ? times12 : sans, x.a);
+        if (x.i == 18 || x.i == 19) opaca(e, Colori::SfondoFinestra);
+        lblLegenda_[I(x.i)] = e;
+    }
 
     // Under the bars' feet, and the histogram's own buttons.
     for (int n = 1; n <= IntervalliTavola; ++n)
-        lblScartiInCents_[I(n)] = etichetta(this, "lblScartiInCents", n, Colonna(n), 9600, 975, 375, 8.25f, sansG,
-                                            Allineamento::Centro);
+        lblScartiInCents_[I(n)] =
+            riga("lblScartiInCents", n, Colonna(n), 9600, 975, 375, 8.25f, sansG, Allineamento::Centro);
     cmdEnfasi_ = pulsante(this, "cmdEnfasi", -1, 1920, 7440, 975, 375, 8.25f, sans, "Enfasi Isto");
     cmdInvertiColori_ = pulsante(this, "cmdInvertiColori", -1, 3600, 3960, 975, 375, 8.25f, sans, "Inverti");
     cmdSpessore_ = pulsante(this, "cmdSpessore", -1, 3600, 4440, 975, 375, 8.25f, sans, "Linee 1");
@@ -368,7 +421,7 @@ void SchermataTavolaScale::aggiornaDaModello() {
         Colore(cmdEnfasi_, t.coloreEnfasi);
         Colore(cmdInvertiColori_, t.coloreInverti);
         ScriviSeDiverso(cmdSpessore_, t.cmdSpessore);
-        grafico_->update();
+        grafico_->aggiorna();
     }
     if (t.aperta && !inVista()) apri();
     else if (!t.aperta && inVista()) chiudi();

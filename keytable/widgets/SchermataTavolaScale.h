@@ -6,6 +6,7 @@
 // widget beneath the controls.
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "common/widgets/Schermata.h"
 #include "keytable/TavolaScale.h"
@@ -22,12 +23,29 @@ class GraficoTavolaScale : public QWidget {
 public:
     GraficoTavolaScale(const TavolaScale& t, const RegistroGeometria& g, QWidget* schermata);
 
+    // Marks for repaint what changed since the last call: the panel when its
+    // colour did, else the columns whose bar or outline did. A whole repaint
+    // would repaint every control over the panel and the key column too.
+    void aggiorna();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    // What the panel showed at the last call of aggiorna().
+    struct Disegno {
+        ColoreVB pannello = 0;
+        std::array<BarraScala, 12> barre{};
+        std::array<ColoreVB, 12> colori{}, bordi{};
+        std::array<bool, 12> visibili{};
+        int spessore = 0;
+    };
+    static Disegno Da(const TavolaScale& t);
+    QRectF colonna(const Disegno& d, int n) const;
+
     const TavolaScale& t_;
     const RegistroGeometria& g_;
+    std::optional<Disegno> disegnato_;
 };
 
 class SchermataTavolaScale : public Schermata {
