@@ -31,7 +31,7 @@ TavolaScale::TavolaScale(StatoPrincipale& s) : s_(s) {
     lblLegenda[15] = "(gli istogrammi 'vuoti' rappresentano i valori degli intervalli naturali)";
     lblLegenda[16] = "(*) = Scarto in Cents rispetto ai valori naturali dei rispettivi intervalli";
     lblLegenda[17] = "Indice Eufonico (I.E.) della tonalit\xC3\xA0: ";
-    lblLegenda[18] = "0";
+    lblLegenda[18] = std::string(1, '0');  // as a literal, g++ 12 warns of a false overlap
     lblLegenda[19] = "Buono";
     lblLegenda[20] = "Eufonia complessiva:";
     for (int n = 1; n <= 11; ++n) lblNumLeg[I(n)] = LimitiProgetto[I(n)];
