@@ -166,22 +166,32 @@ TEST(AltezzaBarraScala, EquabileEnfasiEFattore) {
 }
 
 TEST(NomiTavola, TonalitaNelleQuattroNotazioni) {
-    EXPECT_EQ(NomeTonalita(1, Lingua::FR), "UT");
-    EXPECT_EQ(NomeTonalita(11, Lingua::DE), "B");
-    EXPECT_EQ(NomeTonalita(12, Lingua::DE), "H");
-    EXPECT_EQ(NomeTonalita(11, Lingua::EN), "Bb");
-    EXPECT_EQ(NomeTonalita(12, Lingua::EN), "B");
-    EXPECT_EQ(NomeTonalita(13, Lingua::IT), "SOLb");
-    EXPECT_EQ(NomeTonalita(9, Lingua::DE), "Ab");
-    EXPECT_EQ(NomeTonalita(7, Lingua::EN), "F#");
+    // Keys 1..13 in IT, FR, DE, EN.
+    const std::array<std::array<const char*, 4>, 13> nomi = {{
+        {"DO", "UT", "C", "C"},       {"REb", "REb", "Db", "Db"},   {"RE", "RE", "D", "D"},
+        {"MIb", "MIb", "Eb", "Eb"},   {"MI", "MI", "E", "E"},       {"FA", "FA", "F", "F"},
+        {"FA#", "FA#", "F#", "F#"},   {"SOL", "SOL", "G", "G"},     {"LAb", "LAb", "Ab", "Ab"},
+        {"LA", "LA", "A", "A"},       {"SIb", "SIb", "B", "Bb"},    {"SI", "SI", "H", "B"},
+        {"SOLb", "SOLb", "Gb", "Gb"},
+    }};
+    const Lingua lingue[4] = {Lingua::IT, Lingua::FR, Lingua::DE, Lingua::EN};
+    for (int k = 1; k <= 13; ++k)
+        for (size_t l = 0; l < 4; ++l)
+            EXPECT_EQ(NomeTonalita(k, lingue[l]), nomi[static_cast<size_t>(k - 1)][l]) << "key " << k << " " << l;
 }
 
 TEST(NomiTavola, NoteDegliIntervalliInItaliano) {
     const std::vector<std::pair<int, Riga>> righe = {
         {1, {"REb", "RE", "MIb", "MI", "FA", "FA#", "SOL", "LAb", "LA", "SIb", "SI"}},
         {2, {"MIbb", "MIb", "FAb", "FA", "SOLb", "SOL", "LAb", "SIbb", "SIb", "DOb", "DO"}},
+        {3, {"MIb", "MI", "FA", "FA#", "SOL", "SOL#", "LA", "SIb", "SI", "DO", "DO#"}},
+        {4, {"FAb", "FA", "SOLb", "SOL", "LAb", "LA", "SIb", "DOb", "DO", "REb", "RE"}},
+        {5, {"FA", "FA#", "SOL", "SOL#", "LA", "LA#", "SI", "DO", "DO#", "RE", "RE#"}},
+        {6, {"SOLb", "SOL", "LAb", "LA", "SIb", "SI", "DO", "REb", "RE", "MIb", "MI"}},
         {7, {"SOL", "SOL#", "LA", "LA#", "SI", "SI#", "DO#", "RE", "RE#", "MI", "MI#"}},
+        {8, {"LAb", "LA", "SIb", "SI", "DO", "DO#", "RE", "MIb", "MI", "FA", "FA#"}},
         {9, {"SIbb", "SIb", "DOb", "DO", "REb", "RE", "MIb", "FAb", "FA", "SOLb", "SOL"}},
+        {10, {"SIb", "SI", "DO", "DO#", "RE", "RE#", "MI", "FA", "FA#", "SOL", "SOL#"}},
         {11, {"DOb", "DO", "REb", "RE", "MIb", "MI", "FA", "SOLb", "SOL", "LAb", "LA"}},
         {12, {"DO", "DO#", "RE", "RE#", "MI", "MI#", "FA#", "SOL", "SOL#", "LA", "LA#"}},
         {13, {"LAbb", "LAb", "SIbb", "SIb", "DOb", "DO", "REb", "MIbb", "MIb", "FAb", "FA"}},

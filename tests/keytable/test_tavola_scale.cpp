@@ -220,6 +220,15 @@ TEST_F(Tavola, LaLegendaRicoloraIstogrammaSoloConTonalitaMostrata) {
 
 TEST_F(Tavola, EnfasiRestituisceLeAltezzeEsatte) {
     ImpostaFornitoreSchermo([] { return DimensioniSchermo{15360, 11520}; });
+    // With no key shown the button switches and nothing is drawn; the next
+    // key shown is drawn in the state then in force.
+    t.enfasi();
+    EXPECT_EQ(t.coloreEnfasi, Faccia);
+    EXPECT_EQ(t.ShpIstoScala[4].Height, 0.0f);
+    t.nota(1);
+    EXPECT_FLOAT_EQ(t.ShpIstoScala[4].Height, 751.25f * 4);
+    t.nota(1);
+    t.enfasi();
     t.nota(1);
     const auto con = t.ShpIstoScala;
     const auto colori = t.coloreIsto;
