@@ -36,15 +36,24 @@ void DisegnaImgScreen(QPainter& p) {
     cielo.setColorAt(1.0, QColor(0x3a, 0x2c, 0x22));
     p.fillRect(QRect(0, 0, w, h), cielo);
 
+    // Lines one screen pixel wide (cosmetic, at any scale) in opaque colours,
+    // as they would look over the sky: wider, scaled or translucent strokes
+    // take the raster engine's slow path, many times the cost, and this
+    // picture is painted during start-up.
+    auto linea = [](QColor colore) {
+        QPen penna(colore, 1.0);
+        penna.setCosmetic(true);
+        return penna;
+    };
     const QPointF c(w / 2.0, 330);
     auto punto = [&](int i, double r) { return PuntoSulCerchio(c, i, r); };
     const double raggio = 270;
-    p.setPen(QPen(QColor(0xFF, 0xE0, 0x9A, 70), 1.5));
+    p.setPen(linea(QColor(0x56, 0x60, 0x5F)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, raggio, raggio);
     p.drawEllipse(c, raggio * 0.82, raggio * 0.82);
     // The fifths as a twelve-pointed star: each step seven semitones on.
-    p.setPen(QPen(QColor(0xFF, 0xC8, 0x6E, 110), 1.2));
+    p.setPen(linea(QColor(0x7A, 0x71, 0x58)));
     for (int i = 0; i < 12; ++i) p.drawLine(punto(i * 7 % 12, raggio), punto((i + 1) * 7 % 12, raggio));
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 12; ++i) {
@@ -53,18 +62,17 @@ void DisegnaImgScreen(QPainter& p) {
     }
 
     // A staff along the bottom, and one octave of keys under it.
-    p.setPen(QPen(QColor(0xFF, 0xFE, 0xE3, 60), 1.0));
-    for (int r = 0; r < 5; ++r) p.drawLine(QPointF(0, 610 + r * 12.0), QPointF(w, 610 + r * 12.0));
+    for (int r = 0; r < 5; ++r) p.fillRect(QRectF(0, 609.5 + r * 12.0, w, 1), QColor(0xFF, 0xFE, 0xE3, 60));
     const QRectF tasti(0, 700, w, 68);
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.0));
-    p.setBrush(QColor(0xEE, 0xE8, 0xD8, 200));
+    p.setPen(linea(QColor(0x20, 0x20, 0x20)));
+    p.setBrush(QColor(0xC7, 0xC0, 0xB1));
     DisegnaTastiBianchi(p, tasti, 21);
     p.setBrush(QColor(0x10, 0x10, 0x10));
     DisegnaTastiNeri(p, tasti, 0, 21, 40);
     // A dark plate under the credits line (lblSplash(3), 832, 672, 185 x 73
     // pixels), which would be unreadable over the keys.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x0b, 0x14, 0x2e, 235));
+    p.setBrush(QColor(0x1A, 0x22, 0x38));
     p.drawRoundedRect(QRectF(826, 668, 194, 81), 6, 6);
 }
 
