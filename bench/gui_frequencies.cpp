@@ -3,11 +3,8 @@
 // the reference with its repaint, and what the screen adds to start-up: in
 // this process, and as whole child processes (time, CPU and peak memory from
 // wait4), with every screen and with every screen but this one.
-#include <fcntl.h>
 #include <malloc.h>
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -27,8 +24,6 @@
 #include "microlab/widgets/FraMicro.h"
 #include "programma/Schermate.h"
 #include "utility/widgets/SchermataUtility.h"
-
-extern char** environ;
 
 using namespace vk;
 using namespace vk::misura;
@@ -66,7 +61,7 @@ Avvio Carica(void (*installa)(FinestraPrincipale&)) {
 
 // A child: the application, then the main window loaded, shown and painted;
 // prints the microseconds from the start of main() and ends at once.
-int Figlio(int argc, char** argv, bool conFrequenze) {
+int AvvioFiglio(int argc, char** argv, bool conFrequenze) {
     QElapsedTimer orologio;
     orologio.start();
     QApplication app(argc, argv);
@@ -87,35 +82,12 @@ struct Processo {
 
 Processo Esegui(const char* eseguibile, const char* modo) {
     Processo r;
-    int tubo[2];
-    if (pipe(tubo) != 0) return r;
-    posix_spawn_file_actions_t azioni;
-    posix_spawn_file_actions_init(&azioni);
-    posix_spawn_file_actions_adddup2(&azioni, tubo[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&azioni, tubo[0]);
-    posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char* argomenti[] = {const_cast<char*>(eseguibile), const_cast<char*>("--avvio"), const_cast<char*>(modo),
-                         nullptr};
-    pid_t pid = 0;
-    const int e = posix_spawn(&pid, eseguibile, &azioni, nullptr, argomenti, environ);
-    posix_spawn_file_actions_destroy(&azioni);
-    close(tubo[1]);
-    if (e != 0) {
-        close(tubo[0]);
-        return r;
-    }
-    std::string uscita;
-    char buf[64];
-    for (ssize_t n; (n = read(tubo[0], buf, sizeof buf)) > 0;) uscita.append(buf, static_cast<size_t>(n));
-    close(tubo[0]);
-    int stato = 0;
-    rusage u{};
-    if (wait4(pid, &stato, 0, &u) != pid || !WIFEXITED(stato) || WEXITSTATUS(stato) != 0) return r;
+    const misura::Figlio f = misura::EseguiFiglio(eseguibile, {"--avvio", modo});
     long long us = 0;
-    if (std::sscanf(uscita.c_str(), "%lld", &us) != 1) return r;
+    if (!f.ok || std::sscanf(f.uscita.c_str(), "%lld", &us) != 1) return r;
     r.ms = static_cast<double>(us) / 1000.0;
-    r.cpuMs = (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
-    r.piccoMiB = static_cast<double>(u.ru_maxrss) / 1024.0;
+    r.cpuMs = f.cpuMs;
+    r.piccoMiB = f.piccoMiB;
     return r;
 }
 
@@ -123,7 +95,7 @@ Processo Esegui(const char* eseguibile, const char* modo) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 2 && std::strcmp(argv[1], "--avvio") == 0) return Figlio(argc, argv, std::strcmp(argv[2], "con") == 0);
+    if (argc > 2 && std::strcmp(argv[1], "--avvio") == 0) return AvvioFiglio(argc, argv, std::strcmp(argv[2], "con") == 0);
 
     // Whole processes, alternated so both see the same machine.
     std::vector<double> pCon[3], pSenza[3];

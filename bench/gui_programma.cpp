@@ -12,10 +12,7 @@
 //    window that shows text.
 //
 // gui_programma [--schermo WxH] [--volte N]
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -43,8 +40,6 @@
 #include "common/widgets/Schermata.h"
 #include "programma/Programma.h"
 #include "programma/Schermate.h"
-
-extern char** environ;
 
 namespace {
 
@@ -109,36 +104,13 @@ struct Figlio {
 
 Figlio Esegui(const char* eseguibile, const char* modo) {
     Figlio r;
-    int tubo[2];
-    if (pipe(tubo) != 0) return r;
-    posix_spawn_file_actions_t azioni;
-    posix_spawn_file_actions_init(&azioni);
-    posix_spawn_file_actions_adddup2(&azioni, tubo[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&azioni, tubo[0]);
-    // The children's platform chatter would break the table.
-    posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char* argomenti[] = {const_cast<char*>(eseguibile), const_cast<char*>(modo), nullptr};
-    pid_t pid = 0;
-    const int e = posix_spawn(&pid, eseguibile, &azioni, nullptr, argomenti, environ);
-    posix_spawn_file_actions_destroy(&azioni);
-    close(tubo[1]);
-    if (e != 0) {
-        close(tubo[0]);
-        return r;
-    }
-    std::string uscita;
-    char buf[256];
-    for (ssize_t n; (n = read(tubo[0], buf, sizeof buf)) > 0;) uscita.append(buf, static_cast<size_t>(n));
-    close(tubo[0]);
-    int stato = 0;
-    rusage u{};
-    if (wait4(pid, &stato, 0, &u) != pid || !WIFEXITED(stato) || WEXITSTATUS(stato) != 0) return r;
+    const misura::Figlio f = misura::EseguiFiglio(eseguibile, {modo});
     long long ms = 0;
     int ritardo = 0;
-    if (std::sscanf(uscita.c_str(), "%lld %d", &ms, &ritardo) != 2) return r;
+    if (!f.ok || std::sscanf(f.uscita.c_str(), "%lld %d", &ms, &ritardo) != 2) return r;
     r.nettoMs = static_cast<double>(ms - ritardo);
-    r.cpuMs = (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
-    r.piccoMiB = static_cast<double>(u.ru_maxrss) / 1024.0;
+    r.cpuMs = f.cpuMs;
+    r.piccoMiB = f.piccoMiB;
     return r;
 }
 
