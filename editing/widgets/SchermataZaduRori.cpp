@@ -8,6 +8,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
 
 namespace vk {
@@ -42,29 +43,56 @@ void Pulsante(PulsanteVB* p, const char* caption, ColoreVB c) {
 
 }  // namespace
 
-SchermataZaduRori::SchermataZaduRori(FinestraPrincipale& finestra)
-    : Schermata(finestra.pagina(), &finestra), f_(finestra) {
-    setColoreSfondo(SfondoEasy);
-    f_.registra(this, "FraEasy", -1, TipoControllo::Cornice, 3840, 9000, LarghezzaProgetto, AltezzaProgetto);
-    creaControlli();
-    aggiornaDaModello();
-}
-
-void SchermataZaduRori::creaControlli() {
-    // "Easy" on the main page.
+ZaduRoriInstallato::ZaduRoriInstallato(FinestraPrincipale& finestra) : QObject(&finestra), f_(finestra) {
+    setObjectName(QStringLiteral("ZaduRori"));
     cmdApriEasy_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdApriEasy", -1, TipoControllo::Pulsante, 14595, 10200, 550,
                                        495, Carattere);
     Pulsante(cmdApriEasy_, "Easy", Riquadro);
     cmdApriEasy_->setToolTip(QStringLiteral("Apri Pannello 'Zadu-Rori'"));
-    connect(cmdApriEasy_, &PulsanteVB::clic, this, [this] {
-        zadu_.apri(f_.stato().LinguaNote);
-        aggiornaDaModello();
-    });
+    connect(cmdApriEasy_, &PulsanteVB::clic, this, &ZaduRoriInstallato::cmdApriEasy_Click);
+}
 
+void ZaduRoriInstallato::cmdApriEasy_Click() {
+    zadu_.apri(f_.stato().LinguaNote);
+    if (!schermata_) schermata_ = new SchermataZaduRori(f_, zadu_);
+    schermata_->aggiornaDaModello();
+}
+
+SchermataZaduRori::SchermataZaduRori(FinestraPrincipale& finestra, ZaduRori& modello)
+    : Schermata(finestra.pagina(), &finestra), f_(finestra), zadu_(modello) {
+    setColoreSfondo(SfondoEasy);
+    f_.registraTardivo(this, "FraEasy", -1, TipoControllo::Cornice, 3840, 9000, LarghezzaProgetto,
+                       AltezzaProgetto);
+    creaControlli();
+}
+
+template <class W>
+W* SchermataZaduRori::crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w,
+                           float h, float punti) {
+    W* x = new W(this);
+    f_.registraTardivo(x, nome, indice, tipo, l, t, w, h, punti);
+    return x;
+}
+
+QLabel* SchermataZaduRori::etichetta(const std::string& nome, int indice, float l, float t, float w, float h,
+                                     float punti, Allineamento a, const QString& testo) {
+    auto* x = crea<QLabel>(nome, indice, TipoControllo::Etichetta, l, t, w, h, punti);
+    FormaEtichetta(x, a);
+    if (!testo.isEmpty()) x->setText(testo);
+    return x;
+}
+
+void SchermataZaduRori::cambiaFamiglia(QWidget* w, const std::string& nome, int indice, const QFont& carattere) {
+    w->setFont(carattere);
+    // The size stays the one the screen's scale gives.
+    Posiziona(w, *f_.stato().geometria.trova(nome, indice));
+}
+
+void SchermataZaduRori::creaControlli() {
     // The background boxes first, so that everything else lies over them.
     const float riquadri[2][4] = {{5513, 1193, 3855, 9495}, {5520, 1193, 6015, 9495}};
     for (int i = 0; i <= 1; ++i) {
-        auto* r = f_.crea<QFrame>(this, "ShpRiquadroEasy", i, TipoControllo::Forma, riquadri[i][0], riquadri[i][1],
+        auto* r = crea<QFrame>("ShpRiquadroEasy", i, TipoControllo::Forma, riquadri[i][0], riquadri[i][1],
                                   riquadri[i][2], riquadri[i][3]);
         r->setFrameStyle(QFrame::Box | QFrame::Plain);
         r->setAutoFillBackground(true);
@@ -89,31 +117,31 @@ void SchermataZaduRori::creaControlli() {
         {6, "Totale corretto:", 9360, 9833, 2055, 255},
     };
     for (const auto& e : etichette) {
-        auto* l = f_.etichetta(this, "lblTabellaEasy", e.indice, e.l, e.t, e.w, e.h,
+        auto* l = etichetta("lblTabellaEasy", e.indice, e.l, e.t, e.w, e.h,
                                e.indice == 9 ? 18.0f : Carattere, Allineamento::Centro, QString::fromUtf8(e.testo));
         Sfondo(l, Colori::Bianco);
-        if (e.indice == 9) l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), 18.0, true));
+        if (e.indice == 9) cambiaFamiglia(l, "lblTabellaEasy", 9, CaratterePunti(QStringLiteral("Times New Roman"), 18.0, true));
         lblTabellaEasy_[static_cast<size_t>(e.indice)] = l;
     }
 
-    cmdCopyEasy_[0] = f_.crea<PulsanteVB>(this, "cmdCopyEasy", 0, TipoControllo::Pulsante, 7313, 1313, 615, 615,
+    cmdCopyEasy_[0] = crea<PulsanteVB>("cmdCopyEasy", 0, TipoControllo::Pulsante, 7313, 1313, 615, 615,
                                           Carattere);
     Pulsante(cmdCopyEasy_[0], "Canc", SfondoEasy);
     for (int k = 1; k <= 12; ++k) {
         const auto i = static_cast<size_t>(k);
-        lblEtiQuinteEasy_[i] = f_.etichetta(this, "lblEtiQuinteEasy", k, 5633, Riga(k), 1575, 375, Carattere,
+        lblEtiQuinteEasy_[i] = etichetta("lblEtiQuinteEasy", k, 5633, Riga(k), 1575, 375, Carattere,
                                             Allineamento::Centro);
         Sfondo(lblEtiQuinteEasy_[i], Colori::Bianco);
-        cmdCopyEasy_[i] = f_.crea<PulsanteVB>(this, "cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615,
+        cmdCopyEasy_[i] = crea<PulsanteVB>("cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615,
                                               420, Carattere);
         Pulsante(cmdCopyEasy_[i], "Copy", 0xE3FEFF);
-        TxtCentsEasy_[i] = f_.crea<QLineEdit>(this, "TxtCentsEasy", k, TipoControllo::CasellaTesto, 8033, Riga(k),
+        TxtCentsEasy_[i] = crea<QLineEdit>("TxtCentsEasy", k, TipoControllo::CasellaTesto, 8033, Riga(k),
                                               1215, 420, Carattere);
         Casella(TxtCentsEasy_[i], Verde);
         connect(TxtCentsEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
             if (!inAggiornamento_) zadu_.TxtCentsEasy[i] = s.toStdString();
         });
-        TxtQuinteArrotondateEasy_[i] = f_.crea<QLineEdit>(this, "TxtQuinteArrotondateEasy", k,
+        TxtQuinteArrotondateEasy_[i] = crea<QLineEdit>("TxtQuinteArrotondateEasy", k,
                                                           TipoControllo::CasellaTesto, 9360, Riga(k), 2055, 420,
                                                           Carattere);
         Casella(TxtQuinteArrotondateEasy_[i], Rossa);
@@ -127,32 +155,33 @@ void SchermataZaduRori::creaControlli() {
             aggiornaDaModello();
         });
 
-    TxtIndicazioniOperativeEasy_ = f_.crea<QPlainTextEdit>(this, "TxtIndicazioniOperativeEasy", -1,
+    TxtIndicazioniOperativeEasy_ = crea<QPlainTextEdit>("TxtIndicazioniOperativeEasy", -1,
                                                            TipoControllo::CasellaTesto, 5633, 7793, 3615, 2055,
                                                            14.25f);
-    TxtIndicazioniOperativeEasy_->setFont(CaratterePunti(QStringLiteral("Times New Roman"), 14.25));
+    cambiaFamiglia(TxtIndicazioniOperativeEasy_, "TxtIndicazioniOperativeEasy", -1,
+                   CaratterePunti(QStringLiteral("Times New Roman"), 14.25));
     TxtIndicazioniOperativeEasy_->setReadOnly(true);
     TxtIndicazioniOperativeEasy_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtIndicazioniOperativeEasy_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtIndicazioniOperativeEasy_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    lblQuinteArrotondateTotale_ = f_.etichetta(this, "lblQuinteArrotondateTotale", -1, 9360, 8273, 2055, 375,
+    lblQuinteArrotondateTotale_ = etichetta("lblQuinteArrotondateTotale", -1, 9360, 8273, 2055, 375,
                                                Carattere, Allineamento::Centro);
     Sfondo(lblQuinteArrotondateTotale_, Colori::RossoChiaro);
-    cmdCorreggi_ = f_.crea<PulsanteVB>(this, "cmdCorreggi", -1, TipoControllo::Pulsante, 9360, 8873, 735, 735,
+    cmdCorreggi_ = crea<PulsanteVB>("cmdCorreggi", -1, TipoControllo::Pulsante, 9360, 8873, 735, 735,
                                        Carattere);
     Pulsante(cmdCorreggi_, "MOD", 0xFFFFE1);
-    lblCorrezione_ = f_.etichetta(this, "lblCorrezione", -1, 10200, 9233, 1215, 375, Carattere,
+    lblCorrezione_ = etichetta("lblCorrezione", -1, 10200, 9233, 1215, 375, Carattere,
                                   Allineamento::Centro);
     Sfondo(lblCorrezione_, Colori::RossoChiaro);
-    lblTotaleMicroEasyArrotondata_ = f_.etichetta(this, "lblTotaleMicroEasyArrotondata", -1, 9360, 10193, 2055,
+    lblTotaleMicroEasyArrotondata_ = etichetta("lblTotaleMicroEasyArrotondata", -1, 9360, 10193, 2055,
                                                   375, Carattere, Allineamento::Centro);
     Sfondo(lblTotaleMicroEasyArrotondata_, Colori::VerdeChiaro);
 
-    cmdEsciEasyMode_ = f_.crea<PulsanteVB>(this, "cmdEsciEasyMode", -1, TipoControllo::Pulsante, 5633, 9953, 1215,
+    cmdEsciEasyMode_ = crea<PulsanteVB>("cmdEsciEasyMode", -1, TipoControllo::Pulsante, 5633, 9953, 1215,
                                            615, Carattere);
     Pulsante(cmdEsciEasyMode_, "Esc", 0xDFDFFF);
-    cmdSommaEasy_ = f_.crea<PulsanteVB>(this, "cmdSommaEasy", -1, TipoControllo::Pulsante, 8033, 9953, 1215, 615,
+    cmdSommaEasy_ = crea<PulsanteVB>("cmdSommaEasy", -1, TipoControllo::Pulsante, 8033, 9953, 1215, 615,
                                         Carattere);
     Pulsante(cmdSommaEasy_, "OK", Verde);
 
@@ -205,6 +234,6 @@ void SchermataZaduRori::aggiornaDaModello() {
     else if (!zadu_.aperta && inVista()) chiudi();
 }
 
-SchermataZaduRori& InstallaZaduRori(FinestraPrincipale& finestra) { return *new SchermataZaduRori(finestra); }
+ZaduRoriInstallato& InstallaZaduRori(FinestraPrincipale& finestra) { return *new ZaduRoriInstallato(finestra); }
 
 }  // namespace vk

@@ -1,11 +1,16 @@
 #pragma once
 // The Zadu-Rori screen FraEasy and the button "Easy" that opens it. The
 // controls forward their events to ZaduRori and are repainted from it.
+#include <QObject>
 #include <array>
+#include <string>
 
+#include "common/Geometria.h"
+#include "common/widgets/Etichetta.h"
 #include "common/widgets/Schermata.h"
 #include "editing/ZaduRori.h"
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,26 +21,30 @@ namespace vk {
 class FinestraPrincipale;
 class PulsanteVB;
 
+// The screen itself, built at its first opening; the model outlives it in
+// ZaduRoriInstallato.
 class SchermataZaduRori : public Schermata {
     Q_OBJECT
 public:
-    explicit SchermataZaduRori(FinestraPrincipale& finestra);
+    SchermataZaduRori(FinestraPrincipale& finestra, ZaduRori& modello);
 
-    ZaduRori& modello() { return zadu_; }
     // Shows the model: texts, colours, the step's controls, open or closed.
     void aggiornaDaModello();
 
-    PulsanteVB* cmdApriEasy() const { return cmdApriEasy_; }
-    QLineEdit* casellaCents(int k) const { return TxtCentsEasy_[static_cast<size_t>(k)]; }
-    QLineEdit* casellaQuinta(int k) const { return TxtQuinteArrotondateEasy_[static_cast<size_t>(k)]; }
-
 private:
+    // Created, registered and scaled as if laid out at the load.
+    template <class W>
+    W* crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w, float h,
+            float punti = 0);
+    QLabel* etichetta(const std::string& nome, int indice, float l, float t, float w, float h, float punti,
+                      Allineamento a, const QString& testo = {});
+    // A font of its own for a control already placed.
+    void cambiaFamiglia(QWidget* w, const std::string& nome, int indice, const QFont& carattere);
     void creaControlli();
     void dopo(ZaduRori::Esito esito);
 
     FinestraPrincipale& f_;
-    ZaduRori zadu_;
-    PulsanteVB* cmdApriEasy_ = nullptr;
+    ZaduRori& zadu_;
     std::array<QWidget*, 2> ShpRiquadroEasy_{};
     std::array<QLabel*, 10> lblTabellaEasy_{};
     std::array<QLabel*, 13> lblEtiQuinteEasy_{};
@@ -52,8 +61,27 @@ private:
     bool inAggiornamento_ = false;
 };
 
-// Builds "Easy" on the main page and the hidden screen FraEasy over it; the
-// window owns the result.
-SchermataZaduRori& InstallaZaduRori(FinestraPrincipale& finestra);
+// "Easy" on the main page and the model of the screen it opens; the screen's
+// widgets are built when it first opens, so they cost nothing at start-up.
+class ZaduRoriInstallato : public QObject {
+    Q_OBJECT
+public:
+    explicit ZaduRoriInstallato(FinestraPrincipale& finestra);
+
+    ZaduRori& modello() { return zadu_; }
+    // nullptr until the first opening.
+    SchermataZaduRori* schermata() const { return schermata_; }
+
+private:
+    void cmdApriEasy_Click();
+
+    FinestraPrincipale& f_;
+    ZaduRori zadu_;
+    PulsanteVB* cmdApriEasy_ = nullptr;
+    SchermataZaduRori* schermata_ = nullptr;
+};
+
+// Builds "Easy" on the main page; the window owns the result.
+ZaduRoriInstallato& InstallaZaduRori(FinestraPrincipale& finestra);
 
 }  // namespace vk

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QTest>
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
@@ -42,6 +43,10 @@ protected:
         ImpostaFornitoreSchermo({});
         finestra_ = std::make_unique<FinestraPrincipale>(stato_);
         InstallaSchermate(*finestra_);
+        // The Zadu-Rori screen is built at its first opening: opened and
+        // closed, its labels are there with the rest.
+        for (const char* nome : {"cmdApriEasy", "cmdEsciEasyMode"})
+            if (auto* b = finestra_->findChild<QWidget*>(QString::fromUtf8(nome))) QTest::keyClick(b, Qt::Key_Space);
     }
     QLabel* Etichetta(const char* nome) {
         auto* l = finestra_->findChild<QLabel*>(QString::fromUtf8(nome));

@@ -8,6 +8,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
 #include "tests/gui/AiutiGui.h"
@@ -21,10 +22,17 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
     StatoPrincipale progetto;
     FinestraPrincipale f0(progetto);
     InstallaSchermate(f0);
+    // The Zadu-Rori screen is built at its first opening: after the load on
+    // the larger screen, it comes out as if laid out with the rest.
+    auto apriEasy = [](QWidget& f) {
+        if (auto* easy = f.findChild<QWidget*>(QStringLiteral("cmdApriEasy"))) QTest::keyClick(easy, Qt::Key_Space);
+    };
+    apriEasy(f0);
 
     SchermoFinto schermo({28800, 16200});
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+    apriEasy(*f);
     const double v = 16200.0 / 11520.0, o = 28800.0 / 15360.0;
     // One control of each screen: main page, editing, confirmation, Zadu-Rori.
     for (auto [nome, indice] : std::initializer_list<std::pair<const char*, int>>{
@@ -38,6 +46,18 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
         EXPECT_FLOAT_EQ(b->altezza, static_cast<float>(a->altezza * v)) << nome;
         EXPECT_FLOAT_EQ(b->sinistra, static_cast<float>(a->sinistra * o)) << nome;
         EXPECT_FLOAT_EQ(b->larghezza, static_cast<float>(a->larghezza * o)) << nome;
+    }
+    // Controls with a font of their own keep it at the scaled size.
+    for (auto [nome, indice] : std::initializer_list<std::pair<const char*, int>>{
+             {"TxtIndicazioniOperativeEasy", -1}, {"lblTabellaEasy", 9}, {"TxtCentsEasy", 5}}) {
+        const VoceGeometria* a = progetto.geometria.trova(nome, indice);
+        const VoceGeometria* b = stato.geometria.trova(nome, indice);
+        auto* w = f->controllo(nome, indice);
+        ASSERT_TRUE(a && b && w) << nome;
+        EXPECT_FLOAT_EQ(b->carattere, static_cast<float>(a->carattere * (16200.0 / 11550.0))) << nome;
+        QFont atteso = f0.controllo(nome, indice)->font();
+        ImpostaPunti(atteso, b->carattere);
+        EXPECT_EQ(w->font(), atteso) << nome << " " << w->font().toString().toStdString();
     }
     // The page that holds the controls takes the whole screen with them.
     EXPECT_EQ(f->pagina()->size(), QSize(1920, 1080));

@@ -35,16 +35,18 @@ protected:
 
     StatoPrincipale stato_;
     std::unique_ptr<FinestraPrincipale> finestra_;
-    SchermataZaduRori* easy_ = nullptr;
+    ZaduRoriInstallato* easy_ = nullptr;
     EditorTerzeWidget* terze_ = nullptr;
 };
 
 TEST_F(ZaduRoriGui, VallottiDaiControlli) {
     stato_.LinguaNote = "DE";
+    // Built at its first opening, not before.
+    EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("FraEasy")), nullptr);
+    EXPECT_EQ(easy_->schermata(), nullptr);
+    Clic(QStringLiteral("cmdApriEasy"));
     auto* fra = Trova<QWidget>(QStringLiteral("FraEasy"));
     ASSERT_TRUE(fra);
-    EXPECT_FALSE(fra->isVisible());
-    Clic(QStringLiteral("cmdApriEasy"));
     ASSERT_TRUE(fra->isVisible());
     EXPECT_EQ(fra->pos(), QPoint(0, 0));
     EXPECT_EQ(fra->size(), QSize(1024, 768));
