@@ -23,8 +23,11 @@ inline constexpr int CelleTavola = 276;   // lblScala(0..275), 144..275 the cumu
 // above key k (the cumulative rows stop at key 12).
 inline constexpr int CellaScarto(int k, int iv) { return 11 * (k - 1) + iv; }
 inline constexpr int CellaCumulata(int k, int iv) { return 143 + 11 * (k - 1) + iv; }
-// The semitone (1 DO-DO# .. 12 SI-DO) that is step j above the tonic of key k.
-inline constexpr int SemitonoSopra(int k, int j) { return (k + j - 2) % 12 + 1; }
+// lblSequenzaScale(0..22): the semitone (1 DO-DO# .. 12 SI-DO) named by entry
+// n = k - 1 + j, the step j above the tonic of key k; entry 0 is unused.
+inline constexpr int SequenzaScale(int n) { return n == 0 ? 0 : (n - 1) % 12 + 1; }
+inline constexpr int VociSequenzaScale = 23;
+inline constexpr int SemitonoSopra(int k, int j) { return SequenzaScale(k - 1 + j); }
 
 // lblProgressivi(1..11): the just sizes in Micro, built from the pure fifth
 // and the pure major third within the octave.

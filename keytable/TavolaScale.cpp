@@ -57,6 +57,7 @@ void TavolaScale::apri() {
 
 void TavolaScale::calcola() {
     lblScala = CalcolaTavolaScale(s_.temperamento.Semitoni);
+    ++calcoli;
     coloraTavola();
 }
 

@@ -44,6 +44,7 @@ public:
     // lblScala(1..275): deviations (1..143) and cumulative sizes (144..275);
     // the deviation cells' back colours and visibility.
     std::array<std::string, CelleTavola> lblScala{};
+    int calcoli = 0;  // times the table was computed: the cumulative sizes change only then
     std::array<ColoreVB, CelleScarti + 1> coloreScala{};
     std::array<bool, CelleScarti + 1> visibileScala{};
     std::array<std::string, 14> lblEufonico{};

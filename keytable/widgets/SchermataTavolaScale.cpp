@@ -380,6 +380,45 @@ void SchermataTavolaScale::costruisci() {
         tavola_.esci();
         aggiornaDaModello();
     });
+    costruisciNascosti();
+}
+
+// Hidden at design and never shown, so neither placed nor scaled.
+void SchermataTavolaScale::costruisciNascosti() {
+    auto nascosto = [](auto* w, const char* nome, int indice) {
+        w->setObjectName(NomeOggetto(nome, indice));
+        w->setFocusPolicy(Qt::NoFocus);
+        w->hide();
+        return w;
+    };
+    auto etichetta = [&](QWidget* g, const char* nome, int indice, const std::string& testo = {}) {
+        auto* l = nascosto(new QLabel(g), nome, indice);
+        l->setText(QString::fromStdString(testo));
+        return l;
+    };
+    lblClickScale_ = etichetta(this, "lblClickScale", -1);
+    lblNotaSelezionata_ = etichetta(this, "lblNotaSelezionata", -1);
+    lblPreset_ = etichetta(this, "lblPreset", -1);
+    for (int n = 1; n <= IntervalliTavola; ++n)
+        etichetta(this, "lblProgressivi", n, std::to_string(ProgressiviNaturali[I(n)]));
+    for (int n = 0; n < VociSequenzaScale; ++n)
+        etichetta(this, "lblSequenzaScale", n, std::to_string(SequenzaScale(n)));
+    lblScala_[0] = etichetta(this, "lblScala", 0);
+    lblEufonico_[0] = etichetta(this, "lblEufonico", 0);
+    lblEtichettaNote_[0] = etichetta(this, "lblEtichettaNote", 0, EtichetteIntervalli[0]);
+    // The computation runs from the opening, never from a click on this.
+    cmdOperazioniScale_ = nascosto(new PulsanteVB(this), "cmdOperazioniScale", -1);
+    cmdOperazioniScale_->setText(QStringLiteral("cmdOperazioniScale"));
+    cmdPreset_[4] = nascosto(new PulsanteVB(this), "cmdPreset", 4);
+
+    auto* interno = nascosto(new QFrame(this), "FraScaleInterno", -1);
+    FraScaleInterno_ = interno;
+    // Their frame hides them; written when the model computes the table anew.
+    for (int c = CelleScarti + 1; c < CelleTavola; ++c) {
+        auto* l = new QLabel(interno);
+        l->setObjectName(NomeOggetto("lblScala", c));
+        lblScala_[I(c)] = l;
+    }
 }
 
 void SchermataTavolaScale::aggiornaDaModello() {
@@ -422,6 +461,15 @@ void SchermataTavolaScale::aggiornaDaModello() {
         Colore(cmdInvertiColori_, t.coloreInverti);
         ScriviSeDiverso(cmdSpessore_, t.cmdSpessore);
         grafico_->aggiorna();
+        ScriviSeDiverso(lblClickScale_, std::to_string(t.lblClickScale));
+        ScriviSeDiverso(lblNotaSelezionata_, std::to_string(t.lblNotaSelezionata));
+        ScriviSeDiverso(lblPreset_, std::to_string(t.lblPreset));
+        if (calcoliScritti_ != t.calcoli) {
+            ScriviSeDiverso(lblScala_[0], t.lblScala[0]);
+            for (int c = CelleScarti + 1; c < CelleTavola; ++c) ScriviSeDiverso(lblScala_[I(c)], t.lblScala[I(c)]);
+            ScriviSeDiverso(lblEufonico_[0], t.lblEufonico[0]);
+            calcoliScritti_ = t.calcoli;
+        }
     }
     if (t.aperta && !inVista()) apri();
     else if (!t.aperta && inVista()) chiudi();

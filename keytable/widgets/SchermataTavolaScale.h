@@ -64,6 +64,7 @@ public:
 
 private:
     void costruisci();
+    void costruisciNascosti();
     template <class W>
     W* crea(QWidget* genitore, const char* nome, int indice, float l, float t, float w, float h, float punti,
             const QFont& carattere);
@@ -75,18 +76,26 @@ private:
     PulsanteVB* cmdTavolaScale_ = nullptr;
     GraficoTavolaScale* grafico_ = nullptr;
     QWidget* FraCopreIstogrammi_ = nullptr;
-    std::array<QLabel*, CelleScarti + 1> lblScala_{};
+    std::array<QLabel*, CelleTavola> lblScala_{};
     std::array<QLabel*, 14> lblEufonico_{}, lblNumeroAlterazioni_{};
     std::array<PulsanteVB*, 14> cmdNotaScala_{};
     std::array<QLabel*, 21> lblLegenda_{};
     std::array<QLabel*, 12> lblNumLeg_{}, lblScartiInCents_{}, lblEtichettaNote_{};
     std::array<PulsanteVB*, 12> cmdSelezInterv_{};
     std::array<PulsanteVB*, 3> cmdLegenda_{};
-    std::array<PulsanteVB*, 4> cmdPreset_{};
+    std::array<PulsanteVB*, 5> cmdPreset_{};
     PulsanteVB* cmdEnfasi_ = nullptr;
     PulsanteVB* cmdInvertiColori_ = nullptr;
     PulsanteVB* cmdSpessore_ = nullptr;
     PulsanteVB* cmdEsciSCale_ = nullptr;
+    // Never shown: the selection state, the lookups and the cumulative sizes
+    // (in FraScaleInterno), found by name like every control.
+    QWidget* FraScaleInterno_ = nullptr;
+    QLabel* lblClickScale_ = nullptr;
+    QLabel* lblNotaSelezionata_ = nullptr;
+    QLabel* lblPreset_ = nullptr;
+    PulsanteVB* cmdOperazioniScale_ = nullptr;
+    int calcoliScritti_ = -1;  // the model's computation the cumulative sizes show
 };
 
 // Builds "Sc" on the main page and the hidden screen over it; the window

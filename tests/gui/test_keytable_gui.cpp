@@ -141,6 +141,64 @@ TEST_F(TavolaGui, TabellaTonalitaIstogrammaEChiusura) {
     EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdEnfasi"))->coloreSfondo(), Colori::FacciaPulsante);
 }
 
+// The state and lookups the screen keeps out of sight, found by name.
+TEST_F(TavolaGui, ControlliNascostiSeguonoIlModello) {
+    carica();
+    Clic(QStringLiteral("cmdTavolaScale"));
+    auto testo = [this](const char* nome) { return Testo(QString::fromUtf8(nome)).toStdString(); };
+    // Equal semitones of 141768: key 1's first and eleventh cumulative sizes.
+    EXPECT_EQ(testo("lblScala_144"), "141768");
+    EXPECT_EQ(testo("lblScala_154"), "1559448");
+    EXPECT_EQ(testo("lblScala_275"), "1559448");
+    EXPECT_EQ(testo("lblClickScale"), "0");
+    EXPECT_EQ(testo("lblNotaSelezionata"), "0");
+    EXPECT_EQ(testo("lblPreset"), "0");
+    EXPECT_EQ(testo("lblProgressivi_11"), "1542816");
+    EXPECT_EQ(testo("lblSequenzaScale_12"), "12");
+    EXPECT_EQ(testo("lblSequenzaScale_13"), "1");
+    EXPECT_EQ(testo("lblSequenzaScale_22"), "10");
+    EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdOperazioniScale"))->text(), QStringLiteral("cmdOperazioniScale"));
+
+    Clic(QStringLiteral("cmdNotaScala_8"));
+    EXPECT_EQ(testo("lblClickScale"), "8");
+    EXPECT_EQ(testo("lblNotaSelezionata"), "8");
+    Clic(QStringLiteral("cmdNotaScala_8"));  // taken away: the highlight's key stays
+    EXPECT_EQ(testo("lblClickScale"), "0");
+    EXPECT_EQ(testo("lblNotaSelezionata"), "8");
+    Clic(QStringLiteral("cmdPreset_3"));
+    EXPECT_EQ(testo("lblPreset"), "3");
+
+    // A new temperament is read at the next opening.
+    Clic(QStringLiteral("cmdEsciSCale"));
+    EXPECT_EQ(testo("lblPreset"), "0");
+    Clic(QStringLiteral("cmdPitagorico"));
+    Clic(QStringLiteral("cmdTavolaScale"));
+    EXPECT_EQ(testo("lblScala_144"), stato_.temperamento.Semitoni[1]);
+    EXPECT_NE(testo("lblScala_144"), "141768");
+
+    const char* nomi[] = {"lblClickScale", "lblNotaSelezionata", "lblPreset", "lblScala_0", "lblEufonico_0",
+                          "lblEtichettaNote_0", "cmdOperazioniScale", "cmdPreset_4", "FraScaleInterno"};
+    std::vector<QWidget*> nascosti;
+    for (const char* n : nomi) nascosti.push_back(Trova(QString::fromUtf8(n)));
+    for (int i = 1; i <= 11; ++i) nascosti.push_back(Trova(QStringLiteral("lblProgressivi_%1").arg(i)));
+    for (int i = 0; i <= 22; ++i) nascosti.push_back(Trova(QStringLiteral("lblSequenzaScale_%1").arg(i)));
+    auto* interno = Trova(QStringLiteral("FraScaleInterno"));
+    ASSERT_TRUE(interno);
+    for (int c = 144; c <= 275; ++c) {
+        auto* l = Trova(QStringLiteral("lblScala_%1").arg(c));
+        ASSERT_TRUE(l) << c;
+        EXPECT_EQ(l->parentWidget(), interno) << c;
+        nascosti.push_back(l);
+    }
+    auto* fra = Trova(QStringLiteral("FraTavolaSCale"));
+    for (QWidget* w : nascosti) {
+        ASSERT_TRUE(w);
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
+        EXPECT_TRUE(fra->isAncestorOf(w)) << w->objectName().toStdString();
+    }
+}
+
 TEST_F(TavolaGui, FiltroELegendaDaiPulsanti) {
     carica();
     Clic(QStringLiteral("cmdTavolaScale"));
