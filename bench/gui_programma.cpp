@@ -58,35 +58,22 @@ int FiglioProgramma(int argc, char** argv) {
     return EseguiProgramma(argc, argv, m);
 }
 
-// A bare window full screen, same style, to its first paint.
-int FiglioFinestraNuda(int argc, char** argv) {
+// A bare window full screen, same style, to its first paint. With `testo`,
+// one line of text in it: the floor of any window that shows text (font
+// configuration, one font loaded, its glyphs drawn).
+int FiglioFinestraNuda(int argc, char** argv, bool testo) {
     QElapsedTimer orologio;
     orologio.start();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QWidget w;
-    DopoIlPrimoDisegno(&w, [&] {
-        std::printf("%lld 0\n", static_cast<long long>(orologio.elapsed()));
-        std::fflush(stdout);
-        std::_Exit(0);
-    });
-    w.showFullScreen();
-    return app.exec();
-}
-
-// The same bare window with one line of text: the floor of any window that
-// shows text (font configuration, one font loaded, its glyphs drawn).
-int FiglioFinestraConTesto(int argc, char** argv) {
-    QElapsedTimer orologio;
-    orologio.start();
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QWidget w;
-    auto* l = new QLabel(QStringLiteral("Comma Pitagorico 701,96"), &w);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(8.25);
-    l->setFont(f);
-    l->move(10, 10);
+    if (testo) {
+        auto* l = new QLabel(QStringLiteral("Comma Pitagorico 701,96"), &w);
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPointSizeF(8.25);
+        l->setFont(f);
+        l->move(10, 10);
+    }
     DopoIlPrimoDisegno(&w, [&] {
         std::printf("%lld 0\n", static_cast<long long>(orologio.elapsed()));
         std::fflush(stdout);
@@ -156,8 +143,8 @@ void Riga(const char* cosa, double v, const char* unita, const char* nota = "") 
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--programma") == 0) return FiglioProgramma(argc, argv);
-    if (argc > 1 && std::strcmp(argv[1], "--finestra-nuda") == 0) return FiglioFinestraNuda(argc, argv);
-    if (argc > 1 && std::strcmp(argv[1], "--finestra-con-testo") == 0) return FiglioFinestraConTesto(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--finestra-nuda") == 0) return FiglioFinestraNuda(argc, argv, false);
+    if (argc > 1 && std::strcmp(argv[1], "--finestra-con-testo") == 0) return FiglioFinestraNuda(argc, argv, true);
 
     int larghezza = 1024, altezza = 768, volte = 5;
     for (int i = 1; i + 1 < argc; i += 2) {
