@@ -13,6 +13,7 @@
 
 #include "app/StatoPrincipale.h"
 #include "common/Geometria.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 
 class QLabel;
@@ -51,6 +52,21 @@ public:
     // opening): scaled and placed as the load's re-layout would have done.
     void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
                          float alto, float larghezza, float altezza, float carattere = 0);
+    // A control built after the load, created and registered late. A font of
+    // its own (family, weight) goes on first, at the designed size, so that
+    // placing it changes only what the screen's scale changes.
+    template <class W>
+    W* creaTardivo(QWidget* genitore, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
+                   float alto, float larghezza, float altezza, float carattere = 0, const QFont* font = nullptr) {
+        auto* w = new W(genitore);
+        if (font) {
+            QFont c = *font;
+            ImpostaPunti(c, carattere);
+            w->setFont(c);
+        }
+        registraTardivo(w, nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
+        return w;
+    }
     // The widget of a registered control, or nullptr.
     QWidget* controllo(const std::string& nome, int indice = -1) const;
 

@@ -8,7 +8,6 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
-#include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
 
 namespace vk {
@@ -68,24 +67,16 @@ SchermataZaduRori::SchermataZaduRori(FinestraPrincipale& finestra, ZaduRori& mod
 
 template <class W>
 W* SchermataZaduRori::crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w,
-                           float h, float punti) {
-    W* x = new W(this);
-    f_.registraTardivo(x, nome, indice, tipo, l, t, w, h, punti);
-    return x;
+                           float h, float punti, const QFont* font) {
+    return f_.creaTardivo<W>(this, nome, indice, tipo, l, t, w, h, punti, font);
 }
 
 QLabel* SchermataZaduRori::etichetta(const std::string& nome, int indice, float l, float t, float w, float h,
-                                     float punti, Allineamento a, const QString& testo) {
-    auto* x = crea<QLabel>(nome, indice, TipoControllo::Etichetta, l, t, w, h, punti);
+                                     float punti, Allineamento a, const QString& testo, const QFont* font) {
+    auto* x = crea<QLabel>(nome, indice, TipoControllo::Etichetta, l, t, w, h, punti, font);
     FormaEtichetta(x, a);
     if (!testo.isEmpty()) x->setText(testo);
     return x;
-}
-
-void SchermataZaduRori::cambiaFamiglia(QWidget* w, const std::string& nome, int indice, const QFont& carattere) {
-    w->setFont(carattere);
-    // The size stays the one the screen's scale gives.
-    Posiziona(w, *f_.stato().geometria.trova(nome, indice));
 }
 
 void SchermataZaduRori::creaControlli() {
@@ -93,7 +84,7 @@ void SchermataZaduRori::creaControlli() {
     const float riquadri[2][4] = {{5513, 1193, 3855, 9495}, {5520, 1193, 6015, 9495}};
     for (int i = 0; i <= 1; ++i) {
         auto* r = crea<QFrame>("ShpRiquadroEasy", i, TipoControllo::Forma, riquadri[i][0], riquadri[i][1],
-                                  riquadri[i][2], riquadri[i][3]);
+                               riquadri[i][2], riquadri[i][3]);
         r->setFrameStyle(QFrame::Box | QFrame::Plain);
         r->setAutoFillBackground(true);
         Colora(r, QPalette::Window, Riquadro);
@@ -116,34 +107,33 @@ void SchermataZaduRori::creaControlli() {
         {7, "Scarto:", 10200, 8873, 1215, 255},
         {6, "Totale corretto:", 9360, 9833, 2055, 255},
     };
+    const QFont titolo = CaratterePunti(QStringLiteral("Times New Roman"), 18.0, true);
     for (const auto& e : etichette) {
-        auto* l = etichetta("lblTabellaEasy", e.indice, e.l, e.t, e.w, e.h,
-                               e.indice == 9 ? 18.0f : Carattere, Allineamento::Centro, QString::fromUtf8(e.testo));
+        const bool eTitolo = e.indice == 9;
+        auto* l = etichetta("lblTabellaEasy", e.indice, e.l, e.t, e.w, e.h, eTitolo ? 18.0f : Carattere,
+                            Allineamento::Centro, QString::fromUtf8(e.testo), eTitolo ? &titolo : nullptr);
         Sfondo(l, Colori::Bianco);
-        if (e.indice == 9) cambiaFamiglia(l, "lblTabellaEasy", 9, CaratterePunti(QStringLiteral("Times New Roman"), 18.0, true));
         lblTabellaEasy_[static_cast<size_t>(e.indice)] = l;
     }
 
-    cmdCopyEasy_[0] = crea<PulsanteVB>("cmdCopyEasy", 0, TipoControllo::Pulsante, 7313, 1313, 615, 615,
-                                          Carattere);
+    cmdCopyEasy_[0] = crea<PulsanteVB>("cmdCopyEasy", 0, TipoControllo::Pulsante, 7313, 1313, 615, 615, Carattere);
     Pulsante(cmdCopyEasy_[0], "Canc", SfondoEasy);
     for (int k = 1; k <= 12; ++k) {
         const auto i = static_cast<size_t>(k);
-        lblEtiQuinteEasy_[i] = etichetta("lblEtiQuinteEasy", k, 5633, Riga(k), 1575, 375, Carattere,
-                                            Allineamento::Centro);
+        lblEtiQuinteEasy_[i] =
+            etichetta("lblEtiQuinteEasy", k, 5633, Riga(k), 1575, 375, Carattere, Allineamento::Centro);
         Sfondo(lblEtiQuinteEasy_[i], Colori::Bianco);
-        cmdCopyEasy_[i] = crea<PulsanteVB>("cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615,
-                                              420, Carattere);
+        cmdCopyEasy_[i] =
+            crea<PulsanteVB>("cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615, 420, Carattere);
         Pulsante(cmdCopyEasy_[i], "Copy", 0xE3FEFF);
-        TxtCentsEasy_[i] = crea<QLineEdit>("TxtCentsEasy", k, TipoControllo::CasellaTesto, 8033, Riga(k),
-                                              1215, 420, Carattere);
+        TxtCentsEasy_[i] =
+            crea<QLineEdit>("TxtCentsEasy", k, TipoControllo::CasellaTesto, 8033, Riga(k), 1215, 420, Carattere);
         Casella(TxtCentsEasy_[i], Verde);
         connect(TxtCentsEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
             if (!inAggiornamento_) zadu_.TxtCentsEasy[i] = s.toStdString();
         });
-        TxtQuinteArrotondateEasy_[i] = crea<QLineEdit>("TxtQuinteArrotondateEasy", k,
-                                                          TipoControllo::CasellaTesto, 9360, Riga(k), 2055, 420,
-                                                          Carattere);
+        TxtQuinteArrotondateEasy_[i] = crea<QLineEdit>("TxtQuinteArrotondateEasy", k, TipoControllo::CasellaTesto, 9360,
+                                                       Riga(k), 2055, 420, Carattere);
         Casella(TxtQuinteArrotondateEasy_[i], Rossa);
         connect(TxtQuinteArrotondateEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
             if (!inAggiornamento_) zadu_.TxtQuinteArrotondateEasy[i] = s.toStdString();
@@ -155,34 +145,29 @@ void SchermataZaduRori::creaControlli() {
             aggiornaDaModello();
         });
 
-    TxtIndicazioniOperativeEasy_ = crea<QPlainTextEdit>("TxtIndicazioniOperativeEasy", -1,
-                                                           TipoControllo::CasellaTesto, 5633, 7793, 3615, 2055,
-                                                           14.25f);
-    cambiaFamiglia(TxtIndicazioniOperativeEasy_, "TxtIndicazioniOperativeEasy", -1,
-                   CaratterePunti(QStringLiteral("Times New Roman"), 14.25));
+    const QFont indicazioni = CaratterePunti(QStringLiteral("Times New Roman"), 14.25);
+    TxtIndicazioniOperativeEasy_ = crea<QPlainTextEdit>("TxtIndicazioniOperativeEasy", -1, TipoControllo::CasellaTesto,
+                                                        5633, 7793, 3615, 2055, 14.25f, &indicazioni);
     TxtIndicazioniOperativeEasy_->setReadOnly(true);
     TxtIndicazioniOperativeEasy_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtIndicazioniOperativeEasy_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtIndicazioniOperativeEasy_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    lblQuinteArrotondateTotale_ = etichetta("lblQuinteArrotondateTotale", -1, 9360, 8273, 2055, 375,
-                                               Carattere, Allineamento::Centro);
+    lblQuinteArrotondateTotale_ =
+        etichetta("lblQuinteArrotondateTotale", -1, 9360, 8273, 2055, 375, Carattere, Allineamento::Centro);
     Sfondo(lblQuinteArrotondateTotale_, Colori::RossoChiaro);
-    cmdCorreggi_ = crea<PulsanteVB>("cmdCorreggi", -1, TipoControllo::Pulsante, 9360, 8873, 735, 735,
-                                       Carattere);
+    cmdCorreggi_ = crea<PulsanteVB>("cmdCorreggi", -1, TipoControllo::Pulsante, 9360, 8873, 735, 735, Carattere);
     Pulsante(cmdCorreggi_, "MOD", 0xFFFFE1);
-    lblCorrezione_ = etichetta("lblCorrezione", -1, 10200, 9233, 1215, 375, Carattere,
-                                  Allineamento::Centro);
+    lblCorrezione_ = etichetta("lblCorrezione", -1, 10200, 9233, 1215, 375, Carattere, Allineamento::Centro);
     Sfondo(lblCorrezione_, Colori::RossoChiaro);
-    lblTotaleMicroEasyArrotondata_ = etichetta("lblTotaleMicroEasyArrotondata", -1, 9360, 10193, 2055,
-                                                  375, Carattere, Allineamento::Centro);
+    lblTotaleMicroEasyArrotondata_ =
+        etichetta("lblTotaleMicroEasyArrotondata", -1, 9360, 10193, 2055, 375, Carattere, Allineamento::Centro);
     Sfondo(lblTotaleMicroEasyArrotondata_, Colori::VerdeChiaro);
 
-    cmdEsciEasyMode_ = crea<PulsanteVB>("cmdEsciEasyMode", -1, TipoControllo::Pulsante, 5633, 9953, 1215,
-                                           615, Carattere);
+    cmdEsciEasyMode_ =
+        crea<PulsanteVB>("cmdEsciEasyMode", -1, TipoControllo::Pulsante, 5633, 9953, 1215, 615, Carattere);
     Pulsante(cmdEsciEasyMode_, "Esc", 0xDFDFFF);
-    cmdSommaEasy_ = crea<PulsanteVB>("cmdSommaEasy", -1, TipoControllo::Pulsante, 8033, 9953, 1215, 615,
-                                        Carattere);
+    cmdSommaEasy_ = crea<PulsanteVB>("cmdSommaEasy", -1, TipoControllo::Pulsante, 8033, 9953, 1215, 615, Carattere);
     Pulsante(cmdSommaEasy_, "OK", Verde);
 
     connect(cmdEsciEasyMode_, &PulsanteVB::clic, this, [this] {

@@ -35,11 +35,9 @@ private:
     // Created, registered and scaled as if laid out at the load.
     template <class W>
     W* crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w, float h,
-            float punti = 0);
+            float punti = 0, const QFont* font = nullptr);
     QLabel* etichetta(const std::string& nome, int indice, float l, float t, float w, float h, float punti,
-                      Allineamento a, const QString& testo = {});
-    // A font of its own for a control already placed.
-    void cambiaFamiglia(QWidget* w, const std::string& nome, int indice, const QFont& carattere);
+                      Allineamento a, const QString& testo = {}, const QFont* font = nullptr);
     void creaControlli();
     void dopo(ZaduRori::Esito esito);
 

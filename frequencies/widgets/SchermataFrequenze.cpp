@@ -80,15 +80,7 @@ SchermataFrequenze::SchermataFrequenze(FinestraPrincipale& finestra, TabellaFreq
 template <class W>
 W* SchermataFrequenze::crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w,
                             float h, float carattere, const QFont* famiglia) {
-    W* x = new W(this);
-    if (famiglia) {
-        // Already at its designed size, so placing it finds nothing to change.
-        QFont c = *famiglia;
-        ImpostaPunti(c, carattere);
-        x->setFont(c);
-    }
-    f_.registraTardivo(x, nome, indice, tipo, l, t, w, h, carattere);
-    return x;
+    return f_.creaTardivo<W>(this, nome, indice, tipo, l, t, w, h, carattere, famiglia);
 }
 
 void SchermataFrequenze::creaControlli() {

@@ -175,10 +175,7 @@ void SchermataTavolaScale::apriTavola() {
 template <class W>
 W* SchermataTavolaScale::crea(QWidget* genitore, const char* nome, int indice, float l, float t, float w,
                               float h, float punti, const QFont& carattere) {
-    auto* x = new W(genitore);
-    x->setFont(carattere);
-    f_.registraTardivo(x, nome, indice, TipoDaNome(nome), l, t, w, h, punti);
-    return x;
+    return f_.creaTardivo<W>(genitore, nome, indice, TipoDaNome(nome), l, t, w, h, punti, &carattere);
 }
 
 PulsanteVB* SchermataTavolaScale::pulsante(QWidget* genitore, const char* nome, int indice, float l, float t,

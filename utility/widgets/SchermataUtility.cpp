@@ -74,11 +74,9 @@ SchermataUtility::SchermataUtility(FinestraPrincipale& finestra)
 template <class W>
 W* SchermataUtility::nuovo(const std::string& nome, int indice, float sinistra, float alto, float larghezza,
                            float altezza, float punti, const char* famiglia, bool grassetto) {
-    auto* w = new W(this);
-    // Family and weight first: placing sets only the size.
-    w->setFont(CaratterePunti(QString::fromLatin1(famiglia), punti > 0 ? punti : 8.25, grassetto));
-    f_.registraTardivo(w, nome, indice, TipoDaNome(nome), sinistra, alto, larghezza, altezza, punti);
-    return w;
+    const QFont carattere = CaratterePunti(QString::fromLatin1(famiglia), punti > 0 ? punti : 8.25, grassetto);
+    return f_.creaTardivo<W>(this, nome, indice, TipoDaNome(nome), sinistra, alto, larghezza, altezza, punti,
+                             &carattere);
 }
 
 void SchermataUtility::apriUtility() {
