@@ -106,8 +106,6 @@ std::array<int, 7> IntervalliCollegati(int riga) {
             25 + N};
 }
 
-ValoreFisso CentsMicro(ValoreFisso micro) { return CentsDaMicro4(micro); }
-
 std::string TestoRapporto(ValoreFisso cents) {
     const double r = std::pow(2.0, cents.comeDouble() / 1200.0);
     // Rounded in double, ties to even: no 32-bit limit on long holds.
@@ -183,7 +181,7 @@ void TabellaMicroLab::caricaRiga(int riga, const std::string& micro) {
     const auto x = Numero(micro);
     // A text that is no number is shown as it stands, with nothing computed.
     if (!x) return;
-    const ValoreFisso c = CentsMicro(*x);
+    const ValoreFisso c = CentsDaMicro4(*x);
     r.Cents = Testo(c);
     r.Decim = TestoRapporto(c);
     switch (GruppoDi(riga)) {
@@ -209,14 +207,14 @@ void TabellaMicroLab::ricalcolaCambiata(int riga) {
     if (!x) return;
     const GruppoIntervallo g = GruppoDi(riga);
     if (g == GruppoIntervallo::Note) {
-        r.Scarto = Testo(CentsMicro(*x));
+        r.Scarto = Testo(CentsDaMicro4(*x));
         return;
     }
-    const ValoreFisso c = CentsMicro(*x);
+    const ValoreFisso c = CentsDaMicro4(*x);
     r.Cents = Testo(c);
-    if (g == GruppoIntervallo::Quinte) r.Scarto = Testo(CentsMicro(*x - Micro::QuintaNaturale));
+    if (g == GruppoIntervallo::Quinte) r.Scarto = Testo(CentsDaMicro4(*x - Micro::QuintaNaturale));
     else if (g == GruppoIntervallo::Terze) r.Scarto = Testo(*Numero(r.Cents) - CentsTerzaNaturale);
-    else r.Scarto = Testo(CentsMicro(*x - Micro::SemitonoEquabile));
+    else r.Scarto = Testo(CentsDaMicro4(*x - Micro::SemitonoEquabile));
     r.Decim = TestoRapporto(c);
 }
 
@@ -256,7 +254,7 @@ void TabellaMicroLab::cmdLab_Click(const Temperamento& t, const std::string& lin
     righe[37].Micro = "0";
     for (int i = 37; i <= 48; ++i) {
         RigaMicro& r = righe[static_cast<size_t>(i)];
-        if (const auto x = Numero(r.Micro)) r.Scarto = Testo(CentsMicro(*x));
+        if (const auto x = Numero(r.Micro)) r.Scarto = Testo(CentsDaMicro4(*x));
     }
     for (int r = 1; r <= 48; ++r)
         if (auto nome = NomePulsanteMicro(r, lingua)) cmdQuintaM[static_cast<size_t>(r)] = *nome;
@@ -393,7 +391,7 @@ void TabellaMicroLab::cmdQuintaM_Click(int indice) {
             if (!x) continue;
             const ValoreFisso nuovo = *x - *riferimento;
             r.Micro = Testo(nuovo);
-            r.Scarto = Testo(CentsMicro(nuovo));
+            r.Scarto = Testo(CentsDaMicro4(nuovo));
         }
         return;
     }

@@ -42,8 +42,6 @@ std::array<int, 7> IntervalliCollegati(int riga);
 // Upper note (pitch class 0 DO .. 11 SI) of interval row 1..36.
 int NotaSuperiore(int riga);
 
-// Cents of a size, four decimals.
-ValoreFisso CentsMicro(ValoreFisso micro);
 // The ratio 2^(cents / 1200) to five decimals ("1,49831", "1,5"); empty when
 // it is not finite or too large to count.
 std::string TestoRapporto(ValoreFisso cents);

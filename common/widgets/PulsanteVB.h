@@ -20,9 +20,6 @@ public:
     explicit PulsanteVB(QWidget* parent = nullptr);
     PulsanteVB(const QString& caption, QWidget* parent = nullptr);
 
-    QString caption() const { return text(); }
-    void setCaption(const QString& c) { setText(c); }
-
     // The back colour as the program holds it; shown only in graphical style,
     // as a standard button always shows the system face.
     ColoreVB coloreSfondo() const { return sfondo_; }

@@ -21,7 +21,7 @@ void Grassetto(QWidget* w) {
 }
 
 PulsanteVB* Pulsante(PulsanteVB* p, const char* caption, ColoreVB sfondo) {
-    p->setCaption(QString::fromUtf8(caption));
+    p->setText(QString::fromUtf8(caption));
     p->setColoreSfondo(sfondo);
     p->setGrafico(true);
     Grassetto(p);

@@ -114,10 +114,10 @@ TEST_F(Pulsante, SpazioCliccaAlRilascio) {
 }
 
 TEST_F(Pulsante, TastoDiAccessoCliccaDaTastiera) {
-    pulsante_->setCaption("&Apri");
+    pulsante_->setText("&Apri");
     QTest::keyClick(&finestra_, Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(Eventi(), "clic");
-    EXPECT_EQ(pulsante_->caption(), "&Apri");
+    EXPECT_EQ(pulsante_->text(), "&Apri");
 }
 
 // Losing the mouse in any of these ways gives the mouse-up at once, and the
