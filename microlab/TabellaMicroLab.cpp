@@ -126,15 +126,6 @@ std::optional<std::string> NomePulsanteMicro(int riga, const std::string& lingua
     return NomeIn(NomiItaliani[riga], *l);
 }
 
-PannelloConversione::PannelloConversione() {
-    for (int k = 1; k <= 12; ++k) {
-        const auto i = static_cast<size_t>(k);
-        TxtCents[i] = "-1,96";
-        TxtMicro[i] = "0";
-        TxtQuinta[i] = "0";
-    }
-}
-
 TabellaMicroLab::TabellaMicroLab()
     : aumenta([this] { cmdAumenta_Click(); }, [this] { completaRilascio(); }, IntervalloTimer),
       diminuisci([this] { cmdDiminuisci_Click(); }, [this] { completaRilascio(); }, IntervalloTimer) {
@@ -498,69 +489,7 @@ void TabellaMicroLab::cmdAnnullaMicro_Click() {
     pulisciSelezione();
 }
 
-void TabellaMicroLab::cmdCopy_Click(int indice) {
-    if (indice < 1 || indice > 12) return;
-    conversione.TxtCents[static_cast<size_t>(indice)] = conversione.TxtCents[static_cast<size_t>(Precedente(indice))];
-}
-
-bool TabellaMicroLab::cmdSomma_Click() {
-    PannelloConversione& p = conversione;
-    std::array<double, 13> c{};
-    double S = 0;
-    ValoreFisso sommaFissa;
-    for (size_t k = 1; k <= 12; ++k) {
-        NumeroDigitato n{};
-        if (LeggiDigitato(p.TxtCents[k], n) != LetturaDigitata::Numero) return false;
-        c[k] = n.esatto;
-        S += n.esatto;
-        sommaFissa += n.fisso;
-    }
-    // The same deviations the Zadu-Rori "OK" refuses: a total of zero, to
-    // four decimals or exactly.
-    if (sommaFissa == ValoreFisso() || S == 0 || !std::isfinite(S)) return false;
-    // Everything is computed before anything is shown, so a refusal changes nothing.
-    std::array<double, 13> m{}, q{};
-    std::array<std::string, 13> testoM, testoQ;
-    std::array<ValoreFisso, 13> arrotondata{};
-    double sommaM = 0, sommaQ = 0;
-    ValoreFisso sommaArrotondate;
-    for (size_t k = 1; k <= 12; ++k) {
-        m[k] = (-Micro::CommaPitagorico.comeDouble() / S) * c[k];
-        q[k] = m[k] + Micro::QuintaNaturale.comeDouble();
-        const auto tm = TestoQuindiciCifre(m[k]);
-        const auto tq = TestoQuindiciCifre(q[k]);
-        const auto a = tq ? Numero(*tq) : std::nullopt;
-        if (!tm || !a) return false;
-        testoM[k] = *tm;
-        testoQ[k] = *tq;
-        arrotondata[k] = *a;
-        sommaM += m[k];
-        sommaQ += q[k];
-        sommaArrotondate += *a;
-    }
-    const auto tS = TestoQuindiciCifre(S), tSM = TestoQuindiciCifre(sommaM), tSQ = TestoQuindiciCifre(sommaQ);
-    if (!tS || !tSM || !tSQ) return false;
-    p.TxtCents[0] = *tS;
-    for (size_t k = 1; k <= 12; ++k) {
-        p.TxtMicro[k] = testoM[k];
-        p.TxtQuinta[k] = testoQ[k];
-        p.TxtQuinteArrotondate[k] = Testo(arrotondata[k]);
-    }
-    p.TxtMicro[0] = *tSM;
-    p.TxtQuinta[0] = *tSQ;
-    if (p.TxtQuinta[0] != "11908512") p.lblTotaleMicro = ColoriMicro::Rosso;
-    p.TxtQuinteArrotondate[0] = Testo(sommaArrotondate);
-    if (p.TxtQuinteArrotondate[0] != "11908512") p.lblTotaleMicroArrotondata = ColoriMicro::Rosso;
-    return true;
-}
-
-bool TabellaMicroLab::cmdRiporta_Click() {
-    std::array<ValoreFisso, 13> v{};
-    for (size_t k = 1; k <= 12; ++k) {
-        const auto x = Numero(conversione.TxtQuinteArrotondate[k]);
-        if (!x) return false;
-        v[k] = *x;
-    }
+void TabellaMicroLab::RiportaQuinte(const std::array<ValoreFisso, 13>& v) {
     lblClickN = "1";
     // Each fifth reaches its rounded size as click 1 of its cycle would
     // restore it: the difference moves its linked rows too, so the sums stay.
@@ -570,7 +499,6 @@ bool TabellaMicroLab::cmdRiporta_Click() {
         ImpostaIntervalliCollegati();
         ApplicaModificaVeloce();
     }
-    return true;
 }
 
 }  // namespace vk

@@ -11,6 +11,7 @@
 #include "common/Colori.h"
 #include "common/RipetizioneAutomatica.h"
 #include "common/ValoreFisso.h"
+#include "microlab/PannelloConversione.h"
 #include "model/Istogrammi.h"
 #include "model/Temperamento.h"
 
@@ -55,15 +56,6 @@ struct RigaMicro {
     std::string Decim, Cents, Scarto, Micro;  // lblQuintaFraz, lblQuintaCent, lblQuintaScarto, lblQuintaPrecisa
     ColoreVB colore = Colori::Bianco;
     bool operator==(const RigaMicro&) const = default;
-};
-
-// The hidden panel FraConversione: twelve deviations in cents from the pure
-// fifth scaled to one Pythagorean comma and rounded to fifths.
-struct PannelloConversione {
-    std::array<std::string, 13> TxtCents, TxtMicro, TxtQuinta, TxtQuinteArrotondate;
-    ColoreVB lblTotaleMicro = Colori::FacciaPulsante;
-    ColoreVB lblTotaleMicroArrotondata = Colori::FacciaPulsante;
-    PannelloConversione();
 };
 
 class TabellaMicroLab {
@@ -118,12 +110,9 @@ public:
     // "ANNULLA": closed, the temperament untouched.
     void cmdAnnullaMicro_Click();
 
-    // The conversion panel: "C" of row 1..12, "Somma" (false when a
-    // deviation is no number or they total zero), "Riporta" (false when a
-    // rounded fifth is no number).
-    void cmdCopy_Click(int indice);
-    bool cmdSomma_Click();
-    bool cmdRiporta_Click();
+    // Fifths 1..12 to the sizes `quinte`, each as click 1 of its cycle would
+    // restore it, so that the sums stay.
+    void RiportaQuinte(const std::array<ValoreFisso, 13>& quinte);
 
     // The step in Micro the chosen step button gives; nullopt for a caption
     // other than "1".."8".

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,12 +15,12 @@
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
+#include "microlab/widgets/FraConversione.h"
 
 namespace vk {
 
 namespace {
 
-constexpr float Carattere = 8.25f;
 constexpr ColoreVB ColoreCmdLab = 0xD1DDE7;
 
 void Sfondo(QWidget* w, ColoreVB c) {
@@ -84,6 +83,11 @@ W* FraMicro::crea(QWidget* genitore, const char* nome, int indice, float sinistr
     if (scalato || fascia) w->setGeometry(RettangoloPixel(*v).translated(fascia ? -fascia->pos() : QPoint()));
     return w;
 }
+
+// The conversion panel builds these too, in its own file.
+template QFrame* FraMicro::crea<QFrame>(QWidget*, const char*, int, float, float, float, float, float);
+template QLineEdit* FraMicro::crea<QLineEdit>(QWidget*, const char*, int, float, float, float, float, float);
+template PulsanteVB* FraMicro::crea<PulsanteVB>(QWidget*, const char*, int, float, float, float, float, float);
 
 QWidget* FraMicro::fasciaDi(float alto) const {
     for (size_t i = fasce_.size(); i-- > 0;)
@@ -151,7 +155,7 @@ FraMicro::FraMicro(FinestraPrincipale& finestra, TabellaMicroLab& modello)
     creaTabella();
     creaLegendaERiferimenti();
     creaComandi();
-    creaConversione();
+    conversione_ = new FraConversione(*this, m_);
 }
 
 void FraMicro::creaTabella() {
@@ -346,78 +350,7 @@ void FraMicro::creaComandi() {
     for (int j = 1; j <= 7; ++j) lblSeqInt_[static_cast<size_t>(j)] = nascosta("lblSeqInt", j);
 }
 
-void FraMicro::creaConversione() {
-    // Almost wholly below the screen and never shown by the program; its
-    // controls are built when it is first shown, as the screen's own are.
-    FraConversione_ = crea<QFrame>(this, "FraConversione", -1, 360, 11280, 13935, 7335, 0);
-    Sfondo(FraConversione_, ColoriMicro::Conversione);
-    FraConversione_->hide();
-    FraConversione_->installEventFilter(this);
-}
-
-bool FraMicro::eventFilter(QObject* o, QEvent* e) {
-    if (o == FraConversione_ && e->type() == QEvent::Show && !lblTotaleMicro_) {
-        costruisciConversione();
-        for (QWidget* w : FraConversione_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->show();
-        aggiornaDaModello();
-    }
-    return Schermata::eventFilter(o, e);
-}
-
-void FraMicro::costruisciConversione() {
-    const char* righe[12] = {"Do - Sol", "Sol - Re", "Re - La",  "La - Mi",   "Mi - Si",   "Si - Fa#",
-                             "Fa# - Do#", "Reb - Lab", "Lab - Mib", "Mib - Sib", "Sib - Fa", "Fa - Do"};
-    const char* teste[4] = {"Differenza in Cents", "Differenza in Micro", "Quinta corretta con la differenza",
-                            "Quinta arrotondata"};
-    const char* caselle[4] = {"TxtCents", "TxtMicro", "TxtQuinta", "TxtQuinteArrotondate"};
-    auto alto = [](int k) { return 600.0f + 480.0f * static_cast<float>(k - 1); };
-    for (int c = 0; c < 4; ++c)
-        etichetta(FraConversione_, "lblTabella", c, 2400 + 2400.0f * static_cast<float>(c), 120, 2295, 375, teste[c],
-                  0, static_cast<int>(Allineamento::Centro));
-    std::array<std::string, 13>* testi[4] = {&m_.conversione.TxtCents, &m_.conversione.TxtMicro,
-                                             &m_.conversione.TxtQuinta, &m_.conversione.TxtQuinteArrotondate};
-    for (int k = 0; k <= 12; ++k) {
-        const float t = k == 0 ? alto(13) : alto(k);
-        if (k >= 1) {
-            etichetta(FraConversione_, "lblEtiQuinte", k - 1, 240, t, 1455, 375, righe[k - 1], 0, 0);
-            auto* c = crea<PulsanteVB>(FraConversione_, "cmdCopy", k, 1800, t, 495, 375, Carattere);
-            c->setText(QStringLiteral("C"));
-            connect(c, &PulsanteVB::clic, this, [this, k] {
-                m_.cmdCopy_Click(k);
-                aggiornaDaModello();
-            });
-        }
-        for (size_t c = 0; c < 4; ++c) {
-            auto* e = crea<QLineEdit>(FraConversione_, caselle[c], k, 2400 + 2400.0f * static_cast<float>(c), t,
-                                      2295, 375, Carattere);
-            conversione_[c][static_cast<size_t>(k)] = e;
-            std::string* campo = &(*testi[c])[static_cast<size_t>(k)];
-            connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& s) {
-                if (!inAggiornamento_) *campo = s.toStdString();
-            });
-        }
-    }
-    lblTotaleMicro_ = etichetta(FraConversione_, "lblTotaleMicro", -1, 7200, alto(14), 1695, 375, "11908512",
-                                m_.conversione.lblTotaleMicro, static_cast<int>(Allineamento::Centro));
-    lblTotaleMicroArrotondata_ = etichetta(FraConversione_, "lblTotaleMicroArrotondata", -1, 9600, alto(14), 1695,
-                                           375, "11908512", m_.conversione.lblTotaleMicroArrotondata,
-                                           static_cast<int>(Allineamento::Centro));
-    auto* somma = crea<PulsanteVB>(FraConversione_, "cmdSomma", -1, 12000, 600, 1095, 495, Carattere);
-    somma->setText(QStringLiteral("Somma"));
-    connect(somma, &PulsanteVB::clic, this, [this] {
-        m_.cmdSomma_Click();
-        aggiornaDaModello();
-    });
-    auto* riporta = crea<PulsanteVB>(FraConversione_, "cmdRiporta", -1, 12000, 1200, 1095, 495, Carattere);
-    riporta->setText(QStringLiteral("Riporta"));
-    connect(riporta, &PulsanteVB::clic, this, [this] {
-        m_.cmdRiporta_Click();
-        aggiornaDaModello();
-    });
-}
-
 void FraMicro::aggiornaDaModello() {
-    inAggiornamento_ = true;
     if (coloreSfondo() != m_.sfondo) setColoreSfondo(m_.sfondo);
     for (size_t r = 0; r <= 48; ++r) {
         const RigaMicro& riga = m_.righe[r];
@@ -450,22 +383,14 @@ void FraMicro::aggiornaDaModello() {
     ScriviSeDiverso(lblRitornoQuintaIniziale_, m_.lblRitornoQuintaIniziale);
     ScriviSeDiverso(lblIndexScattoM_, m_.lblIndexScattoM);
     for (size_t j = 1; j <= 7; ++j) ScriviSeDiverso(lblSeqInt_[j], m_.lblSeqInt[j]);
-    std::array<std::string, 13>* testi[4] = {&m_.conversione.TxtCents, &m_.conversione.TxtMicro,
-                                             &m_.conversione.TxtQuinta, &m_.conversione.TxtQuinteArrotondate};
-    if (lblTotaleMicro_) {
-        for (size_t c = 0; c < 4; ++c)
-            for (size_t k = 0; k <= 12; ++k) ScriviSeDiverso(conversione_[c][k], (*testi[c])[k]);
-        Colora(lblTotaleMicro_, QPalette::Window, m_.conversione.lblTotaleMicro);
-        Colora(lblTotaleMicroArrotondata_, QPalette::Window, m_.conversione.lblTotaleMicroArrotondata);
-    }
-    inAggiornamento_ = false;
+    conversione_->aggiornaDaModello();
     if (m_.aperta && !inVista()) apri();
     else if (!m_.aperta && inVista()) chiudi();
 }
 
 MicroLab::MicroLab(FinestraPrincipale& finestra) : QObject(&finestra), f_(finestra) {
     cmdLab_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdLab", -1, TipoControllo::Pulsante, 13680, 240, 855, 375,
-                                  Carattere);
+                                  FraMicro::Carattere);
     cmdLab_->setText(QStringLiteral("Vuvaz-Eza"));
     cmdLab_->setGrafico(true);
     cmdLab_->setColoreSfondo(ColoreCmdLab);

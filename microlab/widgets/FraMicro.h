@@ -8,19 +8,20 @@
 #include "common/widgets/Schermata.h"
 #include "microlab/TabellaMicroLab.h"
 
-class QFrame;
 class QLabel;
-class QLineEdit;
 
 namespace vk {
 
 class FinestraPrincipale;
+class FraConversione;
 class PilotaRipetizione;
 class PulsanteVB;
 
 class FraMicro : public Schermata {
     Q_OBJECT
 public:
+    static constexpr float Carattere = 8.25f;  // every control's font size
+
     FraMicro(FinestraPrincipale& finestra, TabellaMicroLab& modello);
 
     // Shows the model: texts, colours, captions, open or closed.
@@ -30,6 +31,8 @@ public:
     PilotaRipetizione& pilotaDiminuisci() { return *pilotaDiminuisci_; }
 
 private:
+    // The conversion panel builds its controls with the screen's own builders.
+    friend class FraConversione;
     template <class W>
     W* crea(QWidget* genitore, const char* nome, int indice, float sinistra, float alto, float larghezza,
             float altezza, float carattere);
@@ -44,9 +47,6 @@ private:
     void creaTabella();
     void creaLegendaERiferimenti();
     void creaComandi();
-    void creaConversione();
-    void costruisciConversione();
-    bool eventFilter(QObject* o, QEvent* e) override;
     void dopo();
 
     FinestraPrincipale& f_;
@@ -68,12 +68,7 @@ private:
     std::array<QLabel*, 8> lblSeqInt_{};
     PilotaRipetizione* pilotaAumenta_ = nullptr;
     PilotaRipetizione* pilotaDiminuisci_ = nullptr;
-    // The hidden conversion panel; its controls exist once it has shown.
-    QFrame* FraConversione_ = nullptr;
-    std::array<std::array<QLineEdit*, 13>, 4> conversione_{};
-    QLabel* lblTotaleMicro_ = nullptr;
-    QLabel* lblTotaleMicroArrotondata_ = nullptr;
-    bool inAggiornamento_ = false;
+    FraConversione* conversione_ = nullptr;
 };
 
 // The main screen's button and the model; the screen comes at the first click.

@@ -598,7 +598,7 @@ TEST(MicroLab, PannelloDiConversione) {
     TabellaMicroLab m;
     m.cmdLab_Click(TemperamentoIniziale(), "IT");
     PannelloConversione& p = m.conversione;
-    ASSERT_TRUE(m.cmdSomma_Click());
+    ASSERT_TRUE(p.cmdSomma_Click());
     EXPECT_EQ(p.TxtCents[0], "-23,52");
     for (size_t k = 1; k <= 12; ++k) {
         EXPECT_EQ(p.TxtMicro[k], "-2772");
@@ -612,35 +612,35 @@ TEST(MicroLab, PannelloDiConversione) {
 
     // "C" copies the row above, row 1 from row 12.
     p.TxtCents[12] = "-5";
-    m.cmdCopy_Click(1);
+    p.cmdCopy_Click(1);
     EXPECT_EQ(p.TxtCents[1], "-5");
     p.TxtCents[4] = "1,5";
-    m.cmdCopy_Click(5);
+    p.cmdCopy_Click(5);
     EXPECT_EQ(p.TxtCents[5], "1,5");
 
     // Refused: a non-number, a zero total; nothing shown changes.
     const auto arrotondate = p.TxtQuinteArrotondate;
     for (const char* s : {"x", "", "1,2,3"}) {
         p.TxtCents[3] = s;
-        EXPECT_FALSE(m.cmdSomma_Click()) << s;
+        EXPECT_FALSE(p.cmdSomma_Click()) << s;
     }
     for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = k <= 6 ? "1" : "-1";
-    EXPECT_FALSE(m.cmdSomma_Click());
+    EXPECT_FALSE(p.cmdSomma_Click());
     // As on the Zadu-Rori screen, a total that is zero to four decimals is refused too.
     for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = k == 1 ? "0,00001" : "0";
-    EXPECT_FALSE(m.cmdSomma_Click());
+    EXPECT_FALSE(p.cmdSomma_Click());
     EXPECT_EQ(p.TxtQuinteArrotondate, arrotondate);
 
     // Uneven deviations: fifths with decimals, carried into the table with
     // their linked rows, so that every sum stays.
     for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = k == 5 ? "-1" : "-2";
-    ASSERT_TRUE(m.cmdSomma_Click());
+    ASSERT_TRUE(p.cmdSomma_Click());
     EXPECT_EQ(p.TxtCents[0], "-23");
     EXPECT_EQ(p.TxtMicro[1], "-2892,52173913043");
     EXPECT_EQ(p.TxtQuinteArrotondate[1], "992255,4783");
     EXPECT_EQ(p.TxtQuinteArrotondate[5], "993701,7391");
     const ValoreFisso quinte = Somma(m, 1, 12), terze = Somma(m, 13, 24), semitoni = Somma(m, 25, 36);
-    ASSERT_TRUE(m.cmdRiporta_Click());
+    ASSERT_TRUE(p.cmdRiporta_Click(m));
     ValoreFisso totale;
     for (size_t k = 1; k <= 12; ++k) totale += V(p.TxtQuinteArrotondate[k]);
     EXPECT_EQ(Testo(totale), p.TxtQuinteArrotondate[0]);
@@ -655,11 +655,11 @@ TEST(MicroLab, PannelloDiConversione) {
     EXPECT_EQ(m.righe[0].Micro, m.righe[12].Micro);
     // The design values close exactly: every fifth at its rounded size.
     for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = "-1,96";
-    ASSERT_TRUE(m.cmdSomma_Click());
-    ASSERT_TRUE(m.cmdRiporta_Click());
+    ASSERT_TRUE(p.cmdSomma_Click());
+    ASSERT_TRUE(p.cmdRiporta_Click(m));
     for (size_t k = 1; k <= 12; ++k) EXPECT_EQ(m.righe[k].Micro, "992376") << k;
     p.TxtQuinteArrotondate[4] = "";
-    EXPECT_FALSE(m.cmdRiporta_Click());
+    EXPECT_FALSE(p.cmdRiporta_Click(m));
 }
 
 }  // namespace
