@@ -95,12 +95,19 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     if (argc < 2) {
-        std::fprintf(stderr, "uso: istantanee CARTELLA\n");
+        std::fprintf(stderr, "uso: istantanee CARTELLA [LARGHEZZAxALTEZZA in twips]\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
-    ImpostaFornitoreSchermo([] { return DimensioniSchermo{LarghezzaProgetto, AltezzaProgetto}; });
+    // Another screen size re-lays the window out at the load, and every
+    // screen built later with it.
+    DimensioniSchermo schermo{LarghezzaProgetto, AltezzaProgetto};
+    if (argc >= 3 && std::sscanf(argv[2], "%fx%f", &schermo.larghezza, &schermo.altezza) != 2) {
+        std::fprintf(stderr, "dimensioni dello schermo non valide: %s\n", argv[2]);
+        return 2;
+    }
+    ImpostaFornitoreSchermo([schermo] { return schermo; });
 
     {
         FontiSplash fonti;
@@ -133,7 +140,7 @@ int main(int argc, char** argv) {
         sezione->impostaDialogo(std::move(dialogo));
         sezione->impostaAvvisi(std::make_unique<AvvisiMuti>());
     }
-    f->resize(1024, 768);
+    f->resize(f->pagina()->size());  // 1024 x 768 at the designed size
     f->show();
     if (!QTest::qWaitForWindowExposed(f.get())) return 1;
     Sequenza s(f.get(), dir, d);

@@ -109,10 +109,13 @@ void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indic
 }
 
 void FinestraPrincipale::registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
-                                         float sinistra, float alto, float larghezza, float altezza,
-                                         float carattere) {
-    registra(w, nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
-    if (AdattaRegistrazioneTardiva(stato_, nome, indice)) Posiziona(w, *stato_.geometria.trova(nome, indice));
+                                         const Posto& p, float carattere) {
+    VoceGeometria& v = stato_.geometria.registra(nome, indice, tipo, p.sinistra, p.alto, p.larghezza, p.altezza,
+                                                 carattere);
+    w->setObjectName(NomeOggetto(nome, indice));
+    widget_[{nome, indice}] = w;
+    AdattaRegistrazioneTardiva(stato_, nome, indice);
+    Posiziona(w, v);
 }
 
 QLabel* FinestraPrincipale::etichetta(QWidget* genitore, const std::string& nome, int indice, float sinistra,

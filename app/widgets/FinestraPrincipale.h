@@ -15,6 +15,7 @@
 #include "common/Geometria.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
+#include "common/widgets/Posiziona.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -50,11 +51,17 @@ public:
                   float alto, float larghezza, float altezza, float carattere = 0);
     // The same for a control built after the load (a screen's, at its first
     // opening): scaled and placed as the load's re-layout would have done.
+    // Screens build through Costruttore, which calls this.
+    void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, const Posto& p,
+                         float carattere = 0);
     void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
-                         float alto, float larghezza, float altezza, float carattere = 0);
+                         float alto, float larghezza, float altezza, float carattere = 0) {
+        registraTardivo(w, nome, indice, tipo, Posto{sinistra, alto, larghezza, altezza}, carattere);
+    }
     // A control built after the load, created and registered late. A font of
     // its own (family, weight) goes on first, at the designed size, so that
     // placing it changes only what the screen's scale changes.
+    // (Costruttore::crea does the same for the screens built with it.)
     template <class W>
     W* creaTardivo(QWidget* genitore, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
                    float alto, float larghezza, float altezza, float carattere = 0, const QFont* font = nullptr) {

@@ -3,6 +3,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <map>
+#include <utility>
+
+#include "common/widgets/Posiziona.h"
 
 namespace vk {
 
@@ -76,11 +80,37 @@ QFont CaratterePunti(const QString& famigliaProgetto, double punti, bool grasset
     return f;
 }
 
+namespace {
+// Whether the control has this back colour from the strip it lies in (a
+// strip's colour never changes).
+bool SfondoDellaFascia(const QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
+    const auto* f = qobject_cast<const Fascia*>(w->parentWidget());
+    return ruolo == QPalette::Window && f && f->sfondo() == c;
+}
+}  // namespace
+
+const QPalette& Tavolozza(ColoreVB sfondo, std::optional<ColoreVB> testo) {
+    static std::map<std::pair<ColoreVB, std::optional<ColoreVB>>, QPalette> fatte;
+    auto [it, nuova] = fatte.try_emplace({sfondo, testo});
+    if (nuova) {
+        it->second.setColor(QPalette::Window, ColoreQt(sfondo));
+        if (testo) it->second.setColor(QPalette::WindowText, ColoreQt(*testo));
+    }
+    return it->second;
+}
+
+void Riempi(QWidget* w, ColoreVB sfondo, std::optional<ColoreVB> testo) {
+    w->setAutoFillBackground(true);
+    if (!testo && SfondoDellaFascia(w, QPalette::Window, sfondo)) return;
+    w->setPalette(Tavolozza(sfondo, testo));
+}
+
 void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c) {
-    // Setting the colour a widget already has on its own would still repaint it.
+    // Setting the colour a widget already has on its own would still repaint
+    // it; so would the back colour of the strip it lies in.
     const QColor q = ColoreQt(c);
     QPalette p = w->palette();
-    if (p.isBrushSet(QPalette::Active, ruolo) && p.color(ruolo) == q) return;
+    if (p.isBrushSet(QPalette::Active, ruolo) ? p.color(ruolo) == q : SfondoDellaFascia(w, ruolo, c)) return;
     p.setColor(ruolo, q);
     w->setPalette(p);
 }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QString>
+#include <optional>
 
 #include "common/Colori.h"
 
@@ -19,6 +20,15 @@ QColor ColoreQt(ColoreVB c, const QPalette& tavolozza);
 
 // Sets one role of the widget's palette to the colour.
 void Colora(QWidget* w, QPalette::ColorRole ruolo, ColoreVB c);
+
+// Palettes that set the back colour (QPalette::Window) and, when given, the
+// text colour (WindowText), made once and shared by every control that has
+// them: a palette of its own per control costs time and memory.
+const QPalette& Tavolozza(ColoreVB sfondo, std::optional<ColoreVB> testo = {});
+// Fills the control with its back colour (and text colour) through the
+// shared palettes. Over a strip of the same colour it needs none of its own.
+// Only for a control that has no other colour of its own yet.
+void Riempi(QWidget* w, ColoreVB sfondo, std::optional<ColoreVB> testo = {});
 
 // The palette role a system code stands for; QPalette::NoRole for a plain
 // colour or an unknown code.

@@ -21,12 +21,24 @@ QRect RettangoloPixel(const VoceGeometria& v) {
     return QRect(x, y, std::max(w, 0), std::max(h, 0));
 }
 
+Fascia::Fascia(QWidget* schermata, const QRect& pixel, ColoreVB sfondo) : QWidget(schermata), sfondo_(sfondo) {
+    setGeometry(pixel);
+    Colora(this, QPalette::Window, sfondo);
+}
+
+QRect RettangoloNelGenitore(const QWidget* w, const VoceGeometria& v) {
+    const QRect r = RettangoloPixel(v);
+    if (const auto* f = qobject_cast<const Fascia*>(w->parentWidget())) return r.translated(-f->pos());
+    return r;
+}
+
 void Posiziona(QWidget* w, const VoceGeometria& v) {
-    w->setGeometry(RettangoloPixel(v));
+    w->setGeometry(RettangoloNelGenitore(w, v));
     if (v.carattere > 0) {
         QFont f = w->font();
         ImpostaPunti(f, v.carattere);
-        w->setFont(f);
+        // The font it has from its parent is not made its own.
+        if (f != w->font()) w->setFont(f);
     }
 }
 

@@ -3,12 +3,39 @@
 // sizes in points at 96 dpi.
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include "common/Geometria.h"
-
-class QWidget;
+#include "common/Colori.h"
 
 namespace vk {
+
+// A designed place: Left, Top, Width, Height in twips.
+struct Posto {
+    float sinistra = 0, alto = 0, larghezza = 0, altezza = 0;
+};
+
+// A designed font: the size in points (0: none of its own), the family
+// (null: the screen's) and the weight.
+struct CarattereProgetto {
+    float punti = 0;
+    const char* famiglia = nullptr;
+    bool grassetto = false;
+};
+
+// A plain horizontal strip of a screen that holds some of its controls, only
+// so that Qt repaints a few dozen of them at a time. Its controls keep the
+// twips of the screen: they are placed less the strip's own position. Its
+// back colour is its controls' unless they have their own.
+class Fascia : public QWidget {
+    Q_OBJECT
+public:
+    Fascia(QWidget* schermata, const QRect& pixel, ColoreVB sfondo);
+    ColoreVB sfondo() const { return sfondo_; }
+
+private:
+    ColoreVB sfondo_;
+};
 
 // Pixels of a twips coordinate, to the nearest (ties to even).
 int Pixel(float twips);
@@ -16,6 +43,9 @@ int Pixel(float twips);
 // pixels.
 QRect RettangoloPixel(const VoceGeometria& v);
 
+// Where a control of this entry lies in its parent: in the parent's pixels,
+// or less the position of the strip that holds it.
+QRect RettangoloNelGenitore(const QWidget* w, const VoceGeometria& v);
 // Geometry, and the font size when the entry has one.
 void Posiziona(QWidget* w, const VoceGeometria& v);
 

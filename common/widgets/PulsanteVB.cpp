@@ -28,18 +28,23 @@ PulsanteVB::PulsanteVB(const QString& caption, QWidget* parent) : QPushButton(ca
 }
 
 void PulsanteVB::setColoreSfondo(ColoreVB c) {
+    if (c == sfondo_) return;
     sfondo_ = c;
     applicaColore();
 }
 
 void PulsanteVB::setGrafico(bool g) {
+    if (g == grafico_) return;
     grafico_ = g;
     applicaColore();
 }
 
 void PulsanteVB::applicaColore() {
+    // Setting the colour the button already shows would still repaint it.
+    const QColor c = ColoreQt(grafico_ ? sfondo_ : Colori::FacciaPulsante);
     QPalette p = palette();
-    p.setColor(QPalette::Button, ColoreQt(grafico_ ? sfondo_ : Colori::FacciaPulsante));
+    if (p.isBrushSet(QPalette::Active, QPalette::Button) && p.color(QPalette::Button) == c) return;
+    p.setColor(QPalette::Button, c);
     setPalette(p);
 }
 
@@ -204,10 +209,28 @@ PilotaRipetizione::PilotaRipetizione(RipetizioneAutomatica& r, QObject* parent)
     });
 }
 
-void PilotaRipetizione::collega(PulsanteVB* p) {
-    connect(p, &PulsanteVB::mouseDown, this, [this](Qt::MouseButton) { premi(); });
-    connect(p, &PulsanteVB::clic, this, &PilotaRipetizione::clic);
-    connect(p, &PulsanteVB::mouseUp, this, [this](Qt::MouseButton) { rilascia(); });
+PilotaRipetizione::Gesti PilotaRipetizione::propri() {
+    return {[this] { r_.premi(); }, [this] { r_.clic(); }, [this] { r_.rilascia(); }};
+}
+
+void PilotaRipetizione::collega(PulsanteVB* p, Gesti g) {
+    if (g.premi)
+        connect(p, &PulsanteVB::mouseDown, this, [this, f = std::move(g.premi)](Qt::MouseButton) {
+            f();
+            sincronizza();
+            emit eseguito();
+        });
+    if (g.clic)
+        connect(p, &PulsanteVB::clic, this, [this, f = std::move(g.clic)] {
+            f();
+            emit eseguito();
+        });
+    if (g.rilascia)
+        connect(p, &PulsanteVB::mouseUp, this, [this, f = std::move(g.rilascia)](Qt::MouseButton) {
+            f();
+            sincronizza();
+            emit eseguito();
+        });
 }
 
 void PilotaRipetizione::premi() {

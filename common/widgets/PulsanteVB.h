@@ -7,6 +7,7 @@
 // Painted flat in its own colour with a plain bevel, as the style would
 // tint and shade the state colours the program relies on.
 #include <QPushButton>
+#include <functional>
 
 #include "common/Colori.h"
 
@@ -93,8 +94,18 @@ class PilotaRipetizione : public QObject {
 public:
     explicit PilotaRipetizione(RipetizioneAutomatica& r, QObject* parent = nullptr);
 
-    // The plain case: mouseDown presses, clic clicks, mouseUp releases.
-    void collega(PulsanteVB* p);
+    // What a press, a click and a release of a button do; after each the
+    // timer is brought in line (not after a click) and eseguito() emitted.
+    // A step left empty is not wired.
+    struct Gesti {
+        std::function<void()> premi, clic, rilascia;
+    };
+    // The repetition's own three steps.
+    Gesti propri();
+    // The whole wiring of a hold-to-repeat button, in one call; the plain
+    // case presses, clicks and releases the repetition itself.
+    void collega(PulsanteVB* p) { collega(p, propri()); }
+    void collega(PulsanteVB* p, Gesti g);
     void premi();
     void clic();
     void rilascia();

@@ -13,17 +13,16 @@ constexpr const char* Copertura = "vkSchermateSopra";
 
 Schermata::Schermata(QWidget* paginaCoperta, QWidget* parent) : QWidget(parent), pagina_(paginaCoperta) {
     setAutoFillBackground(true);
-    setColoreSfondo(sfondo_);
+    Colora(this, QPalette::Window, sfondo_);
     QWidget::setVisible(false);
 }
 
 Schermata::~Schermata() { copri(false); }
 
 void Schermata::setColoreSfondo(ColoreVB c) {
+    if (c == sfondo_) return;
     sfondo_ = c;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ColoreQt(c));
-    setPalette(p);
+    Colora(this, QPalette::Window, c);
 }
 
 void Schermata::setVisible(bool visibile) {

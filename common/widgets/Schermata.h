@@ -21,6 +21,11 @@ public:
     void apri() { show(); }
     void chiudi() { hide(); }
     bool inVista() const { return !isHidden(); }
+    // Opens or closes it as its model says; nothing when it already is so.
+    void mostraSe(bool aperta) {
+        if (aperta && !inVista()) apri();
+        else if (!aperta && inVista()) chiudi();
+    }
 
     ColoreVB coloreSfondo() const { return sfondo_; }
     void setColoreSfondo(ColoreVB c);

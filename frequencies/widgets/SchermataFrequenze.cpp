@@ -4,15 +4,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-#include <map>
-#include <utility>
 
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
-#include "common/widgets/Etichetta.h"
-#include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
+#include "common/widgets/Testi.h"
 
 namespace vk {
 
@@ -37,192 +34,164 @@ constexpr Colonna Colonne[11] = {{0, 0, 0, 0},
 // Tops of rows 1 (DO) .. 12 (SI), which run upward.
 constexpr float Righe[13] = {0, 7320, 6960, 6600, 6240, 5880, 5400, 5040, 4680, 4320, 3960, 3600, 3240};
 constexpr float AltoCella121 = 2640;
+constexpr float AltoCella = 255;
 // The decimals grid: column 0 "Tutti", then octaves 1..10; digit N's row.
 constexpr float ColonneDec[11] = {540, 1740, 2820, 3960, 5160, 6360, 7620, 8940, 10260, 11580, 12960};
 constexpr float RigaDec(int n) { return 8760.0f + 480.0f * static_cast<float>(n); }
 constexpr float Tasto = 375;
-constexpr float Carattere = 8.25f;
-constexpr float CarattereCelle = 9.0f;
+
+constexpr CarattereProgetto Grassetto = {8.25f, nullptr, true};
+constexpr CarattereProgetto CarattereNome = {18, "Times New Roman", true};
+constexpr CarattereProgetto CarattereCelle = {9, "Verdana", true};
+
+// The grey-blue rectangles, beneath everything else.
+constexpr Posto Rettangoli[3] = {{120, 1920, 15015, 5895}, {120, 8040, 13575, 3255}, {13920, 8040, 1215, 3255}};
+constexpr Posto PostoNome = {3600, 240, 8055, 1455};
+
+// The fixed captions, on the rectangles' grey-blue.
+struct Scritta {
+    int indice;
+    const char* testo;
+    Posto p;
+};
+constexpr Scritta Scritte[] = {
+    {12, "TABELLA COMPLETA FREQUENZE (in Hertz, su 10 Ottave)", {3600, 2160, 8055, 255}},
+    {13, "Ottave", {360, 2640, 735, 255}},
+    {23, "Tutti", {360, 8280, 735, 255}},
+    {24, "ARROTONDAMENTO DECIMALI (per ciascuna Ottava)", {1740, 8280, 11595, 255}},
+    {25, " Decimali Diapason", {14160, 8820, 735, 495}},
+};
+
+// The reference: "<", "440", ">".
+struct Riferimento {
+    float sinistra, larghezza;
+    const char* caption;
+};
+constexpr Riferimento Riferimenti[3] = {{6000, 255, "<"}, {6300, 495, "440"}, {6840, 255, ">"}};
+constexpr float AltoRiferimento = 2520;
+
+constexpr Posto PostoLA = {14160, 8280, 735, 495};
+constexpr Posto PostoDefault = {14160, 9600, 735, 495};
+constexpr Posto PostoTorna = {14160, 10560, 735, 495};
+constexpr Posto PostoHz = {4935, 2760, 540, 540};
 
 bool Alterata(int riga) { return riga == 2 || riga == 4 || riga == 7 || riga == 9 || riga == 11; }
-
-// Palettes by back and text colour, made once and shared by the labels.
-const QPalette& Tavolozza(ColoreVB sfondo, ColoreVB testo) {
-    static std::map<std::pair<ColoreVB, ColoreVB>, QPalette> fatte;
-    auto [it, nuova] = fatte.try_emplace({sfondo, testo});
-    if (nuova) {
-        it->second.setColor(QPalette::Window, ColoreQt(sfondo));
-        it->second.setColor(QPalette::WindowText, ColoreQt(testo));
-    }
-    return it->second;
-}
-
-void Colora(QLabel* l, ColoreVB sfondo, ColoreVB testo, Allineamento a = Allineamento::Centro) {
-    l->setAutoFillBackground(true);
-    l->setPalette(Tavolozza(sfondo, testo));
-    FormaEtichetta(l, a);
-}
+// Row 0 is the lone cell over the tenth octave.
+float AltoRiga(int riga) { return riga == 0 ? AltoCella121 : Righe[riga]; }
 
 }  // namespace
 
 SchermataFrequenze::SchermataFrequenze(FinestraPrincipale& finestra, TabellaFrequenze& modello,
                                        PilotaRipetizione& diapason)
     : Schermata(finestra.pagina(), &finestra), f_(finestra), m_(modello), diapason_(diapason) {
-    f_.registraTardivo(this, "FraTabellaFrequenze", -1, TipoControllo::Cornice, 0, 0, LarghezzaProgetto,
-                       AltezzaProgetto);
+    f_.registraTardivo(this, "FraTabellaFrequenze", -1, TipoControllo::Cornice,
+                       Posto{0, 0, LarghezzaProgetto, AltezzaProgetto});
     // Filled and shown by apertura().
-    creaControlli();
+    Costruttore k(f_, this);
+    creaSfondo(k);
+    creaScritte(k);
+    creaCelle(k);
+    creaRiferimento(k);
+    creaComandi(k);
 }
 
-// Registers the control as the load would have, scaled as the re-layout
-// scaled the rest of the window. A designed font other than the window's
-// goes on first, so that placing it sets only its size.
-template <class W>
-W* SchermataFrequenze::crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w,
-                            float h, float carattere, const QFont* famiglia) {
-    return f_.creaTardivo<W>(this, nome, indice, tipo, l, t, w, h, carattere, famiglia);
-}
-
-void SchermataFrequenze::creaControlli() {
-    // The grey-blue rectangles first, beneath everything else.
-    const float rettangoli[3][4] = {{120, 1920, 15015, 5895}, {120, 8040, 13575, 3255}, {13920, 8040, 1215, 3255}};
-    for (int i = 0; i <= 2; ++i) {
-        auto* r = crea<QFrame>("ShpRettangolo", i, TipoControllo::Forma, rettangoli[i][0], rettangoli[i][1],
-                               rettangoli[i][2], rettangoli[i][3], 0);
-        r->setFrameStyle(QFrame::Box | QFrame::Plain);
-        r->setAutoFillBackground(true);
-        r->setPalette(Tavolozza(ColoriFrequenze::GrigioAzzurro, Colori::Nero));
-    }
-
-    const QFont nome = CaratterePunti(QStringLiteral("Times New Roman"), 18, true);
-    TxtNomeDelTemperamento_ = crea<QPlainTextEdit>("TxtNomeDelTemperamento", -1, TipoControllo::CasellaTesto, 3600,
-                                                   240, 8055, 1455, 18, &nome);
-    TxtNomeDelTemperamento_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TxtNomeDelTemperamento_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QTextOption centrato = TxtNomeDelTemperamento_->document()->defaultTextOption();
+void SchermataFrequenze::creaSfondo(Costruttore& k) {
+    for (int i = 0; i <= 2; ++i) k.forma("ShpRettangolo", i, Rettangoli[i], ColoriFrequenze::GrigioAzzurro);
+    auto* nome = k.crea<QPlainTextEdit>("TxtNomeDelTemperamento", -1, PostoNome, CarattereNome);
+    nome->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    nome->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextOption centrato = nome->document()->defaultTextOption();
     centrato.setAlignment(Qt::AlignHCenter);
-    TxtNomeDelTemperamento_->document()->setDefaultTextOption(centrato);
-    QPalette bianca = TxtNomeDelTemperamento_->palette();
+    nome->document()->setDefaultTextOption(centrato);
+    QPalette bianca = nome->palette();
     bianca.setColor(QPalette::Base, ColoreQt(Colori::Bianco));
     bianca.setColor(QPalette::Text, ColoreQt(Colori::Nero));
-    TxtNomeDelTemperamento_->setPalette(bianca);
+    nome->setPalette(bianca);
+    TxtNomeDelTemperamento_ = nome;
+}
 
-    // The fixed captions; the octave numbers stand over their columns in the
-    // colour of their natural notes, "10" above cell 121.
-    struct Scritta {
-        int indice;
-        const char* testo;
-        float l, t, w, h;
-        ColoreVB sfondo;
-    };
-    const Scritta scritte[] = {
-        {12, "TABELLA COMPLETA FREQUENZE (in Hertz, su 10 Ottave)", 3600, 2160, 8055, 255,
-         ColoriFrequenze::GrigioAzzurro},
-        {13, "Ottave", 360, 2640, 735, 255, ColoriFrequenze::GrigioAzzurro},
-        {23, "Tutti", 360, 8280, 735, 255, ColoriFrequenze::GrigioAzzurro},
-        {24, "ARROTONDAMENTO DECIMALI (per ciascuna Ottava)", 1740, 8280, 11595, 255, ColoriFrequenze::GrigioAzzurro},
-        {25, " Decimali Diapason", 14160, 8820, 735, 495, ColoriFrequenze::GrigioAzzurro},
-    };
-    QFont grassetto = f_.font();
-    grassetto.setBold(true);
-    for (const auto& s : scritte) {
-        auto* l = crea<QLabel>("lblVarie", s.indice, TipoControllo::Etichetta, s.l, s.t, s.w, s.h, Carattere,
-                               &grassetto);
-        l->setText(QString::fromUtf8(s.testo));
-        Colora(l, s.sfondo, Colori::Nero);
+void SchermataFrequenze::creaScritte(Costruttore& k) {
+    for (const auto& s : Scritte)
+        Riempi(k.etichetta("lblVarie", s.indice, s.p, QString::fromUtf8(s.testo), Allineamento::Centro, Grassetto),
+               ColoriFrequenze::GrigioAzzurro, Colori::Nero);
+    // The octave numbers stand over their columns in the colour of their
+    // natural notes, "10" above cell 121.
+    for (int n = 1; n <= 10; ++n) {
+        if (n == 5) continue;  // the reference buttons stand there
+        const Colonna& c = Colonne[n];
+        const Posto p{c.sinistra, n == 10 ? 2160.0f : 2640.0f, c.larghezza, AltoCella};
+        Riempi(k.etichetta("lblVarie", 13 + n - (n > 5 ? 1 : 0), p, QString::number(n), Allineamento::Centro),
+               c.naturali, Colori::Nero);
     }
-    for (int k = 1; k <= 10; ++k) {
-        if (k == 5) continue;  // the reference buttons stand there
-        const Colonna& c = Colonne[k];
-        auto* l = crea<QLabel>("lblVarie", 13 + k - (k > 5 ? 1 : 0), TipoControllo::Etichetta, c.sinistra,
-                               k == 10 ? 2160.0f : 2640.0f, c.larghezza, 255, Carattere);
-        l->setText(QString::number(k));
-        Colora(l, c.naturali, Colori::Nero);
-    }
+}
 
-    const QFont celle = CaratterePunti(QStringLiteral("Verdana"), CarattereCelle, true);
-    auto cella = [&](const std::string& nome, int indice, float l, float t, float w) {
-        return crea<CellaTesto>(nome, indice, TipoControllo::Etichetta, l, t, w, 255, CarattereCelle, &celle);
-    };
+void SchermataFrequenze::creaCelle(Costruttore& k) {
     for (int i = 1; i <= 121; ++i) {
-        const int k = OttavaDellaCella(i);
         const int riga = i == 121 ? 0 : (i - 1) % 12 + 1;
-        const Colonna& c = Colonne[k];
-        CellaTesto* e = cella("lblFreq", i, c.sinistra, riga == 0 ? AltoCella121 : Righe[riga], c.larghezza);
+        const Colonna& c = Colonne[OttavaDellaCella(i)];
         const ColoreVB sfondo = Alterata(riga) ? c.alterate : c.naturali;
-        const ColoreVB testo = i == CellaRiferimento ? ColoriFrequenze::Riferimento
+        const ColoreVB testo = i == CellaRiferimento   ? ColoriFrequenze::Riferimento
                                : sfondo == Colori::Nero ? Colori::Bianco
                                                         : Colori::Nero;
-        Colora(e, sfondo, testo);
-        e->setOpaca(true);
-        lblFreq_[static_cast<size_t>(i)] = e;
+        lblFreq_[static_cast<size_t>(i)] = k.cella("lblFreq", i, {c.sinistra, AltoRiga(riga), c.larghezza, AltoCella},
+                                                   sfondo, testo, Allineamento::Centro, CarattereCelle);
     }
     for (int n = 1; n <= 25; ++n) {
         const int riga = n == 25 ? 0 : (n - 1) % 12 + 1;
-        CellaTesto* e = cella("lblNomiNote", n, n <= 12 ? 360.0f : 14160.0f, riga == 0 ? AltoCella121 : Righe[riga], 735);
-        Colora(e, Alterata(riga) ? Colori::Nero : Colori::Bianco, Alterata(riga) ? Colori::Bianco : Colori::Nero);
-        e->setOpaca(true);
-        lblNomiNote_[static_cast<size_t>(n)] = e;
+        const bool nera = Alterata(riga);
+        lblNomiNote_[static_cast<size_t>(n)] =
+            k.cella("lblNomiNote", n, {n <= 12 ? 360.0f : 14160.0f, AltoRiga(riga), 735, AltoCella},
+                    nera ? Colori::Nero : Colori::Bianco, nera ? Colori::Bianco : Colori::Nero,
+                    Allineamento::Centro, CarattereCelle);
     }
+}
 
-    auto pulsante = [&](const std::string& nome, int indice, float l, float t, float w, float h, const QString& c,
-                        ColoreVB sfondo) {
-        auto* p = crea<PulsanteVB>(nome, indice, TipoControllo::Pulsante, l, t, w, h, Carattere);
-        p->setText(c);
-        p->setGrafico(true);
-        p->setColoreSfondo(sfondo);
-        return p;
-    };
-
-    // The reference: "<" and ">" repeat while held, "440" resets; none has a
-    // click action, so the keyboard does nothing with them.
-    const struct {
-        float l, w;
-        const char* c;
-    } riferimento[3] = {{6000, 255, "<"}, {6300, 495, "440"}, {6840, 255, ">"}};
+void SchermataFrequenze::creaRiferimento(Costruttore& k) {
+    // "<" and ">" repeat while held, "440" resets; none has a click action,
+    // so the keyboard does nothing with them.
     for (int i = 0; i <= 2; ++i) {
-        PulsanteVB* p = pulsante("cmd440", i, riferimento[i].l, 2520, riferimento[i].w, 495,
-                                 QString::fromUtf8(riferimento[i].c), ColoriFrequenze::Freccia);
-        cmd440_[static_cast<size_t>(i)] = p;
-        connect(p, &PulsanteVB::mouseDown, this, [this, i](Qt::MouseButton) {
-            m_.cmd440_MouseDown(i);
-            diapason_.sincronizza();
-            aggiornaRiferimento();
-        });
-        connect(p, &PulsanteVB::mouseUp, this, [this, i](Qt::MouseButton) {
-            m_.cmd440_MouseUp(i);
-            diapason_.sincronizza();
-            aggiornaDaModello();
-        });
+        const Riferimento& r = Riferimenti[i];
+        cmd440_[static_cast<size_t>(i)] =
+            k.pulsante("cmd440", i, {r.sinistra, AltoRiferimento, r.larghezza, 495}, QString::fromUtf8(r.caption),
+                       ColoriFrequenze::Freccia);
+        diapason_.collega(cmd440_[static_cast<size_t>(i)], {[this, i] { m_.cmd440_MouseDown(i); },
+                                                            {},
+                                                            [this, i] {
+                                                                m_.cmd440_MouseUp(i);
+                                                                aggiornaDaModello();
+                                                            }});
     }
     connect(&diapason_, &PilotaRipetizione::eseguito, this, &SchermataFrequenze::aggiornaRiferimento);
+}
 
+void SchermataFrequenze::creaComandi(Costruttore& k) {
+    auto comando = [this](PulsanteVB* p, void (TabellaFrequenze::*clic)()) {
+        connect(p, &PulsanteVB::clic, this, [this, clic] {
+            (m_.*clic)();
+            aggiornaDaModello();
+        });
+        return p;
+    };
     for (int n = 0; n <= 4; ++n)
         for (int i = 0; i <= 10; ++i) {
-            PulsanteVB* p = pulsante("cmdDec" + std::to_string(n), i, ColonneDec[i], RigaDec(n), Tasto, Tasto,
-                                     QString::number(n), Colori::Bianco);
+            PulsanteVB* p = k.pulsante("cmdDec" + std::to_string(n), i, {ColonneDec[i], RigaDec(n), Tasto, Tasto},
+                                       QString::number(n), Colori::Bianco);
             cmdDec_[static_cast<size_t>(n)][static_cast<size_t>(i)] = p;
             connect(p, &PulsanteVB::clic, this, [this, n, i] {
                 m_.cmdDec_Click(n, i);
                 aggiornaDaModello();
             });
         }
-
-    cmdLA_ = pulsante("cmdLA", -1, 14160, 8280, 735, 495, QString(), Colori::RossoChiaro);
+    // The step of "LA" changes its caption alone.
+    cmdLA_ = k.pulsante("cmdLA", -1, PostoLA, {}, Colori::RossoChiaro);
     connect(cmdLA_, &PulsanteVB::clic, this, [this] {
         m_.cmdLA_Click();
-        cmdLA_->setText(QString::fromStdString(m_.cmdLA));
+        ScriviSeDiverso(cmdLA_, m_.cmdLA);
     });
-    auto* def = pulsante("cmdDefault", -1, 14160, 9600, 735, 495, QStringLiteral("Def"), Colori::Bianco);
-    connect(def, &PulsanteVB::clic, this, [this] {
-        m_.cmdDefault_Click();
-        aggiornaDaModello();
-    });
-    auto* torna = pulsante("cmdTorna", -1, 14160, 10560, 735, 495, QStringLiteral("Esc"), Colori::Bianco);
-    connect(torna, &PulsanteVB::clic, this, [this] {
-        m_.cmdTorna_Click();
-        aggiornaDaModello();
-    });
+    comando(k.pulsante("cmdDefault", -1, PostoDefault, QStringLiteral("Def"), Colori::Bianco),
+            &TabellaFrequenze::cmdDefault_Click);
+    comando(k.pulsante("cmdTorna", -1, PostoTorna, QStringLiteral("Esc"), Colori::Bianco),
+            &TabellaFrequenze::cmdTorna_Click);
 }
 
 void SchermataFrequenze::apertura() {
@@ -232,30 +201,30 @@ void SchermataFrequenze::apertura() {
 }
 
 void SchermataFrequenze::aggiornaRiferimento() {
-    lblFreq_[CellaRiferimento]->setText(QString::fromStdString(m_.lblFreq[CellaRiferimento]));
+    ScriviSeDiverso(lblFreq_[CellaRiferimento], m_.lblFreq[CellaRiferimento]);
     cmd440_[1]->setColoreSfondo(m_.cmd440Colore);
 }
 
 void SchermataFrequenze::aggiornaDaModello() {
     for (int i = 1; i <= 121; ++i)
-        lblFreq_[static_cast<size_t>(i)]->setText(QString::fromStdString(m_.lblFreq[static_cast<size_t>(i)]));
+        ScriviSeDiverso(lblFreq_[static_cast<size_t>(i)], m_.lblFreq[static_cast<size_t>(i)]);
     for (int n = 1; n <= 25; ++n)
-        lblNomiNote_[static_cast<size_t>(n)]->setText(QString::fromStdString(m_.lblNomiNote[static_cast<size_t>(n)]));
+        ScriviSeDiverso(lblNomiNote_[static_cast<size_t>(n)], m_.lblNomiNote[static_cast<size_t>(n)]);
     for (int n = 0; n <= 4; ++n)
         for (int i = 0; i <= 10; ++i)
             cmdDec_[static_cast<size_t>(n)][static_cast<size_t>(i)]->setColoreSfondo(m_.coloreDec(n, i));
     cmd440_[1]->setColoreSfondo(m_.cmd440Colore);
-    cmdLA_->setText(QString::fromStdString(m_.cmdLA));
-    if (m_.aperta && !inVista()) apri();
-    else if (!m_.aperta && inVista()) chiudi();
+    ScriviSeDiverso(cmdLA_, m_.cmdLA);
+    mostraSe(m_.aperta);
 }
 
 TabellaFrequenzeInstallata::TabellaFrequenzeInstallata(FinestraPrincipale& finestra)
     : QObject(&finestra), f_(finestra), diapason_(new PilotaRipetizione(modello_.TmrDiapason(), this)) {
     setObjectName(QStringLiteral("TabellaFrequenze"));
     diapason_->timer().setObjectName(QStringLiteral("TmrDiapason"));
-    cmdMostraFrequenze_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdMostraFrequenze", -1, TipoControllo::Pulsante, 4935,
-                                              2760, 540, 540, Carattere);
+    cmdMostraFrequenze_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdMostraFrequenze", -1, TipoControllo::Pulsante,
+                                              PostoHz.sinistra, PostoHz.alto, PostoHz.larghezza, PostoHz.altezza,
+                                              Grassetto.punti);
     cmdMostraFrequenze_->setText(QStringLiteral("Hz"));
     cmdMostraFrequenze_->setToolTip(QStringLiteral("Mostra Tabella Frequenze"));
     cmdMostraFrequenze_->setGrafico(true);
@@ -266,8 +235,7 @@ TabellaFrequenzeInstallata::TabellaFrequenzeInstallata(FinestraPrincipale& fines
 void TabellaFrequenzeInstallata::cmdMostraFrequenze_Click() {
     const StatoPrincipale& s = f_.stato();
     modello_.cmdMostraFrequenze_Click(s.temperamento, s.LinguaNote);
-    if (!schermata_) schermata_ = new SchermataFrequenze(f_, modello_, *diapason_);
-    schermata_->apertura();
+    costruita(f_, modello_, *diapason_).apertura();
 }
 
 TabellaFrequenzeInstallata& InstallaTabellaFrequenze(FinestraPrincipale& finestra) {

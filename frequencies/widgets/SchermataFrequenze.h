@@ -4,13 +4,11 @@
 // their events to TabellaFrequenze and are repainted from it.
 #include <QObject>
 #include <array>
-#include <string>
 
-#include "common/Geometria.h"
+#include "app/widgets/Costruttore.h"
 #include "common/widgets/Schermata.h"
 #include "frequencies/TabellaFrequenze.h"
 
-class QFont;
 class QLabel;
 class QPlainTextEdit;
 
@@ -33,10 +31,11 @@ public:
     void aggiornaRiferimento();
 
 private:
-    template <class W>
-    W* crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w, float h,
-            float carattere, const QFont* famiglia = nullptr);
-    void creaControlli();
+    void creaSfondo(Costruttore& k);
+    void creaScritte(Costruttore& k);
+    void creaCelle(Costruttore& k);
+    void creaRiferimento(Costruttore& k);
+    void creaComandi(Costruttore& k);
 
     FinestraPrincipale& f_;
     TabellaFrequenze& m_;
@@ -52,15 +51,12 @@ private:
 // The frequency table as installed: the model, which lasts for the run, the
 // "Hz" button on the main page, the timer TmrDiapason, and the screen once
 // it has been opened.
-class TabellaFrequenzeInstallata : public QObject {
+class TabellaFrequenzeInstallata : public QObject, public SchermataInstallata<TabellaFrequenze, SchermataFrequenze> {
     Q_OBJECT
 public:
     explicit TabellaFrequenzeInstallata(FinestraPrincipale& finestra);
 
-    TabellaFrequenze& modello() { return modello_; }
     PulsanteVB* cmdMostraFrequenze() const { return cmdMostraFrequenze_; }
-    // Null until the first opening.
-    SchermataFrequenze* schermata() const { return schermata_; }
     PilotaRipetizione& diapason() { return *diapason_; }
 
     // "Hz": builds the screen the first time, then opens it on the
@@ -69,10 +65,8 @@ public:
 
 private:
     FinestraPrincipale& f_;
-    TabellaFrequenze modello_;
     PilotaRipetizione* diapason_;
     PulsanteVB* cmdMostraFrequenze_;
-    SchermataFrequenze* schermata_ = nullptr;
 };
 
 // Puts "Hz" on the main page; the window owns the result.
