@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     const double memoriaSchermo = MemoriaMiB() - prima;
     auto chiudi = [&] {
         lab->modello().cmdAnnullaMicro_Click();
-        lab->schermo()->aggiornaDaModello();
+        lab->schermata()->aggiornaDaModello();
         QCoreApplication::processEvents();
     };
     chiudi();
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
     QTest::mouseClick(f->findChild<PulsanteVB*>(QStringLiteral("cmdScatto_8")), Qt::LeftButton);
     auto* piu = f->findChild<PulsanteVB*>(QStringLiteral("cmdAumenta"));
     QTest::mousePress(piu, Qt::LeftButton);
-    TimerVB& timer = lab->schermo()->pilotaAumenta().timer();
+    TimerVB& timer = lab->schermata()->pilotaAumenta().timer();
     const Tempo passo = Mediana(201, [&] { emit timer.scatto(); });
     QTest::mouseRelease(piu, Qt::LeftButton);
     QCoreApplication::processEvents();

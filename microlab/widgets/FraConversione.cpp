@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <functional>
+
+#include "app/widgets/Costruttore.h"
 #include "common/Micro.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
@@ -14,13 +17,31 @@
 
 namespace vk {
 
-FraConversione::FraConversione(FraMicro& schermo, TabellaMicroLab& tabella)
-    : QObject(&schermo), s_(schermo), tabella_(tabella), m_(tabella.conversione) {
+namespace {
+
+constexpr Posto PostoFrame = {360, 11280, 13935, 7335};
+constexpr const char* Righe[12] = {"Do - Sol",  "Sol - Re",  "Re - La",   "La - Mi",   "Mi - Si",  "Si - Fa#",
+                                   "Fa# - Do#", "Reb - Lab", "Lab - Mib", "Mib - Sib", "Sib - Fa", "Fa - Do"};
+constexpr const char* Teste[4] = {"Differenza in Cents", "Differenza in Micro", "Quinta corretta con la differenza",
+                                  "Quinta arrotondata"};
+constexpr const char* Nomi[4] = {"TxtCents", "TxtMicro", "TxtQuinta", "TxtQuinteArrotondate"};
+constexpr float AltezzaRiga = 375;
+// Line k's top: fifths 1..12, then the totals (13) and their colours (14).
+constexpr float Alto(int k) { return 600.0f + 480.0f * static_cast<float>(k - 1); }
+constexpr float SinistraColonna(size_t c) { return 2400 + 2400.0f * static_cast<float>(c); }
+constexpr float LarghezzaColonna = 2295;
+constexpr Posto PostoSomma = {12000, 600, 1095, 495};
+constexpr Posto PostoRiporta = {12000, 1200, 1095, 495};
+
+}  // namespace
+
+FraConversione::FraConversione(FinestraPrincipale& finestra, Costruttore& k, FraMicro& schermo,
+                               TabellaMicroLab& tabella)
+    : QObject(&schermo), f_(finestra), s_(schermo), tabella_(tabella), m_(tabella.conversione) {
     // Almost wholly below the screen and never shown by the program; its
     // controls are built when it is first shown, as the screen's own are.
-    FraConversione_ = s_.crea<QFrame>(&s_, "FraConversione", -1, 360, 11280, 13935, 7335, 0);
-    FraConversione_->setAutoFillBackground(true);
-    Colora(FraConversione_, QPalette::Window, ColoriMicro::Conversione);
+    FraConversione_ = k.crea<QFrame>("FraConversione", -1, PostoFrame);
+    Riempi(FraConversione_, ColoriMicro::Conversione);
     FraConversione_->hide();
     FraConversione_->installEventFilter(this);
 }
@@ -35,56 +56,46 @@ bool FraConversione::eventFilter(QObject* o, QEvent* e) {
 }
 
 void FraConversione::costruisci() {
-    const char* righe[12] = {"Do - Sol", "Sol - Re", "Re - La",  "La - Mi",   "Mi - Si",   "Si - Fa#",
-                             "Fa# - Do#", "Reb - Lab", "Lab - Mib", "Mib - Sib", "Sib - Fa", "Fa - Do"};
-    const char* teste[4] = {"Differenza in Cents", "Differenza in Micro", "Quinta corretta con la differenza",
-                            "Quinta arrotondata"};
-    const char* nomi[4] = {"TxtCents", "TxtMicro", "TxtQuinta", "TxtQuinteArrotondate"};
-    auto alto = [](int k) { return 600.0f + 480.0f * static_cast<float>(k - 1); };
-    for (int c = 0; c < 4; ++c)
-        s_.etichetta(FraConversione_, "lblTabella", c, 2400 + 2400.0f * static_cast<float>(c), 120, 2295, 375,
-                     teste[c], 0, static_cast<int>(Allineamento::Centro));
+    Costruttore k(f_, FraConversione_, {FraMicro::Carattere});
+    for (size_t c = 0; c < 4; ++c)
+        k.etichetta("lblTabella", static_cast<int>(c), {SinistraColonna(c), 120, LarghezzaColonna, AltezzaRiga},
+                    QString::fromUtf8(Teste[c]), Allineamento::Centro);
     std::array<std::string, 13>* testi[4] = {&m_.TxtCents, &m_.TxtMicro, &m_.TxtQuinta, &m_.TxtQuinteArrotondate};
-    for (int k = 0; k <= 12; ++k) {
-        const float t = k == 0 ? alto(13) : alto(k);
-        if (k >= 1) {
-            s_.etichetta(FraConversione_, "lblEtiQuinte", k - 1, 240, t, 1455, 375, righe[k - 1], 0, 0);
-            auto* c = s_.crea<PulsanteVB>(FraConversione_, "cmdCopy", k, 1800, t, 495, 375, FraMicro::Carattere);
-            c->setText(QStringLiteral("C"));
-            connect(c, &PulsanteVB::clic, this, [this, k] {
-                m_.cmdCopy_Click(k);
-                s_.aggiornaDaModello();
-            });
+    auto comando = [this](PulsanteVB* p, const QString& caption, std::function<void()> azione) {
+        p->setText(caption);
+        connect(p, &PulsanteVB::clic, this, [this, azione] {
+            azione();
+            s_.aggiornaDaModello();
+        });
+    };
+    for (int r = 0; r <= 12; ++r) {
+        const float t = r == 0 ? Alto(13) : Alto(r);
+        if (r >= 1) {
+            k.etichetta("lblEtiQuinte", r - 1, {240, t, 1455, AltezzaRiga}, QString::fromUtf8(Righe[r - 1]));
+            comando(k.crea<PulsanteVB>("cmdCopy", r, {1800, t, 495, AltezzaRiga}, k.predefinito()),
+                    QStringLiteral("C"), [this, r] { m_.cmdCopy_Click(r); });
         }
         for (size_t c = 0; c < 4; ++c) {
-            auto* e = s_.crea<QLineEdit>(FraConversione_, nomi[c], k, 2400 + 2400.0f * static_cast<float>(c), t,
-                                         2295, 375, FraMicro::Carattere);
-            caselle_[c][static_cast<size_t>(k)] = e;
-            std::string* campo = &(*testi[c])[static_cast<size_t>(k)];
+            auto* e = k.crea<QLineEdit>(Nomi[c], r, {SinistraColonna(c), t, LarghezzaColonna, AltezzaRiga},
+                                        k.predefinito());
+            caselle_[c][static_cast<size_t>(r)] = e;
+            std::string* campo = &(*testi[c])[static_cast<size_t>(r)];
             connect(e, &QLineEdit::textChanged, this, [this, campo](const QString& s) {
                 if (!inAggiornamento_) *campo = s.toStdString();
             });
         }
     }
-    const std::string totale = Testo(Micro::SetteOttave);
-    lblTotaleMicro_ = s_.etichetta(FraConversione_, "lblTotaleMicro", -1, 7200, alto(14), 1695, 375, totale.c_str(),
-                                   m_.lblTotaleMicro, static_cast<int>(Allineamento::Centro));
-    lblTotaleMicroArrotondata_ =
-        s_.etichetta(FraConversione_, "lblTotaleMicroArrotondata", -1, 9600, alto(14), 1695, 375, totale.c_str(),
-                     m_.lblTotaleMicroArrotondata, static_cast<int>(Allineamento::Centro));
-    auto* somma = s_.crea<PulsanteVB>(FraConversione_, "cmdSomma", -1, 12000, 600, 1095, 495, FraMicro::Carattere);
-    somma->setText(QStringLiteral("Somma"));
-    connect(somma, &PulsanteVB::clic, this, [this] {
-        m_.cmdSomma_Click();
-        s_.aggiornaDaModello();
-    });
-    auto* riporta =
-        s_.crea<PulsanteVB>(FraConversione_, "cmdRiporta", -1, 12000, 1200, 1095, 495, FraMicro::Carattere);
-    riporta->setText(QStringLiteral("Riporta"));
-    connect(riporta, &PulsanteVB::clic, this, [this] {
-        m_.cmdRiporta_Click(tabella_);
-        s_.aggiornaDaModello();
-    });
+    const QString totale = QString::fromStdString(Testo(Micro::SetteOttave));
+    lblTotaleMicro_ = k.etichetta("lblTotaleMicro", -1, {7200, Alto(14), 1695, AltezzaRiga}, totale,
+                                  Allineamento::Centro);
+    Riempi(lblTotaleMicro_, m_.lblTotaleMicro);
+    lblTotaleMicroArrotondata_ = k.etichetta("lblTotaleMicroArrotondata", -1, {9600, Alto(14), 1695, AltezzaRiga},
+                                             totale, Allineamento::Centro);
+    Riempi(lblTotaleMicroArrotondata_, m_.lblTotaleMicroArrotondata);
+    comando(k.crea<PulsanteVB>("cmdSomma", -1, PostoSomma, k.predefinito()), QStringLiteral("Somma"),
+            [this] { m_.cmdSomma_Click(); });
+    comando(k.crea<PulsanteVB>("cmdRiporta", -1, PostoRiporta, k.predefinito()), QStringLiteral("Riporta"),
+            [this] { m_.cmdRiporta_Click(tabella_); });
 }
 
 void FraConversione::aggiornaDaModello() {

@@ -13,13 +13,16 @@ class QLineEdit;
 
 namespace vk {
 
+class Costruttore;
+class FinestraPrincipale;
 class FraMicro;
 class TabellaMicroLab;
 
 class FraConversione : public QObject {
     Q_OBJECT
 public:
-    FraConversione(FraMicro& schermo, TabellaMicroLab& tabella);
+    // The frame goes where `k`, the screen's builder, puts it.
+    FraConversione(FinestraPrincipale& finestra, Costruttore& k, FraMicro& schermo, TabellaMicroLab& tabella);
 
     // Shows the model's texts and colours, once the controls exist.
     void aggiornaDaModello();
@@ -28,6 +31,7 @@ private:
     bool eventFilter(QObject* o, QEvent* e) override;
     void costruisci();
 
+    FinestraPrincipale& f_;
     FraMicro& s_;
     TabellaMicroLab& tabella_;
     PannelloConversione& m_;

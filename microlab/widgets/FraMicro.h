@@ -5,6 +5,7 @@
 #include <QObject>
 #include <array>
 
+#include "app/widgets/Costruttore.h"
 #include "common/widgets/Schermata.h"
 #include "microlab/TabellaMicroLab.h"
 
@@ -31,34 +32,21 @@ public:
     PilotaRipetizione& pilotaDiminuisci() { return *pilotaDiminuisci_; }
 
 private:
-    // The conversion panel builds its controls with the screen's own builders.
-    friend class FraConversione;
-    template <class W>
-    W* crea(QWidget* genitore, const char* nome, int indice, float sinistra, float alto, float larghezza,
-            float altezza, float carattere);
-    // A number cell of the table: one line, painting its own back colour.
-    QLabel* cella(QWidget* genitore, const char* nome, int indice, float sinistra, float alto, float larghezza,
-                  float altezza);
-    QLabel* etichetta(QWidget* genitore, const char* nome, int indice, float sinistra, float alto,
-                      float larghezza, float altezza, const char* testo, ColoreVB sfondo, int allineamento);
-    PulsanteVB* pulsante(const char* nome, int indice, float sinistra, float alto, float larghezza, float altezza,
-                         const char* caption, ColoreVB sfondo);
-    QWidget* fasciaDi(float alto) const;
-    void creaTabella();
-    void creaLegendaERiferimenti();
-    void creaComandi();
-    void dopo();
+    void creaTabella(Costruttore& k);
+    void creaDiciture(Costruttore& k);
+    void creaLegenda(Costruttore& k);
+    void creaRiferimenti(Costruttore& k);
+    void creaComandi(Costruttore& k);
+    void creaFrecce(Costruttore& k);
+    void creaNascoste(Costruttore& k);
 
     FinestraPrincipale& f_;
     TabellaMicroLab& m_;
-    std::array<QWidget*, 6> fasce_{};
-    // The four cells of rows 0..48 and their shown colours.
+    // The four cells of rows 0..48.
     std::array<std::array<QLabel*, 4>, 49> celle_{};
-    std::array<ColoreVB, 49> coloriCelle_{};
     std::array<PulsanteVB*, 49> cmdQuintaM_{};
     std::array<PulsanteVB*, 9> cmdScatto_{};
     std::array<std::array<QLabel*, 5>, 3> legenda_{};
-    std::array<std::array<ColoreVB, 5>, 3> coloriLegenda_{};
     // Hidden state labels.
     QLabel* lblIndexM_ = nullptr;
     QLabel* lblClickN_ = nullptr;
@@ -71,24 +59,20 @@ private:
     FraConversione* conversione_ = nullptr;
 };
 
-// The main screen's button and the model; the screen comes at the first click.
-class MicroLab : public QObject {
+// The Vuvaz-Eza as installed: the model, which lasts for the run, the main
+// screen's button, and the screen once it has been opened.
+class MicroLab : public QObject, public SchermataInstallata<TabellaMicroLab, FraMicro> {
     Q_OBJECT
 public:
     explicit MicroLab(FinestraPrincipale& finestra);
 
-    TabellaMicroLab& modello() { return modello_; }
     PulsanteVB* cmdLab() const { return cmdLab_; }
-    // The screen, nullptr until the first opening.
-    FraMicro* schermo() const { return schermo_; }
     // cmdLab's click.
     void apri();
 
 private:
     FinestraPrincipale& f_;
-    TabellaMicroLab modello_;
     PulsanteVB* cmdLab_ = nullptr;
-    FraMicro* schermo_ = nullptr;
 };
 
 // Builds "Vuvaz-Eza" on the main page; the window owns the result.

@@ -55,7 +55,7 @@ protected:
 
 TEST_F(MicroLabGui, TenereMaggioreEApplicare) {
     // Nothing of the screen exists before its first opening.
-    EXPECT_EQ(lab_->schermo(), nullptr);
+    EXPECT_EQ(lab_->schermata(), nullptr);
     EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("FraMicro")), nullptr);
     Clic(QStringLiteral("cmdLab"));
     auto* fra = Trova(QStringLiteral("FraMicro"));
@@ -216,6 +216,38 @@ TEST(MicroLabRiadattato, CostruitoDopoIlCaricamentoComeSeFossePresenteAllAvvio) 
             << nome;
     }
     ImpostaFornitoreSchermo({});
+}
+
+// Every control of the screen stands at the twips of its registration, the
+// strips it lies in notwithstanding, so that placing the window again from
+// its registry (a re-layout) moves nothing and shows the same screen.
+TEST(MicroLabRiadattato, RiposizionatoDalRegistroRestaComEra) {
+    test::SchermoFinto schermo({28800, 16200});
+    StatoPrincipale stato;
+    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+    f->resize(f->pagina()->size());
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    f->findChild<MicroLab*>()->apri();
+    QWidget* fra = f->findChild<QWidget*>(QStringLiteral("FraMicro"));
+    ASSERT_NE(fra, nullptr);
+    ASSERT_TRUE(fra->isVisible());
+    auto controlla = [&](const char* quando) {
+        int controllati = 0;
+        for (const VoceGeometria& g : stato.geometria) {
+            QWidget* w = f->controllo(g.nome, g.indice);
+            if (!w || !fra->isAncestorOf(w)) continue;
+            ++controllati;
+            EXPECT_EQ(QRect(w->mapTo(fra, QPoint(0, 0)), w->size()), RettangoloPixel(g))
+                << quando << ": " << g.nome << "_" << g.indice;
+        }
+        EXPECT_GT(controllati, 300) << quando;
+    };
+    controlla("built");
+    const QImage prima = f->grab().toImage();
+    f->posizionaTutto();
+    controlla("placed again");
+    EXPECT_EQ(f->grab().toImage(), prima);
 }
 
 }  // namespace
