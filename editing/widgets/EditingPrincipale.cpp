@@ -41,7 +41,8 @@ EditingPrincipale::EditingPrincipale(FinestraPrincipale& finestra)
     pilotaMeno_->timer().setObjectName(QStringLiteral("TmrMeno"));
     for (PilotaRipetizione* p : {pilotaPiu_, pilotaMeno_}) {
         connect(&p->timer(), &TimerVB::scatto, this, [this] { ++tick_; });
-        connect(p, &PilotaRipetizione::eseguito, this, [this] { f_.aggiorna(); });
+        // After a press, a tick, a click or a release.
+        connect(p, &PilotaRipetizione::eseguito, this, &EditingPrincipale::dopo);
     }
     riprendiIntervalli();
     creaPulsantiQuinte();
@@ -93,23 +94,13 @@ void EditingPrincipale::dopo() {
 
 void EditingPrincipale::collegaPasso(PulsanteVB* b, int k, PilotaRipetizione* pilota, Gestore giu, Gestore clic,
                                      Gestore su) {
-    // The timer is brought in line after the model has taken the press or
-    // the release; the interval is read at every press.
-    connect(b, &PulsanteVB::mouseDown, this, [this, k, pilota, giu](Qt::MouseButton) {
-        riprendiIntervalli();
-        (comandi_.get()->*giu)(k);
-        pilota->sincronizza();
-        dopo();
-    });
-    connect(b, &PulsanteVB::clic, this, [this, k, clic] {
-        (comandi_.get()->*clic)(k);
-        dopo();
-    });
-    connect(b, &PulsanteVB::mouseUp, this, [this, k, pilota, su](Qt::MouseButton) {
-        (comandi_.get()->*su)(k);
-        pilota->sincronizza();
-        dopo();
-    });
+    // The interval is read at every press.
+    pilota->collega(b, {[this, k, giu] {
+                            riprendiIntervalli();
+                            (comandi_.get()->*giu)(k);
+                        },
+                        [this, k, clic] { (comandi_.get()->*clic)(k); },
+                        [this, k, su] { (comandi_.get()->*su)(k); }});
 }
 
 void EditingPrincipale::creaPulsantiQuinte() {
