@@ -33,16 +33,32 @@ void Schermata::setVisible(bool visibile) {
     // Show the new top before hiding the one beneath, so that the focus
     // moves into what stays visible.
     if (visibile) {
+        // The window's focus widget is kept even while the window is not
+        // active, so the opener is known however the screen was opened.
+        QWidget* prima = window()->focusWidget();
+        apertaDa_ = prima && !isAncestorOf(prima) ? prima : nullptr;
         move(0, 0);
         QWidget::setVisible(true);
         raise();
         copri(true);
+        if (QWidget* w = primoControllo()) w->setFocus(Qt::TabFocusReason);
         emit aperta();
     } else {
         copri(false);
         QWidget::setVisible(false);
+        // Hiding moves the focus to the next control of the window; the
+        // opener takes it back when it can hold it again.
+        QWidget* da = apertaDa_;
+        apertaDa_ = nullptr;
+        if (da && da->isVisibleTo(window()) && da->isEnabled()) da->setFocus(Qt::OtherFocusReason);
         emit chiusa();
     }
+}
+
+QWidget* Schermata::primoControllo() const {
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) return w;
+    return nullptr;
 }
 
 void Schermata::copri(bool si) {

@@ -2,7 +2,9 @@
 // A full-window page over the main page. Opening moves it to Left 0, Top 0
 // and shows it on top; closing hides it. While any Schermata covers the main
 // page, that page is hidden and disabled, so none of its controls can take
-// the focus or be clicked.
+// the focus or be clicked. As a dialog does, opening puts the keyboard focus
+// on the screen's first control in the tab order, and closing gives it back
+// to the control that held it when the screen opened.
 #include <QPointer>
 #include <QWidget>
 
@@ -33,6 +35,9 @@ public:
     // Catches show() and hide() too, so the page follows however it is done.
     void setVisible(bool visibile) override;
 
+    // The first control inside the screen that Tab would reach, or null.
+    QWidget* primoControllo() const;
+
 signals:
     void aperta();
     void chiusa();
@@ -40,6 +45,7 @@ signals:
 private:
     void copri(bool si);
     QPointer<QWidget> pagina_;  // may go first when siblings are destroyed
+    QPointer<QWidget> apertaDa_;
     bool copre_ = false;
     ColoreVB sfondo_ = Colori::FacciaPulsante;
 };

@@ -78,13 +78,8 @@ void EditingPrincipale::dopo() {
     const StatoFraComma& fc = comandi_->FraComma();
     if (fc.Visible != fraComma_->inVista()) {
         fraComma_->setColoreSfondo(fc.BackColor);
-        if (fc.Visible) {
-            fraComma_->apri();
-        } else {
-            fraComma_->chiudi();
-            // Back where the user left the main screen.
-            if (auto* c = f_.pulsanteComma()) c->setFocus(Qt::OtherFocusReason);
-        }
+        if (fc.Visible) fraComma_->apri();
+        else fraComma_->chiudi();
     }
     if (!fc.fuoco.empty() && fc.Visible) {
         if (auto* w = fraComma_->findChild<QWidget*>(QString::fromStdString(fc.fuoco))) w->setFocus(Qt::OtherFocusReason);

@@ -115,5 +115,32 @@ TEST_F(Schermate, SegnaliDiAperturaEChiusura) {
     EXPECT_EQ(chiuse, 1);
 }
 
+TEST_F(Schermate, AprireDaIlFuocoAlPrimoControlloNellOrdineDiTab) {
+    // Created after dentroA_, but placed before it in the tab order; a
+    // disabled control before both is passed over.
+    auto* primo = new PulsanteVB("primo", a_);
+    auto* spento = new PulsanteVB("spento", a_);
+    spento->setEnabled(false);
+    QWidget::setTabOrder(spento, primo);
+    QWidget::setTabOrder(primo, dentroA_);
+    a_->apri();
+    EXPECT_EQ(QApplication::focusWidget(), primo);
+    EXPECT_EQ(a_->primoControllo(), primo);
+}
+
+TEST_F(Schermate, ChiudereRendeIlFuocoAlControlloCheLAvevaAllApertura) {
+    auto* sotto2 = pagina_->findChildren<PulsanteVB*>()[1];
+    sotto2->setFocus();
+    a_->apri();
+    EXPECT_EQ(QApplication::focusWidget(), dentroA_);
+    // One screen over another: each gives the focus back to its own opener.
+    b_->apri();
+    EXPECT_TRUE(b_->isAncestorOf(QApplication::focusWidget()));
+    b_->chiudi();
+    EXPECT_EQ(QApplication::focusWidget(), dentroA_);
+    a_->chiudi();
+    EXPECT_EQ(QApplication::focusWidget(), sotto2);
+}
+
 }  // namespace
 }  // namespace vk
