@@ -139,7 +139,7 @@ void TabellaFrequenze::RicoloraLA() {
 
 void TabellaFrequenze::cmd440_MouseDown(int indice) {
     if (indice == 0 || indice == 2) {
-        lblIndexDiap = Cifra(indice);
+        lblIndexDiap = indice;
         diapason_.premi();
     } else if (indice == 1) {
         cmd440Colore = Colori::RossoChiaro;
@@ -151,7 +151,7 @@ void TabellaFrequenze::TmrDiapason_Timer() {
     const auto a = ValoreFisso::daTesto(lblFreq[CellaRiferimento]);
     if (!a) return;
     const ValoreFisso passo = PassoDiapason(cmdLA);
-    const ValoreFisso b = lblIndexDiap == "2" ? *a + passo : *a - passo;
+    const ValoreFisso b = lblIndexDiap == 2 ? *a + passo : *a - passo;
     // A table of zero or negative frequencies means nothing: the reference
     // stays above zero, and within what a cell can hold.
     if (b.decimillesimi() <= 0 || b.decimillesimi() > ValoreFisso::Limite) return;

@@ -93,7 +93,7 @@ public:
     std::string TxtNomeDelTemperamento;  // the name with its CR LF
     std::string cmdLA = "Interi";
     ColoreVB cmd440Colore = Colori::RossoChiaro;  // back colour of "440"
-    std::string lblIndexDiap = "0";
+    int lblIndexDiap = 0;  // the arrow held: 0 "<", 2 ">"
 
 private:
     void RicoloraLA();

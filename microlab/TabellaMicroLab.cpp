@@ -1,7 +1,6 @@
 #include "microlab/TabellaMicroLab.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -22,12 +21,24 @@ constexpr ValoreFisso CentsSemitonoEquabile = Fisso(1000000);
 
 int Mod12(int x) { return ((x % 12) + 12) % 12; }
 
-// A caption that is the canonical text of a whole number; nullopt otherwise.
-std::optional<int> Intero(std::string_view t) {
-    int n = 0;
-    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
-    if (t.empty() || ec != std::errc() || p != t.data() + t.size() || std::to_string(n) != t) return std::nullopt;
-    return n;
+// The texts a third shows at the pure and the Pythagorean size, written as
+// designed rather than computed.
+struct TerzaFissa {
+    ValoreFisso micro;
+    const char *cents, *scarto;
+};
+constexpr TerzaFissa TerzeFisse[] = {{Micro::TerzaNaturale, "386,3137", "0"},
+                                     {Micro::TerzaPitagorica, "407,8212", "21,5084"}};
+
+// Writes the fixed texts of a third of `micro`; false for any other size.
+bool ScriviTerzaFissa(RigaMicro& r, ValoreFisso micro) {
+    for (const TerzaFissa& t : TerzeFisse)
+        if (micro == t.micro) {
+            r.Cents = t.cents;
+            r.Scarto = t.scarto;
+            return true;
+        }
+    return false;
 }
 
 // Row names in the design's Italian spelling, row by row.
@@ -143,16 +154,21 @@ TabellaMicroLab::TabellaMicroLab()
     lblEtiSemitoni[0] = ColoriMicro::Semitoni;
 }
 
-int TabellaMicroLab::rigaSelezionata() const {
-    const auto r = Intero(lblIndexM);
-    return r && *r >= 1 && *r <= 48 ? *r : 0;
+TabellaMicroLab::EtichetteNascoste TabellaMicroLab::etichetteNascoste() const {
+    EtichetteNascoste e;
+    e.lblIndexM = std::to_string(lblIndexM);
+    e.lblClickN = std::to_string(lblClickN);
+    e.lblMemValore = lblMemValore;
+    e.lblRitornoQuintaIniziale = lblRitornoQuintaIniziale ? "S\xC3\xAC" : "No";
+    for (size_t j = 1; j <= 7; ++j)
+        if (lblSeqInt[j] != 0) e.lblSeqInt[j] = std::to_string(lblSeqInt[j]);
+    e.lblIndexScattoM = std::to_string(lblIndexScattoM);
+    return e;
 }
 
-std::optional<ValoreFisso> TabellaMicroLab::passoMicro() const {
-    const auto i = Intero(lblIndexScattoM);
-    if (!i || *i < 1 || *i > 8) return std::nullopt;
+ValoreFisso TabellaMicroLab::passoMicro() const {
     int64_t d = 1;  // ten-thousandths
-    for (int k = 1; k < *i; ++k) d *= 10;
+    for (int k = 1; k < lblIndexScattoM; ++k) d *= 10;
     return ValoreFisso::daDecimillesimi(d);
 }
 
@@ -178,14 +194,7 @@ void TabellaMicroLab::caricaRiga(int riga, const std::string& micro) {
     switch (GruppoDi(riga)) {
         case GruppoIntervallo::Quinte: r.Scarto = Testo(c - CentsQuintaNaturale); break;
         case GruppoIntervallo::Terze:
-            r.Scarto = Testo(c - CentsTerzaNaturale);
-            if (*x == Micro::TerzaNaturale) {
-                r.Cents = "386,3137";
-                r.Scarto = "0";
-            } else if (*x == Micro::TerzaPitagorica) {
-                r.Cents = "407,8212";
-                r.Scarto = "21,5084";
-            }
+            if (!ScriviTerzaFissa(r, *x)) r.Scarto = Testo(c - CentsTerzaNaturale);
             break;
         case GruppoIntervallo::Semitoni: r.Scarto = Testo(c - CentsSemitonoEquabile); break;
         case GruppoIntervallo::Note: break;
@@ -267,8 +276,8 @@ void TabellaMicroLab::cmdResetMicro_Click() {
     }
     righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
     if (const int r = rigaSelezionata()) coloreQuintaM[static_cast<size_t>(r)] = ColoreGruppo(r);
-    lblIndexM = "0";
-    lblClickN = "0";
+    lblIndexM = 0;
+    lblClickN = 0;
     for (int j = 1; j <= 4; ++j) {
         const auto i = static_cast<size_t>(j);
         lblEtiSemitoni[i] = lblEtiTerze[i] = lblEtiQuinta[i] = Colori::Bianco;
@@ -277,28 +286,28 @@ void TabellaMicroLab::cmdResetMicro_Click() {
 
 void TabellaMicroLab::cmdScatto_Click(int indice) {
     if (indice < 1 || indice > 8) return;
-    lblIndexScattoM = std::to_string(indice);
+    lblIndexScattoM = indice;
     for (int i = 1; i <= 8; ++i)
         coloreScatto[static_cast<size_t>(i)] = i == indice ? Colori::RossoChiaro : Colori::VerdeChiaro;
 }
 
 void TabellaMicroLab::ImpostaIntervalliCollegati() {
-    const auto r = Intero(lblIndexM);
-    if (!r || *r < 1 || *r > 36) return;
-    const auto righeCollegate = IntervalliCollegati(*r);
-    for (size_t j = 0; j < 7; ++j) lblSeqInt[j + 1] = std::to_string(righeCollegate[j]);
+    const int r = rigaSelezionata();
+    if (r < 1 || r > 36) return;
+    const auto righeCollegate = IntervalliCollegati(r);
+    for (size_t j = 0; j < 7; ++j) lblSeqInt[j + 1] = righeCollegate[j];
 }
 
 bool TabellaMicroLab::applicaDifferenza(ValoreFisso d) {
     std::array<int, 8> riga{};
     std::array<ValoreFisso, 8> valore{};
     for (size_t j = 1; j <= 7; ++j) {
-        const auto r = Intero(lblSeqInt[j]);
-        if (!r || *r < 1 || *r > 48) return false;
-        const auto x = Numero(righe[static_cast<size_t>(*r)].Micro);
+        const int r = lblSeqInt[j];
+        if (r < 1 || r > 48) return false;
+        const auto x = Numero(righe[static_cast<size_t>(r)].Micro);
         // A row that is no number cannot move, and the others then stay too.
         if (!x) return false;
-        riga[j] = *r;
+        riga[j] = r;
         valore[j] = *x;
     }
     // A change that would take a row past what a file can hold is not made:
@@ -322,40 +331,30 @@ void TabellaMicroLab::ApplicaModificaVeloce() {
     const GruppoIntervallo g = GruppoDi(r);
     auto micro = [this](int riga) { return Numero(righe[static_cast<size_t>(riga)].Micro); };
     std::optional<ValoreFisso> v;
-    if (lblClickN == "1") {
+    if (lblClickN == 1) {
         v = Numero(lblMemValore);
-    } else if (lblClickN == "2") {
+    } else if (lblClickN == 2) {
         if (g == GruppoIntervallo::Quinte) v = micro(r == 1 ? 12 : r - 1);
         else if (g == GruppoIntervallo::Terze) v = Micro::TerzaEquabile;
         else v = micro(r == 25 ? 36 : r - 1);
-    } else if (lblClickN == "3") {
+    } else if (lblClickN == 3) {
         v = g == GruppoIntervallo::Quinte ? Micro::QuintaEquabile
             : g == GruppoIntervallo::Terze ? Micro::TerzaNaturale
                                            : Micro::SemitonoEquabile;
-    } else if (lblClickN == "4" && g == GruppoIntervallo::Quinte) {
+    } else if (lblClickN == 4 && g == GruppoIntervallo::Quinte) {
         v = Micro::QuintaNaturale;
     }
     if (!v || !applicaDifferenza(*v - *D)) return;
+    // The third just set to its pure size shows the pure third's texts.
+    if (g == GruppoIntervallo::Terze && lblClickN == 3) ScriviTerzaFissa(righe[static_cast<size_t>(r)], *v);
     copiaInRigaZero(r);
-    if (g == GruppoIntervallo::Terze && Intero(lblClickN) == 3) {
-        for (size_t i : {static_cast<size_t>(r), size_t{0}}) {
-            righe[i].Cents = "386,3137";
-            righe[i].Scarto = "0";
-        }
-    }
 }
 
 void TabellaMicroLab::applicaTerzaFissa(int riga) {
     // Only a third shows the fixed texts of the pure and Pythagorean sizes.
     if (GruppoDi(riga) != GruppoIntervallo::Terze) return;
     RigaMicro& r = righe[static_cast<size_t>(riga)];
-    if (r.Micro == "578160") {
-        r.Scarto = "21,5084";
-        r.Cents = "407,8212";
-    } else if (r.Micro == "547668") {
-        r.Scarto = "0";
-        r.Cents = "386,3137";
-    }
+    if (const auto x = Numero(r.Micro)) ScriviTerzaFissa(r, *x);
 }
 
 void TabellaMicroLab::cmdQuintaM_Click(int indice) {
@@ -369,53 +368,54 @@ void TabellaMicroLab::cmdQuintaM_Click(int indice) {
     for (auto* e : {&lblEtiQuinta, &lblEtiTerze, &lblEtiSemitoni})
         for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
 
-    if (indice >= 37) {
-        // The clicked note becomes the zero of the twelve note deviations.
-        lblIndexM = std::to_string(indice);
-        lblClickN = "0";
-        righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
-        const auto riferimento = Numero(righe[static_cast<size_t>(indice)].Micro);
-        if (!riferimento) return;
-        for (int i = 37; i <= 48; ++i) {
-            RigaMicro& r = righe[static_cast<size_t>(i)];
-            const auto x = Numero(r.Micro);
-            if (!x) continue;
-            const ValoreFisso nuovo = *x - *riferimento;
-            r.Micro = Testo(nuovo);
-            r.Scarto = Testo(CentsDaMicro4(nuovo));
-        }
-        return;
-    }
+    if (indice >= 37) scegliNotaDiRiferimento(indice);
+    else cicloIntervallo(indice);
+}
 
-    const int M = GruppoDi(indice) == GruppoIntervallo::Quinte ? 4 : 3;
-    std::array<ColoreVB, 5>& E = *etichetteDi(indice);
-    const int click = Intero(lblClickN).value_or(0);
-    if (rigaSelezionata() != indice) {
-        lblClickN = "1";
-        lblRitornoQuintaIniziale = "No";
-        lblMemValore.clear();
-        E[1] = Colori::RossoChiaro;
-    } else if (click == M) {
-        E[1] = Colori::RossoChiaro;
-        lblClickN = "1";
-        lblRitornoQuintaIniziale = "S\xC3\xAC";
-    } else {
-        const int n = std::clamp(click + 1, 1, M);
-        lblClickN = std::to_string(n);
-        E[static_cast<size_t>(n)] = Colori::RossoChiaro;
-        lblRitornoQuintaIniziale = "No";
+void TabellaMicroLab::scegliNotaDiRiferimento(int indice) {
+    // The clicked note becomes the zero of the twelve note deviations.
+    lblIndexM = indice;
+    lblClickN = 0;
+    righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
+    const auto riferimento = Numero(righe[static_cast<size_t>(indice)].Micro);
+    if (!riferimento) return;
+    for (int i = 37; i <= 48; ++i) {
+        RigaMicro& r = righe[static_cast<size_t>(i)];
+        const auto x = Numero(r.Micro);
+        if (!x) continue;
+        const ValoreFisso nuovo = *x - *riferimento;
+        r.Micro = Testo(nuovo);
+        r.Scarto = Testo(CentsDaMicro4(nuovo));
     }
-    lblIndexM = std::to_string(indice);
+}
+
+void TabellaMicroLab::cicloIntervallo(int indice) {
+    // Clicks 1..M on the same row: its first value, then the quick changes;
+    // the click after M comes back to the first value.
+    const int M = GruppoDi(indice) == GruppoIntervallo::Quinte ? 4 : 3;
+    if (rigaSelezionata() != indice) {
+        lblClickN = 1;
+        lblRitornoQuintaIniziale = false;
+        lblMemValore.clear();
+    } else if (lblClickN == M) {
+        lblClickN = 1;
+        lblRitornoQuintaIniziale = true;
+    } else {
+        lblClickN = std::clamp(lblClickN + 1, 1, M);
+        lblRitornoQuintaIniziale = false;
+    }
+    (*etichetteDi(indice))[static_cast<size_t>(lblClickN)] = Colori::RossoChiaro;
+    lblIndexM = indice;
     for (int r : IntervalliCollegati(indice))
         if (r != indice) righe[static_cast<size_t>(r)].colore = ColoreGruppo(r);
     ImpostaIntervalliCollegati();
-    if (lblClickN == "2") {
+    if (lblClickN == 2) {
         lblMemValore = righe[static_cast<size_t>(indice)].Micro;
         ApplicaModificaVeloce();
-    } else if (lblClickN == "3" || lblClickN == "4") {
+    } else if (lblClickN >= 3) {
         ApplicaModificaVeloce();
     }
-    if (lblRitornoQuintaIniziale == "S\xC3\xAC") ApplicaModificaVeloce();
+    if (lblRitornoQuintaIniziale) ApplicaModificaVeloce();
     applicaTerzaFissa(indice);
     copiaInRigaZero(indice);
 }
@@ -423,9 +423,7 @@ void TabellaMicroLab::cmdQuintaM_Click(int indice) {
 void TabellaMicroLab::passo(int segno) {
     const int r = rigaSelezionata();
     if (r < 1 || r > 36) return;
-    const auto d = passoMicro();
-    if (!d) return;
-    if (applicaDifferenza(*d * segno)) copiaInRigaZero(r);
+    if (applicaDifferenza(passoMicro() * segno)) copiaInRigaZero(r);
 }
 
 void TabellaMicroLab::premi(RipetizioneAutomatica& r) {
@@ -440,20 +438,20 @@ void TabellaMicroLab::completaRilascio() {
     for (auto* e : {&lblEtiSemitoni, &lblEtiTerze, &lblEtiQuinta})
         for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
     if (r >= 1) (*etichetteDi(r))[1] = Colori::RossoChiaro;
-    lblClickN = "1";
-    lblRitornoQuintaIniziale = "No";
+    lblClickN = 1;
+    lblRitornoQuintaIniziale = false;
 }
 
 void TabellaMicroLab::pulisciSelezione() {
     if (const int r = rigaSelezionata()) coloreQuintaM[static_cast<size_t>(r)] = ColoreGruppo(r);
     for (int i = 1; i <= 48; ++i) righe[static_cast<size_t>(i)].colore = Colori::Bianco;
     righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
-    lblIndexM = "0";
-    lblRitornoQuintaIniziale = "No";
-    lblClickN = "0";
+    lblIndexM = 0;
+    lblRitornoQuintaIniziale = false;
+    lblClickN = 0;
     for (auto* e : {&lblEtiQuinta, &lblEtiTerze, &lblEtiSemitoni})
         for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
-    for (auto& s : lblSeqInt) s.clear();
+    lblSeqInt.fill(0);
     lblMemValore.clear();
 }
 
@@ -490,11 +488,11 @@ void TabellaMicroLab::cmdAnnullaMicro_Click() {
 }
 
 void TabellaMicroLab::RiportaQuinte(const std::array<ValoreFisso, 13>& v) {
-    lblClickN = "1";
+    lblClickN = 1;
     // Each fifth reaches its rounded size as click 1 of its cycle would
     // restore it: the difference moves its linked rows too, so the sums stay.
     for (int k = 1; k <= 12; ++k) {
-        lblIndexM = std::to_string(k);
+        lblIndexM = k;
         lblMemValore = Testo(v[static_cast<size_t>(k)]);
         ImpostaIntervalliCollegati();
         ApplicaModificaVeloce();

@@ -77,13 +77,21 @@ public:
     std::array<ColoreVB, 5> lblEtiQuinta{}, lblEtiTerze{}, lblEtiSemitoni{};
     PannelloConversione conversione;
 
-    // The hidden state labels, held as their captions.
-    std::string lblIndexM = "0";
-    std::string lblClickN = "0";
-    std::string lblMemValore;
-    std::string lblRitornoQuintaIniziale = "No";
-    std::array<std::string, 8> lblSeqInt;       // 1..7
-    std::string lblIndexScattoM = "5";
+    // The hidden state labels, as values.
+    int lblIndexM = 0;                       // the selected row 1..48, 0 none
+    int lblClickN = 0;                       // click 1..4 of the row's cycle, 0 none
+    std::string lblMemValore;                // the row's Micro text kept for click 1
+    bool lblRitornoQuintaIniziale = false;   // the cycle came back to click 1
+    std::array<int, 8> lblSeqInt{};          // 1..7: the linked rows, 0 none
+    int lblIndexScattoM = 5;                 // the chosen step button 1..8
+
+    // The captions the hidden state labels show.
+    struct EtichetteNascoste {
+        std::string lblIndexM, lblClickN, lblMemValore, lblRitornoQuintaIniziale;
+        std::array<std::string, 8> lblSeqInt;
+        std::string lblIndexScattoM;
+    };
+    EtichetteNascoste etichetteNascoste() const;
 
     // Hold-to-repeat of ">" and "<": the widget's timers drive these.
     RipetizioneAutomatica aumenta, diminuisci;
@@ -114,16 +122,17 @@ public:
     // restore it, so that the sums stay.
     void RiportaQuinte(const std::array<ValoreFisso, 13>& quinte);
 
-    // The step in Micro the chosen step button gives; nullopt for a caption
-    // other than "1".."8".
-    std::optional<ValoreFisso> passoMicro() const;
-    // The selected row as lblIndexM reads, 0 for none or a text that is no row.
-    int rigaSelezionata() const;
+    // The step in Micro the chosen step button gives.
+    ValoreFisso passoMicro() const;
+    // The selected row, 0 for none.
+    int rigaSelezionata() const { return lblIndexM; }
 
 private:
     void premi(RipetizioneAutomatica& r);
     void completaRilascio();
     void passo(int segno);
+    void scegliNotaDiRiferimento(int indice);
+    void cicloIntervallo(int indice);
     void ImpostaIntervalliCollegati();
     void ApplicaModificaVeloce();
     // Adds d to rows lblSeqInt(1..4), subtracts it from (5..7), recomputes them.

@@ -11,14 +11,10 @@ namespace vk {
 
 namespace {
 
-constexpr const char* TestoDigita = "Ora digita sul tastierino numerico il valore dell'unità da convertire";
-constexpr const char* TestoConferma = "Quando hai digitato il numero clicca di nuovo sul pulsante";
-constexpr const char* TestoNuovaUnita = "Clicca il pulsante della nuova unità che vuoi convertire";
-constexpr const char* TroppoAlto = "Valore troppo alto!";
-constexpr const char* Zero = "Non puoi impostare questo valore a zero!";
-constexpr const char* DivisoZero = "Non puoi dividere per zero: cambia denominatore!";
-constexpr const char* Denominatore = "Imposta nella frazione il valore del denominatore";
-constexpr const char* NumeratoreZero = "Non puoi impostare il numeratore a zero!";
+// The first value each unit refuses as too high.
+constexpr double LimiteDecimali = 10000;
+constexpr double LimiteCents = 12001;
+constexpr double LimiteMicro = 30000001;
 
 // Cents per unit of decimal logarithm, 1200 / log10 2 to 15 digits.
 constexpr double CentsPerLog10 = 3986.31371386483;
@@ -50,8 +46,29 @@ double ValoreDigitato(std::string_view testo) {
     return x;
 }
 
+const char* Convertitore::TestoIstruzione(Istruzione i) {
+    switch (i) {
+        case Istruzione::Iniziale: return "Clicca il pulsante dell'unità che vuoi convertire";
+        case Istruzione::Digita: return "Ora digita sul tastierino numerico il valore dell'unità da convertire";
+        case Istruzione::Conferma: return "Quando hai digitato il numero clicca di nuovo sul pulsante";
+        case Istruzione::NuovaUnita: return "Clicca il pulsante della nuova unità che vuoi convertire";
+        case Istruzione::TroppoAlto: return "Valore troppo alto!";
+        case Istruzione::Zero: return "Non puoi impostare questo valore a zero!";
+        case Istruzione::DivisoZero: return "Non puoi dividere per zero: cambia denominatore!";
+        case Istruzione::Denominatore: return "Imposta nella frazione il valore del denominatore";
+        case Istruzione::NumeratoreZero: break;
+    }
+    return "Non puoi impostare il numeratore a zero!";
+}
+
+void Convertitore::mostra(Istruzione i) {
+    istruzione_ = i;
+    istruzione = TestoIstruzione(i);
+}
+
 void Convertitore::cmdRadice_Click() {
-    coloreRadice = coloreRadice == Colori::FacciaPulsante ? ArancioChiaro : Colori::FacciaPulsante;
+    radice_ = !radice_;
+    coloreRadice = radice_ ? ArancioChiaro : Colori::FacciaPulsante;
 }
 
 void Convertitore::cmdNumero_Click(int indice) {
@@ -76,7 +93,7 @@ std::string& Convertitore::ricevente() {
 
 void Convertitore::scegliUnita(int indice) {
     unita_ = indice;
-    istruzione = TestoDigita;
+    mostra(Istruzione::Digita);
     digitando_ = true;
     for (ColoreVB& c : coloreUnita) c = Colori::FacciaPulsante;
     coloreDellUnita(indice) = Colori::RossoChiaro;
@@ -92,7 +109,7 @@ void Convertitore::scegliUnita(int indice) {
 }
 
 void Convertitore::cifra(int d) {
-    istruzione = TestoConferma;
+    mostra(Istruzione::Conferma);
     // A number that begins with 0 goes on only with the comma.
     if (ultimaCifra_ == 0 && numeroCifre_ == 1) return;
     ultimaCifra_ = d;
@@ -132,79 +149,84 @@ void Convertitore::risultatiDalRapporto(double r) {
 void Convertitore::conferma(int indice) {
     if (!conCifra_ || indice != unita_) return;
     switch (unita_) {
-        case Frazione:
-            if (parte_ == 1) {
-                if (ValoreDigitato(fraz1) == 0) {
-                    cancella();
-                    istruzione = NumeratoreZero;
-                } else {
-                    parte_ = 2;
-                    coloreFraz2 = Colori::RossoChiaro;
-                    istruzione = Denominatore;
-                }
-            } else {
-                const double a = ValoreDigitato(fraz1);
-                const double b = ValoreDigitato(fraz2);
-                if (b == 0) {
-                    cancella();
-                    istruzione = DivisoZero;
-                    break;
-                }
-                const double r = modoRadice() ? std::pow(2.0, b / a) : a / b;
-                // Only a finite, positive ratio has a size.
-                if (!std::isfinite(r)) {
-                    decimali = cents = micro = "-";
-                    istruzione = TroppoAlto;
-                } else if (r <= 0) {
-                    decimali = cents = micro = "-";
-                    istruzione = Zero;
-                } else {
-                    scriviRapporto(r);
-                    risultatiDalRapporto(r);
-                }
-                coloreDellUnita(Frazione) = Colori::FacciaPulsante;
-                parte_ = 1;
-            }
-            break;
-        case Decimali: {
-            const double d = ValoreDigitato(buffer_);
-            if (d == 0) {
-                decimali = "-";
-                istruzione = Zero;
-            } else if (d >= 10000) {
-                decimali = "-";
-                istruzione = TroppoAlto;
-            } else {
-                risultatiDalRapporto(d);
-            }
-            break;
-        }
-        case Cents: {
-            const double c = ValoreDigitato(buffer_);
-            if (c >= 12001) {
-                cents = "-";
-                istruzione = TroppoAlto;
-            } else {
-                cents = Fisso(c);
-                micro = Fisso(c * vk::Micro::PerCent);
-                scriviRapporto(std::pow(2.0, c / 1200.0));
-            }
-            break;
-        }
-        default: {
-            const double m = ValoreDigitato(buffer_);
-            if (m >= 30000001) {
-                micro = "-";
-                istruzione = TroppoAlto;
-            } else {
-                const double c = m / vk::Micro::PerCent;
-                cents = Fisso(c);
-                scriviRapporto(std::pow(2.0, c / 1200.0));
-            }
-            break;
-        }
+        case Frazione: confermaFrazione(); break;
+        case Decimali: confermaDecimali(); break;
+        case Cents: confermaCents(); break;
+        default: confermaMicro(); break;
     }
     chiusura();
+}
+
+void Convertitore::confermaFrazione() {
+    if (parte_ == 1) {
+        if (ValoreDigitato(fraz1) == 0) {
+            cancella();
+            mostra(Istruzione::NumeratoreZero);
+        } else {
+            parte_ = 2;
+            coloreFraz2 = Colori::RossoChiaro;
+            mostra(Istruzione::Denominatore);
+        }
+        return;
+    }
+    const double a = ValoreDigitato(fraz1);
+    const double b = ValoreDigitato(fraz2);
+    if (b == 0) {
+        cancella();
+        mostra(Istruzione::DivisoZero);
+        return;
+    }
+    const double r = modoRadice() ? std::pow(2.0, b / a) : a / b;
+    // Only a finite, positive ratio has a size.
+    if (!std::isfinite(r)) {
+        decimali = cents = micro = "-";
+        mostra(Istruzione::TroppoAlto);
+    } else if (r <= 0) {
+        decimali = cents = micro = "-";
+        mostra(Istruzione::Zero);
+    } else {
+        scriviRapporto(r);
+        risultatiDalRapporto(r);
+    }
+    coloreDellUnita(Frazione) = Colori::FacciaPulsante;
+    parte_ = 1;
+}
+
+void Convertitore::confermaDecimali() {
+    const double d = ValoreDigitato(buffer_);
+    if (d == 0) {
+        decimali = "-";
+        mostra(Istruzione::Zero);
+    } else if (d >= LimiteDecimali) {
+        decimali = "-";
+        mostra(Istruzione::TroppoAlto);
+    } else {
+        risultatiDalRapporto(d);
+    }
+}
+
+void Convertitore::confermaCents() {
+    const double c = ValoreDigitato(buffer_);
+    if (c >= LimiteCents) {
+        cents = "-";
+        mostra(Istruzione::TroppoAlto);
+    } else {
+        cents = Fisso(c);
+        micro = Fisso(c * vk::Micro::PerCent);
+        scriviRapporto(std::pow(2.0, c / 1200.0));
+    }
+}
+
+void Convertitore::confermaMicro() {
+    const double m = ValoreDigitato(buffer_);
+    if (m >= LimiteMicro) {
+        micro = "-";
+        mostra(Istruzione::TroppoAlto);
+    } else {
+        const double c = m / vk::Micro::PerCent;
+        cents = Fisso(c);
+        scriviRapporto(std::pow(2.0, c / 1200.0));
+    }
 }
 
 void Convertitore::chiusura() {
@@ -221,10 +243,16 @@ void Convertitore::chiusura() {
     coloreDellUnita(Frazione) = parte_ == 2 ? Colori::RossoChiaro : Colori::FacciaPulsante;
     coloreFraz1 = coloreDecimali = coloreCents = coloreMicro = Colori::Bianco;
     if (parte_ == 1) coloreFraz2 = Colori::Bianco;
-    const std::string_view restano[] = {TroppoAlto, Zero, DivisoZero, Denominatore, NumeratoreZero};
-    for (std::string_view r : restano)
-        if (istruzione == r) return;
-    istruzione = TestoNuovaUnita;
+    // A warning stays until the next key; anything else asks for a unit.
+    switch (istruzione_) {
+        case Istruzione::TroppoAlto:
+        case Istruzione::Zero:
+        case Istruzione::DivisoZero:
+        case Istruzione::Denominatore:
+        case Istruzione::NumeratoreZero: return;
+        default: break;
+    }
+    mostra(Istruzione::NuovaUnita);
 }
 
 }  // namespace vk

@@ -24,13 +24,20 @@ public:
 
     void cmdNumero_Click(int indice);
     void cmdRadice_Click();
-    bool modoRadice() const { return coloreRadice == ArancioChiaro; }
+    bool modoRadice() const { return radice_; }
     bool digitando() const { return digitando_; }
     int unita() const { return unita_; }
     int parteFrazione() const { return parte_; }
 
+    // The line lblScritteUtility(1) shows, and its text.
+    enum class Istruzione {
+        Iniziale, Digita, Conferma, NuovaUnita,
+        TroppoAlto, Zero, DivisoZero, Denominatore, NumeratoreZero,  // warnings
+    };
+    static const char* TestoIstruzione(Istruzione i);
+
     // What the panel shows.
-    std::string istruzione = "Clicca il pulsante dell'unità che vuoi convertire";
+    std::string istruzione = TestoIstruzione(Istruzione::Iniziale);
     std::string fraz1 = "-", fraz2 = "-", decimali = "-", cents = "-", micro = "-";
     ColoreVB coloreFraz1 = Colori::Bianco, coloreFraz2 = Colori::Bianco, coloreDecimali = Colori::Bianco,
              coloreCents = Colori::Bianco, coloreMicro = Colori::Bianco;
@@ -46,12 +53,19 @@ private:
     void virgola();
     void cancella();
     void conferma(int indice);
+    void confermaFrazione();
+    void confermaDecimali();
+    void confermaCents();
+    void confermaMicro();
+    void mostra(Istruzione i);
     void chiusura();
     // The label that shows the digits of the number being typed.
     std::string& ricevente();
     void risultatiDalRapporto(double r);
     void scriviRapporto(double r);
 
+    Istruzione istruzione_ = Istruzione::Iniziale;
+    bool radice_ = false;      // "Radice di 2"
     bool digitando_ = false;   // lblNClickPuls "1"
     bool conCifra_ = false;    // a digit is in the current number
     int unita_ = 0;            // 0 none, 13..16

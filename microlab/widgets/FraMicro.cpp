@@ -330,12 +330,13 @@ void FraMicro::aggiornaDaModello() {
     const std::array<ColoreVB, 5>* colori[3] = {&m_.lblEtiQuinta, &m_.lblEtiTerze, &m_.lblEtiSemitoni};
     for (size_t i = 0; i < 3; ++i)
         for (size_t j = 0; j <= 4; ++j) Colora(legenda_[i][j], QPalette::Window, (*colori[i])[j]);
-    ScriviSeDiverso(lblIndexM_, m_.lblIndexM);
-    ScriviSeDiverso(lblClickN_, m_.lblClickN);
-    ScriviSeDiverso(lblMemValore_, m_.lblMemValore);
-    ScriviSeDiverso(lblRitornoQuintaIniziale_, m_.lblRitornoQuintaIniziale);
-    ScriviSeDiverso(lblIndexScattoM_, m_.lblIndexScattoM);
-    for (size_t j = 1; j <= 7; ++j) ScriviSeDiverso(lblSeqInt_[j], m_.lblSeqInt[j]);
+    const TabellaMicroLab::EtichetteNascoste nascoste = m_.etichetteNascoste();
+    ScriviSeDiverso(lblIndexM_, nascoste.lblIndexM);
+    ScriviSeDiverso(lblClickN_, nascoste.lblClickN);
+    ScriviSeDiverso(lblMemValore_, nascoste.lblMemValore);
+    ScriviSeDiverso(lblRitornoQuintaIniziale_, nascoste.lblRitornoQuintaIniziale);
+    ScriviSeDiverso(lblIndexScattoM_, nascoste.lblIndexScattoM);
+    for (size_t j = 1; j <= 7; ++j) ScriviSeDiverso(lblSeqInt_[j], nascoste.lblSeqInt[j]);
     conversione_->aggiornaDaModello();
     mostraSe(m_.aperta);
 }

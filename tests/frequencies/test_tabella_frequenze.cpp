@@ -178,7 +178,7 @@ TEST_F(Frequenze, TenendoLaFrecciaSoloIlRiferimentoCambia) {
     const auto prima = tab.lblFreq;
     tab.cmd440_MouseDown(2);
     EXPECT_EQ(Cella(58), "440") << "nothing at the press";
-    EXPECT_EQ(tab.lblIndexDiap, "2");
+    EXPECT_EQ(tab.lblIndexDiap, 2);
     tab.TmrDiapason().tick();
     EXPECT_EQ(Cella(58), "441");
     EXPECT_EQ(tab.cmd440Colore, Colori::Bianco);

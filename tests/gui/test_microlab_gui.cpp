@@ -160,6 +160,41 @@ TEST_F(MicroLabGui, NotazioneTastieraEAnnulla) {
     EXPECT_FALSE(Trova(QStringLiteral("FraConversione"))->isVisible());
 }
 
+// The hidden state labels show their captions at every step of a cycle.
+TEST_F(MicroLabGui, LeEtichetteNascosteMostranoLoStato) {
+    Clic(QStringLiteral("cmdLab"));
+    auto testo = [this](const char* nome) { return Trova<QLabel>(QString::fromUtf8(nome))->text().toStdString(); };
+    struct Atteso {
+        const char *index, *click, *ritorno, *seq1, *seq7;
+    };
+    auto verifica = [&](const Atteso& a, const char* passo) {
+        EXPECT_EQ(testo("lblIndexM"), a.index) << passo;
+        EXPECT_EQ(testo("lblClickN"), a.click) << passo;
+        EXPECT_EQ(testo("lblRitornoQuintaIniziale"), a.ritorno) << passo;
+        EXPECT_EQ(testo("lblSeqInt_1"), a.seq1) << passo;
+        EXPECT_EQ(testo("lblSeqInt_7"), a.seq7) << passo;
+    };
+    verifica({"0", "0", "No", "", ""}, "aperta");
+    EXPECT_EQ(testo("lblIndexScattoM"), "5");
+    EXPECT_EQ(testo("lblMemValore"), "");
+    // Fifth 3 (RE - LA, up to LA): clicks 1..4, then back to its first value.
+    const Atteso cicli[5] = {{"3", "1", "No", "3", "34"}, {"3", "2", "No", "3", "34"}, {"3", "3", "No", "3", "34"},
+                             {"3", "4", "No", "3", "34"}, {"3", "1", "S\xC3\xAC", "3", "34"}};
+    for (int i = 0; i < 5; ++i) {
+        Clic(QStringLiteral("cmdQuintaM_3"));
+        verifica(cicli[i], std::to_string(i + 1).c_str());
+        if (i == 1) {
+            EXPECT_EQ(testo("lblMemValore"), "992376");
+        }
+    }
+    EXPECT_EQ(Cella("lblQuintaPrecisa", 3), "992376");
+    Clic(QStringLiteral("cmdQuintaM_40"));  // a note: no cycle
+    verifica({"40", "0", "S\xC3\xAC", "3", "34"}, "nota");
+    Clic(QStringLiteral("cmdAnnullaMicro"));
+    verifica({"0", "0", "No", "", ""}, "annullata");
+    EXPECT_EQ(testo("lblMemValore"), "");
+}
+
 TEST_F(MicroLabGui, IlPannelloNascostoFunzionaSeMostrato) {
     Clic(QStringLiteral("cmdLab"));
     auto* pannello = Trova(QStringLiteral("FraConversione"));

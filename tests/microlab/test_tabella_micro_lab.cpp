@@ -92,7 +92,7 @@ TEST(MicroLab, AperturaDelTemperamentoEquabile) {
     for (int r = 25; r <= 36; ++r) Riga(m, r, {"141768", "100", "0", "1,05946"});
     for (int r = 37; r <= 48; ++r) Riga(m, r, {"0", "", "0", ""});
     Riga(m, 0, {"-----", "-----", "-----", "-----"});
-    EXPECT_EQ(m.lblIndexM, "0");
+    EXPECT_EQ(m.etichetteNascoste().lblIndexM, "0");
     EXPECT_EQ(m.cmdQuintaM[1], "DO - SOL");
 }
 
@@ -275,23 +275,23 @@ TEST(MicroLab, CicliDelleModificheVeloci) {
         auto& e = c.riga <= 12 ? m.lblEtiQuinta : c.riga <= 24 ? m.lblEtiTerze : m.lblEtiSemitoni;
         m.cmdQuintaM_Click(c.riga);  // a new selection changes nothing
         EXPECT_EQ(Micro(m), prima);
-        EXPECT_EQ(m.lblClickN, "1");
+        EXPECT_EQ(m.etichetteNascoste().lblClickN, "1");
         EXPECT_EQ(Accesa(m), 1);
         EXPECT_EQ(e[1], Colori::RossoChiaro);
         for (size_t i = 0; i < c.valori.size(); ++i) {
             m.cmdQuintaM_Click(c.riga);
             EXPECT_EQ(m.righe[static_cast<size_t>(c.riga)].Micro, c.valori[i]) << c.riga << " click " << i + 2;
             EXPECT_EQ(Accesa(m), c.accese[i + 1] - '0') << c.riga << " click " << i + 2;
-            EXPECT_EQ(m.lblClickN, std::string(1, c.accese[i + 1])) << c.riga << " click " << i + 2;
+            EXPECT_EQ(m.etichetteNascoste().lblClickN, std::string(1, c.accese[i + 1])) << c.riga << " click " << i + 2;
         }
         // The wrap puts all seven linked rows back exactly.
         EXPECT_EQ(Micro(m), prima) << c.riga;
-        EXPECT_EQ(m.lblRitornoQuintaIniziale, "S\xC3\xAC");
+        EXPECT_EQ(m.etichetteNascoste().lblRitornoQuintaIniziale, "S\xC3\xAC");
         EXPECT_EQ(e[1], Colori::RossoChiaro);
         // The next click memorises again.
         m.cmdQuintaM_Click(c.riga);
         EXPECT_EQ(m.lblMemValore, prima[static_cast<size_t>(c.riga)]);
-        EXPECT_EQ(m.lblRitornoQuintaIniziale, "No");
+        EXPECT_EQ(m.etichetteNascoste().lblRitornoQuintaIniziale, "No");
     }
 }
 
@@ -340,7 +340,7 @@ TEST(MicroLab, NotaDiRiferimento) {
     EXPECT_EQ(m.righe[37].Micro, "-2772");
     EXPECT_EQ(m.righe[37].Scarto, "-1,9553");
     Riga(m, 0, {"-----", "-----", "-----", "-----"});
-    EXPECT_EQ(m.lblClickN, "0");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "0");
     for (auto c : m.lblEtiQuinta) EXPECT_NE(c, Colori::RossoChiaro);
     for (int r = 1; r <= 36; ++r) EXPECT_EQ(m.righe[static_cast<size_t>(r)].Micro, intervalli[static_cast<size_t>(r)]);
     // Clicked again, the note that already reads 0 moves nothing.
@@ -355,10 +355,10 @@ TEST(MicroLab, NotaDiRiferimento) {
     m.cmdAumenta_Click();
     m.cmdAumenta_MouseUp();
     EXPECT_EQ(Micro(m), prima);
-    EXPECT_EQ(m.lblClickN, "0");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "0");
     // The interval selected before is a new selection.
     m.cmdQuintaM_Click(1);
-    EXPECT_EQ(m.lblClickN, "1");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "1");
     EXPECT_EQ(m.lblMemValore, "");
 }
 
@@ -371,7 +371,7 @@ TEST(MicroLab, TenereIlPassoERilasciare) {
     EXPECT_TRUE(m.aumenta.tick());
     m.cmdAumenta_MouseUp();
     EXPECT_FALSE(m.aumenta.attivo());
-    EXPECT_EQ(m.lblClickN, "1");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "1");
     for (auto* e : {&m.lblEtiQuinta, &m.lblEtiTerze, &m.lblEtiSemitoni})
         for (size_t j = 1; j <= 4; ++j) EXPECT_EQ((*e)[j], Colori::Bianco);
     EXPECT_EQ(m.righe[1].Micro, "992376");
@@ -386,10 +386,10 @@ TEST(MicroLab, TenereIlPassoERilasciare) {
     m.cmdDiminuisci_MouseUp();
     EXPECT_FALSE(m.diminuisci.attivo());
     EXPECT_EQ(m.righe[26].Micro, "141764");
-    EXPECT_EQ(m.lblClickN, "1");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "1");
     EXPECT_EQ(m.lblEtiSemitoni[1], Colori::RossoChiaro);
     EXPECT_EQ(m.lblEtiSemitoni[3], Colori::Bianco);
-    EXPECT_EQ(m.lblRitornoQuintaIniziale, "No");
+    EXPECT_EQ(m.etichetteNascoste().lblRitornoQuintaIniziale, "No");
     // The next click is click 2 of a fresh cycle and memorises the stepped size.
     m.cmdQuintaM_Click(26);
     EXPECT_EQ(m.lblMemValore, "141764");
@@ -400,7 +400,7 @@ TEST(MicroLab, TenereIlPassoERilasciare) {
     m.cmdQuintaM_Click(40);
     m.cmdAumenta_MouseUp();
     EXPECT_FALSE(m.aumenta.attivo());
-    EXPECT_EQ(m.lblClickN, "0");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "0");
 }
 
 TEST(MicroLab, ApplicaDopoMilleSulPrimoSemitono) {
@@ -441,10 +441,10 @@ TEST(MicroLab, ApplicaDopoMilleSulPrimoSemitono) {
     EXPECT_EQ(t.QuintaSelezionata, 0);
     EXPECT_EQ(t.Nome, TemperamentoIniziale().Nome);
     // The selection is gone; the step stays.
-    EXPECT_EQ(m.lblIndexM, "0");
-    EXPECT_EQ(m.lblSeqInt[1], "");
+    EXPECT_EQ(m.etichetteNascoste().lblIndexM, "0");
+    EXPECT_EQ(m.etichetteNascoste().lblSeqInt[1], "");
     EXPECT_EQ(m.coloreQuintaM[25], ColoriMicro::Semitoni);
-    EXPECT_EQ(m.lblIndexScattoM, "8");
+    EXPECT_EQ(m.etichetteNascoste().lblIndexScattoM, "8");
     Riga(m, 0, {"-----", "-----", "-----", "-----"});
     // At the next opening a step changes nothing until a row is selected.
     m.cmdLab_Click(t, "IT");
@@ -495,8 +495,8 @@ TEST(MicroLab, ResetPoiApplicaENomiPerComma) {
         m.cmdScatto_Click(6);
         m.cmdResetMicro_Click();
         EXPECT_EQ(m.coloreQuintaM[44], ColoriMicro::Note);
-        EXPECT_EQ(m.lblIndexM, "0");
-        EXPECT_EQ(m.lblIndexScattoM, "6");
+        EXPECT_EQ(m.etichetteNascoste().lblIndexM, "0");
+        EXPECT_EQ(m.etichetteNascoste().lblIndexScattoM, "6");
         EXPECT_EQ(m.coloreScatto[6], Colori::RossoChiaro);
         for (int r = 37; r <= 48; ++r) Riga(m, r, {"0", "0", "0", "0"});
         Riga(m, 0, {"-----", "-----", "-----", "-----"});
@@ -539,7 +539,7 @@ TEST(MicroLab, AnnullaLasciaIlTemperamentoIdentico) {
     // Reopening shows the temperament again, nothing selected.
     m.cmdLab_Click(t, "IT");
     Riga(m, 6, {"961884", "678,4916", "-23,4637", "1,47981"});
-    EXPECT_EQ(m.lblIndexM, "0");
+    EXPECT_EQ(m.etichetteNascoste().lblIndexM, "0");
     for (int r = 1; r <= 48; ++r) EXPECT_EQ(m.righe[static_cast<size_t>(r)].colore, Colori::Bianco);
 }
 
@@ -650,8 +650,8 @@ TEST(MicroLab, PannelloDiConversione) {
     EXPECT_EQ(Somma(m, 1, 12), quinte);
     EXPECT_EQ(Somma(m, 13, 24), terze);
     EXPECT_EQ(Somma(m, 25, 36), semitoni);
-    EXPECT_EQ(m.lblIndexM, "12");
-    EXPECT_EQ(m.lblClickN, "1");
+    EXPECT_EQ(m.etichetteNascoste().lblIndexM, "12");
+    EXPECT_EQ(m.etichetteNascoste().lblClickN, "1");
     EXPECT_EQ(m.righe[0].Micro, m.righe[12].Micro);
     // The design values close exactly: every fifth at its rounded size.
     for (size_t k = 1; k <= 12; ++k) p.TxtCents[k] = "-1,96";
