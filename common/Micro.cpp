@@ -1,12 +1,10 @@
 #include "common/Micro.h"
 
-#include <cmath>
-
 namespace vk {
 
 ValoreFisso CentsDaMicro4(ValoreFisso x) {
-    double y = x.comeDouble() / Micro::PerCent;
-    return ValoreFisso::daDecimillesimi(static_cast<int64_t>(std::nearbyint(y * 10000.0)));
+    // Any int64 count of ten-thousandths gives cents well below 2^53 of them.
+    return ValoreFisso::daDecimillesimi(*ArrotondaPari(x.comeDouble() / Micro::PerCent, 4));
 }
 
 ValoreFisso CentsDaMicro(ValoreFisso x) { return CentsDaMicro4(x).arrotondato(2); }

@@ -13,6 +13,26 @@ int64_t DividiPari(int64_t a, int64_t d) {
     return q;
 }
 
+std::optional<int64_t> ArrotondaPari(double x, int decimali) {
+    static constexpr double potenze[6] = {1, 10, 100, 1000, 10000, 100000};
+    const double s = potenze[decimali];
+    const double p = x * s;
+    if (!(std::fabs(p) < 0x1p53)) return std::nullopt;
+    double n = std::nearbyint(p);
+    const double r = p - n;  // exact
+    // The product may have landed on a half, or next to one, that the exact
+    // value is not: its rounding error, exact through fma, tells which side.
+    if (std::fabs(r) == 0.5) {
+        const double e = std::fma(x, s, -p);
+        if (e != 0 && std::signbit(e) == std::signbit(r)) n += r > 0 ? 1 : -1;
+    } else if (std::fabs(p) >= 0x1p52) {
+        // Whole products: the exact value may still lie on a half.
+        const double e = std::fma(x, s, -p);
+        if (std::fabs(e) == 0.5 && std::fmod(n, 2) != 0) n += e > 0 ? 1 : -1;
+    }
+    return static_cast<int64_t>(n);
+}
+
 std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
     const char* p = t.data();
     const char* const fine = p + t.size();
@@ -54,10 +74,9 @@ std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
 }
 
 std::optional<ValoreFisso> ValoreFisso::daDouble(double x) {
-    if (!std::isfinite(x)) return std::nullopt;
-    double s = std::nearbyint(x * static_cast<double>(Scala));
-    if (std::fabs(s) > static_cast<double>(Limite)) return std::nullopt;
-    return daDecimillesimi(static_cast<int64_t>(s));
+    const auto n = ArrotondaPari(x, 4);
+    if (!n || *n > Limite || *n < -Limite) return std::nullopt;
+    return daDecimillesimi(*n);
 }
 
 std::string ValoreFisso::testo() const {

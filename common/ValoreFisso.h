@@ -23,7 +23,8 @@ public:
     // Exact decimal parse: optional "-", digits, one optional decimal comma.
     // More than four decimals round on the digits, ties to even.
     static std::optional<ValoreFisso> daTesto(std::string_view t);
-    // Nearest ten-thousandth, ties to even; nullopt when not finite or too large.
+    // Nearest ten-thousandth of the exact value of x, ties to even; nullopt
+    // when not finite or too large.
     static std::optional<ValoreFisso> daDouble(double x);
 
     // Written form: decimal comma, no trailing zeros, "0," before a fraction.
@@ -51,6 +52,11 @@ private:
 
 // Integer division rounding to nearest, ties to even (d > 0).
 int64_t DividiPari(int64_t a, int64_t d);
+
+// x times 10^decimali (0..5) to the nearest integer, ties to even, decided
+// on the exact value of x rather than on the rounded product; nullopt when
+// not finite or from 2^53 on.
+std::optional<int64_t> ArrotondaPari(double x, int decimali);
 
 // Text helpers for fields held as text: the number, or nullopt when the text is none.
 inline std::optional<ValoreFisso> Numero(std::string_view t) { return ValoreFisso::daTesto(t); }

@@ -119,10 +119,10 @@ std::array<int, 7> IntervalliCollegati(int riga) {
 
 std::string TestoRapporto(ValoreFisso cents) {
     const double r = std::pow(2.0, cents.comeDouble() / 1200.0);
-    // Rounded in double, ties to even: no 32-bit limit on long holds.
-    const double n = std::nearbyint(r * 100000.0);
-    if (!std::isfinite(n) || n > 9e15) return {};
-    const auto cifre = static_cast<int64_t>(n);
+    // No 32-bit limit on long holds.
+    const auto n = ArrotondaPari(r, 5);
+    if (!n || *n > 9'000'000'000'000'000) return {};
+    const int64_t cifre = *n;
     std::string testo = std::to_string(cifre / 100000);
     std::string decimali = std::to_string(cifre % 100000);
     decimali.insert(0, 5 - decimali.size(), '0');

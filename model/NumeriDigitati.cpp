@@ -75,11 +75,12 @@ namespace {
 // whole ten-thousandths and to hundredths, both ties to even.
 std::optional<ValoreFisso> CentesimiDaSingola(float cents) {
     const float b = static_cast<float>(static_cast<double>(cents) * 10000.0);
-    const double decimillesimi = std::nearbyint(static_cast<double>(b));
-    const double centesimi = std::nearbyint(decimillesimi / 100.0);
-    if (!std::isfinite(centesimi) || std::fabs(centesimi) * 100.0 > static_cast<double>(ValoreFisso::Limite))
-        return std::nullopt;
-    return ValoreFisso::daDecimillesimi(static_cast<int64_t>(centesimi) * 100);
+    // b is already the product: its own rounding to an integer is the one step.
+    const auto decimillesimi = ArrotondaPari(static_cast<double>(b), 0);
+    if (!decimillesimi) return std::nullopt;
+    const int64_t centesimi = DividiPari(*decimillesimi, 100);
+    if (centesimi > ValoreFisso::Limite / 100 || centesimi < -ValoreFisso::Limite / 100) return std::nullopt;
+    return ValoreFisso::daDecimillesimi(centesimi * 100);
 }
 
 // A number text of the program (decimal comma, no separators) as float.

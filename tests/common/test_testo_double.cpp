@@ -26,6 +26,9 @@ TEST(TestoDouble, QuindiciCifreSenzaEsponente) {
         {1.5e-7, "0,00000015"},
         {1e20, "100000000000000000000"},
         {123456789012345678.0, "123456789012346000"},
+        // Exact ties on the sixteenth digit go to the even fifteenth.
+        {0x1p-22, "0,000000238418579101562"},
+        {3 * 0x1p-22, "0,000000715255737304688"},
         {INFINITY, ""},
         {NAN, ""},
     };

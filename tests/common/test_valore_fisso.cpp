@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <random>
+
 #include "common/Micro.h"
 #include "common/ValoreFisso.h"
 
@@ -72,4 +76,131 @@ TEST(CentsDaMicro, DoppioArrotondamento) {
     }
     EXPECT_EQ(CentsDaMicro(daCents4(698.5850)).testo(), "698,58");
     EXPECT_EQ(CentsDaMicro(daCents4(698.4750)).testo(), "698,48");
+}
+
+TEST(ValoreFisso, DaDoubleSulValoreEsattoNonSulProdotto) {
+    // Doubles within half an ulp of a fifth-decimal tie: times 10000 their
+    // product lands on the half, which the exact value is not on.
+    struct Caso { double x; int64_t atteso; };
+    const Caso casi[] = {
+        {992364.417 / 396, 25059707},  {992376.0198 / 396, 25060001}, {1014695.5995 / Micro::PerCent, 7157437},
+        {0.00005, 1},                  {0.00025, 3},                  {-0.00005, -1},
+        {-0.00025, -3},                {0.03125, 312},                {-0.09375, -938},
+    };
+    for (const auto& c : casi) {
+        ASSERT_TRUE(ValoreFisso::daDouble(c.x)) << c.x;
+        EXPECT_EQ(ValoreFisso::daDouble(c.x)->decimillesimi(), c.atteso) << c.x;
+    }
+    EXPECT_EQ(CentsDaMicro4(*ValoreFisso::daTesto("1014695,5995")).testo(), "715,7437");
+}
+
+namespace {
+
+// An unsigned integer of two 64-bit words, enough for a 53-bit mantissa
+// times 10^5.
+struct DueParole {
+    uint64_t alta = 0, bassa = 0;
+};
+
+DueParole Prodotto(uint64_t m, uint64_t s) {
+    const uint64_t a = (m >> 32) * s, b = (m & 0xFFFFFFFF) * s;
+    DueParole r;
+    r.bassa = (a << 32) + b;
+    r.alta = (a >> 32) + (r.bassa < b ? 1 : 0);
+    return r;
+}
+
+DueParole Destra(DueParole n, int t) {
+    if (t == 0) return n;
+    if (t >= 64) return {0, n.alta >> (t - 64)};
+    return {n.alta >> t, (n.bassa >> t) | (n.alta << (64 - t))};
+}
+
+DueParole Sinistra(DueParole n, int t) {
+    if (t == 0) return n;
+    if (t >= 64) return {n.bassa << (t - 64), 0};
+    return {(n.alta << t) | (n.bassa >> (64 - t)), n.bassa << t};
+}
+
+DueParole Meno(DueParole a, DueParole b) { return {a.alta - b.alta - (a.bassa < b.bassa ? 1 : 0), a.bassa - b.bassa}; }
+bool Minore(DueParole a, DueParole b) { return a.alta != b.alta ? a.alta < b.alta : a.bassa < b.bassa; }
+bool Uguale(DueParole a, DueParole b) { return a.alta == b.alta && a.bassa == b.bassa; }
+
+// x times 10^k to the nearest integer, ties to even, from x as its exact
+// binary fraction m * 2^e; nullopt when not finite or from 2^53 on.
+std::optional<int64_t> Oracolo(double x, int k) {
+    if (!std::isfinite(x)) return std::nullopt;
+    int e = 0;
+    const double f = std::frexp(std::fabs(x), &e);
+    const auto m = static_cast<uint64_t>(std::ldexp(f, 53));
+    e -= 53;
+    uint64_t s = 1;
+    for (int i = 0; i < k; ++i) s *= 10;
+    const DueParole n = Prodotto(m, s);  // below 2^70
+    uint64_t q = 0;
+    if (e >= 0) {
+        // A whole number of at least m * 2^e, so past 2^53 unless e is 0.
+        if (e > 0 || n.alta != 0 || n.bassa >= (uint64_t{1} << 53)) return std::nullopt;
+        q = n.bassa;
+    } else if (-e <= 72) {
+        // Below 2^-2 from 2^-73 on: zero.
+        const int t = -e;
+        const DueParole intera = Destra(n, t);
+        if (intera.alta != 0) return std::nullopt;
+        q = intera.bassa;
+        const DueParole resto = Meno(n, Sinistra(intera, t));
+        const DueParole meta = Sinistra(DueParole{0, 1}, t - 1);
+        if (Minore(meta, resto) || (Uguale(meta, resto) && q % 2 == 1)) ++q;
+    }
+    if (q >= (uint64_t{1} << 53)) return std::nullopt;
+    const auto v = static_cast<int64_t>(q);
+    return x < 0 ? -v : v;
+}
+
+}  // namespace
+
+TEST(ArrotondaPari, ControUnOracoloEsattoSuMilioniDiDouble) {
+    // Three kinds of double for each count of decimals: next to a tie
+    // (where a rounded product goes wrong), of any size the program meets,
+    // and any bit pattern at all.
+    std::mt19937_64 g(20261210);
+    constexpr int PerTipo = 2'000'000;
+    int provati = 0, sbagliatiDalProdotto = 0;
+    auto prova = [&](double x, int k) {
+        ++provati;
+        const auto atteso = Oracolo(x, k);
+        ASSERT_EQ(ArrotondaPari(x, k), atteso) << std::hexfloat << x << " k=" << k;
+        double s = 1;
+        for (int i = 0; i < k; ++i) s *= 10;
+        if (atteso && std::nearbyint(x * s) != static_cast<double>(*atteso)) ++sbagliatiDalProdotto;
+        if (k == 4) {
+            const auto v = ValoreFisso::daDouble(x);
+            const bool dentro = atteso && *atteso <= ValoreFisso::Limite && *atteso >= -ValoreFisso::Limite;
+            ASSERT_EQ(v.has_value(), dentro) << std::hexfloat << x;
+            if (v) {
+                ASSERT_EQ(v->decimillesimi(), *atteso) << std::hexfloat << x;
+            }
+        }
+    };
+    for (int i = 0; i < PerTipo; ++i) {
+        const int k = static_cast<int>(g() % 6);
+        double s = 1;
+        for (int j = 0; j < k; ++j) s *= 10;
+        const int bit = static_cast<int>(g() % 52);
+        const auto q = static_cast<int64_t>(g() >> (12 + bit)) * (g() % 2 ? 1 : -1);
+        double x = (static_cast<double>(q) + 0.5) / s;
+        const int passi = static_cast<int>(g() % 5) - 2;
+        for (int j = 0; j < std::abs(passi); ++j) x = std::nextafter(x, passi > 0 ? HUGE_VAL : -HUGE_VAL);
+        prova(x, k);
+    }
+    for (int i = 0; i < PerTipo; ++i) {
+        const double mantissa = static_cast<double>(g() >> 11) * 0x1p-53;
+        const double x = std::ldexp(mantissa, static_cast<int>(g() % 120) - 70) * (g() % 2 ? 1 : -1);
+        prova(x, static_cast<int>(g() % 6));
+    }
+    for (int i = 0; i < PerTipo; ++i) prova(std::bit_cast<double>(g()), static_cast<int>(g() % 6));
+    EXPECT_EQ(provati, 3 * PerTipo);
+    // The doubles above are the ones that matter: many of them go wrong
+    // when the rounded product decides.
+    EXPECT_GT(sbagliatiDalProdotto, 10000);
 }

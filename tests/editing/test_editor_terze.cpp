@@ -362,7 +362,10 @@ TEST(ApplicaTerza, CentsDellaTerzaBArrotondatiUnaVolta) {
         const char* terzaB;  // third 5 after "P" on third 1 (d = 11088)
         const char* cents;
         const char* centsDaMicro;
-    } casi[] = {{"556007", "392,19", "392,2"}, {"556163", "392,31", "392,3"}, {"555984", "392,18", "392,18"}};
+    } casi[] = {{"556007", "392,19", "392,2"}, {"556163", "392,31", "392,3"}, {"555984", "392,18", "392,18"},
+                // Their quotients lie just beside a half-hundredth: the
+                // double's own value decides, not its product by 100.
+                {"540001,4004", "380,91", "380,9"}, {"540072,2844", "380,95", "380,96"}};
     for (const auto& c : casi) {
         Temperamento t = TemperamentoIniziale();
         Istogrammi g = IstogrammiIniziali();

@@ -50,7 +50,7 @@ TEST(Unita4296, DaMicro) {
         const char* unita;
     } casi[] = {{1701216, "4296"}, {995148, "2513"}, {992376, "2506"}, {961884, "2429"}, {33264, "84"},
                 {30492, "77"},     {2772, "7"},       {141768, "358"},   {990531.85, "2501,3431"},
-                {11908512, "30072"}};
+                {11908512, "30072"},  {992364.417, "2505,9707"}, {992376.0198, "2506,0001"}};
     for (const auto& c : casi) EXPECT_EQ(Unita4296(c.micro)->testo(), c.unita) << c.micro;
     EXPECT_FALSE(Unita4296(NAN));
 }
@@ -115,6 +115,18 @@ TEST_F(Frequenze, IlGiroNonUsaReLa) {
     Apri(t);
     EXPECT_EQ(tab.lblValoreQuinte2[3], "2525,2525");
     EXPECT_EQ(tab.lblFreq, equabile);
+}
+
+TEST_F(Frequenze, QuinteIlCuiQuozienteSfioraUnaMeta) {
+    // 992364,417 / 396 lies just below 2505,97075: LA-MI is 2505,9707 units,
+    // and every note after it in the walk from LA follows.
+    Temperamento t = TemperamentoIniziale();
+    t.Quinte[4] = "992364,417";
+    Apri(t);
+    EXPECT_EQ(tab.lblValoreQuinte2[4], "2505,9707");
+    const std::pair<int, const char*> attesi[] = {
+        {17, "41,2032"}, {62, "554,3626"}, {67, "739,9853"}, {81, "1661,2109"}, {87, "2349,307"}};
+    for (const auto& [i, testo] : attesi) EXPECT_EQ(Cella(i), testo) << "cell " << i;
 }
 
 TEST_F(Frequenze, RiferimentoLettoSulleCifre) {

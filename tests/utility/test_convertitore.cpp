@@ -60,6 +60,10 @@ const Caso Casi[] = {
     // The Micro from the typed cents, not from the rounded ones.
     {"K1.23456K", "-", "-", "1,00071336414262", "1,2346", "1750,211", Nuova, false},
     {"K0K", "-", "-", "1", "0", "0", Nuova, false},
+    // The doubles of these texts lie just above the tie: half-even on the
+    // double rounds them up.
+    {"K0.00005K", "-", "-", "1,00000002888113", "0,0001", "0,0709", Nuova, false},
+    {"K0.00025K", "-", "-", "1,00000014440567", "0,0003", "0,3544", Nuova, false},
     {"M995148M", "-", "-", "1,50000026547295", "701,9553", "995148", Nuova, false},
     {"M30000000M", "-", "-", "203468,369337364", "21161,334", "30000000", Nuova, false},
     {"M30000001M", "-", "-", "-", "-", "-", Alto, false},
