@@ -114,6 +114,10 @@ std::string Windows1252DaUtf8(std::string_view utf8) {
     return s;
 }
 
+bool FineRigaSoloCR(std::string_view byte) {
+    return byte.find('\r') != std::string_view::npos && byte.find('\n') == std::string_view::npos;
+}
+
 void LettoreVoci::saltaRiga() {
     const auto lf = testo_.find('\n', pos_);
     pos_ = lf == std::string::npos ? testo_.size() : lf + 1;

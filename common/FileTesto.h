@@ -27,6 +27,10 @@ enum class EsitoLettura {
     VirgoletteNonChiuse,  // a quoted item runs to the end of the file
 };
 
+// Whether the lines end in CR alone (a CR and no LF anywhere): such a file
+// reads as one line.
+bool FineRigaSoloCR(std::string_view byte);
+
 // Reads items one by one:
 // - blanks (spaces, tabs) before an item are skipped;
 // - a quoted item runs from its opening quote to the next quote, line breaks

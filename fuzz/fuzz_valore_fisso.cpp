@@ -2,8 +2,12 @@
 // as strings: the value is the text's exact decimal rounded to four decimals,
 // ties to even, and nothing past 1e11 is a number. Every number read writes
 // to its one written form, which reads back to it. The Zadu-Rori boxes read
-// the same number once their thousands points are dropped.
+// the same number once their thousands points are dropped. A double from
+// the input's bytes converts as its exact decimal expansion reads.
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -79,6 +83,29 @@ bool FormaScritta(const std::string& s) {
     return !frazione.empty() && frazione.size() <= 4 && frazione.back() != '0';
 }
 
+// daDouble against the exact decimal digits of x, which fixed notation with
+// enough places writes out in full.
+void VerificaDouble(double x) {
+    if (!std::isfinite(x)) {
+        Verifica(!vk::ValoreFisso::daDouble(x));
+        return;
+    }
+    if (std::fabs(x) >= 1e12) {  // past the limit, whatever its digits
+        Verifica(!vk::ValoreFisso::daDouble(x));
+        return;
+    }
+    static char buf[1200];
+    const auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 1080);
+    Verifica(ec == std::errc());
+    std::string t(buf, fine);
+    for (char& c : t)
+        if (c == '.') c = ',';
+    const auto atteso = Oracolo(t);
+    const auto v = vk::ValoreFisso::daDouble(x);
+    Verifica(v.has_value() == atteso.has_value());
+    if (v) Verifica(v->decimillesimi() == *atteso);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
@@ -108,6 +135,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         const auto w = vk::ValoreFisso::daDecimillesimi(m);
         Verifica(vk::ValoreFisso::daTesto(w.testo()) == w);
         Verifica(FormaScritta(w.testo()));
+
+        // The same bytes as a double, and a double near a tie of the fifth
+        // decimal (where a rounded product goes wrong).
+        double x = 0;
+        std::memcpy(&x, dati, sizeof x);
+        VerificaDouble(x);
+        VerificaDouble(std::nextafter((static_cast<double>(m % 2'000'000'000'000) - 1e12 + 0.5) / 1e4,
+                                      dati[0] % 2 ? HUGE_VAL : -HUGE_VAL));
     }
     return 0;
 }

@@ -86,25 +86,21 @@ std::string ByteTemperamento(const Temperamento& t) {
 
 LetturaTemperamento LeggiTemperamento(std::string_view byte) {
     LetturaTemperamento r;
+    auto rifiuta = [&](Rifiuto motivo) {
+        // Whatever item the reader stopped at, the line ends are the cause.
+        r.rifiuto = FineRigaSoloCR(byte) ? Rifiuto{MotivoRifiuto::FineRigaSoloCR, 0, ""} : std::move(motivo);
+        return r;
+    };
     LettoreVoci lettore = LettoreVoci::daWindows1252(byte);
     VociTemperamento voci;
     for (int n = 1; n <= NumeroVociTemperamento; ++n) {
         auto voce = lettore.leggi();
-        if (!voce) {
-            r.rifiuto.motivo = lettore.esito() == EsitoLettura::VirgoletteNonChiuse
-                                   ? MotivoRifiuto::VirgoletteNonChiuse
-                                   : MotivoRifiuto::TroppoBreve;
-            r.rifiuto.voce = n;
-            return r;
-        }
-        if (Caratteri(*voce) > LunghezzaMassima(n)) {
-            r.rifiuto = {MotivoRifiuto::VoceTroppoLunga, n, ""};
-            return r;
-        }
-        if (VoceNumerica(n) && !Numero(*voce)) {
-            r.rifiuto = {MotivoRifiuto::NonNumero, n, *voce};
-            return r;
-        }
+        if (!voce)
+            return rifiuta({lettore.esito() == EsitoLettura::VirgoletteNonChiuse ? MotivoRifiuto::VirgoletteNonChiuse
+                                                                                  : MotivoRifiuto::TroppoBreve,
+                            n, ""});
+        if (Caratteri(*voce) > LunghezzaMassima(n)) return rifiuta({MotivoRifiuto::VoceTroppoLunga, n, ""});
+        if (VoceNumerica(n) && !Numero(*voce)) return rifiuta({MotivoRifiuto::NonNumero, n, *voce});
         voci[static_cast<size_t>(n - 1)] = std::move(*voce);
     }
     r.voci = std::move(voci);
@@ -152,6 +148,9 @@ std::string DescriviMotivo(const Rifiuto& r) {
         case MotivoRifiuto::NonNumero: return voce + ", \"" + Accorciato(r.testo) + "\", non \xC3\xA8 un numero.";
         case MotivoRifiuto::VoceTroppoLunga:
             return voce + " ha pi\xC3\xB9 di " + std::to_string(LunghezzaMassima(r.voce)) + " caratteri.";
+        case MotivoRifiuto::FineRigaSoloCR:
+            return "le righe del file finiscono con il solo CR, senza LF, e non si possono separare le " +
+                   std::to_string(NumeroVociTemperamento) + " voci di un temperamento.";
     }
     return "";
 }

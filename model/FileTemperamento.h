@@ -40,6 +40,7 @@ enum class MotivoRifiuto {
     NonNumero,            // a size or cents item that is not a number
     FileTroppoGrande,     // far larger than any temperament, not read
     VoceTroppoLunga,      // an item longer than LunghezzaMassima
+    FineRigaSoloCR,       // lines ended by CR alone: no item can be told apart
 };
 
 // The longest item taken, in characters: far beyond any real name,

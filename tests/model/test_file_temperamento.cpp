@@ -40,6 +40,20 @@ std::filesystem::path Temporaneo(const std::string& nome) {
     return d / nome;
 }
 
+// The bytes with every CR LF replaced by `fine`.
+std::string ConFineRiga(const std::string& byte, const std::string& fine) {
+    std::string r;
+    for (size_t i = 0; i < byte.size(); ++i) {
+        if (byte.compare(i, 2, "\r\n") == 0) {
+            r += fine;
+            ++i;
+        } else {
+            r += byte[i];
+        }
+    }
+    return r;
+}
+
 }  // namespace
 
 TEST(FileTemperamento, EquabileBytePerByte) {
@@ -83,6 +97,13 @@ TEST(FileTemperamento, SalvaEApriRestituisconoOgniTesto) {
     EXPECT_EQ(aperto.modoPerCaption(), ModoComma::Sintonico);
     EXPECT_EQ(aperto.ScartoSemitonale, "23,47");  // 113,69 - 90,22, from the cents read
     EXPECT_EQ(aperto.QuintaSelezionata, 4);
+}
+
+TEST(FileTemperamento, RigheChiuseDaSoloLFAccettate) {
+    auto l = LeggiTemperamento(ConFineRiga(Equabile, "\n"));
+    ASSERT_TRUE(l.ok()) << DescriviMotivo(l.rifiuto);
+    EXPECT_EQ((*l.voci)[3], "992376");
+    EXPECT_EQ((*l.voci)[86], "100");
 }
 
 TEST(FileTemperamento, LaCommaPitagoricaEsattaColoraDiRosso) {
@@ -135,6 +156,9 @@ TEST(FileTemperamento, FileRifiutati) {
         return s.replace(inizio, fine - inizio, nuova);
     };
     const std::string ottantasei = buono.substr(0, buono.size() - std::string("\"100\"\r\n").size());
+    const std::string soloCR = ConFineRiga(buono, "\r");
+    std::string crNelTesto = ottantasei;
+    crNelTesto.replace(crNelTesto.find("modo uniforme"), 4, "modo\r");
     struct Caso {
         const char* nome;
         std::string byte;
@@ -162,6 +186,13 @@ TEST(FileTemperamento, FileRifiutati) {
          MotivoRifiuto::VoceTroppoLunga, 2, "voce 2 (Descrizione)", 0},
         {"frazione lunghissima", sostituisci(34, "\"" + std::string(LunghezzaMassimaVoce + 1, '1') + "\""), false,
          MotivoRifiuto::VoceTroppoLunga, 28, "voce 28 (Frazione della quinta 1) ha pi\xC3\xB9 di 256 caratteri", 0},
+        // Lines ended by CR alone read as one line, whatever the first item is.
+        {"solo CR", soloCR, false, MotivoRifiuto::FineRigaSoloCR, 0, "finiscono con il solo CR, senza LF", 0},
+        {"solo CR, nome senza virgolette", soloCR.substr(1), false, MotivoRifiuto::FineRigaSoloCR, 0,
+         "solo CR", 0},
+        {"solo CR, una riga", "\"TEMPERAMENTO\"\r", false, MotivoRifiuto::FineRigaSoloCR, 0, "solo CR", 0},
+        // A CR alone inside a text of a file with CR LF lines is not the cause.
+        {"CR in una descrizione", crNelTesto, false, MotivoRifiuto::TroppoBreve, 87, "voce 87", 0},
         {"numero con troppi zeri", sostituisci(10, "\"" + std::string(300, '0') + "992376\""), false,
          MotivoRifiuto::VoceTroppoLunga, 4, "voce 4 (Quinta 1 in Micro)", 0},
     };
