@@ -1,5 +1,5 @@
 // The temperament file reader on any bytes: it never crashes, a refusal
-// names an item, and a file it accepts saves and reads back to the same
+// names an item (or the line ends, for lines ended by CR alone), and a file it accepts saves and reads back to the same
 // items (a double quote, which only an unquoted item can hold, comes back as
 // an apostrophe). The bars drawn from an accepted file stay on the charts.
 #include <cmath>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "common/FileTesto.h"
 #include "model/FileTemperamento.h"
 #include "model/Istogrammi.h"
 
@@ -27,7 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     const std::string_view byte(reinterpret_cast<const char*>(dati), n);
     const vk::LetturaTemperamento l = vk::LeggiTemperamento(byte);
     if (!l.ok()) {
-        Verifica(l.rifiuto.voce >= 1 && l.rifiuto.voce <= vk::NumeroVociTemperamento);
+        if (l.rifiuto.motivo == vk::MotivoRifiuto::FineRigaSoloCR)
+            Verifica(l.rifiuto.voce == 0 && vk::FineRigaSoloCR(byte));
+        else
+            Verifica(l.rifiuto.voce >= 1 && l.rifiuto.voce <= vk::NumeroVociTemperamento);
         Verifica(!vk::DescriviRifiuto(l.rifiuto, "f.txt").empty());
         return 0;
     }
