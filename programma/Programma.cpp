@@ -8,6 +8,7 @@
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "app/widgets/Icona.h"
 #include "app/widgets/Splash.h"
 #include "programma/Schermate.h"
 
@@ -39,12 +40,21 @@ private:
 
 }  // namespace
 
+void ImpostaIdentita() {
+    // The display name follows the application name; set on its own it would
+    // be added to every window's title.
+    QApplication::setApplicationName(QStringLiteral("VelmoraKOV"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VK_ID));
+    QApplication::setWindowIcon(IconaProgramma());
+}
+
 void DopoIlPrimoDisegno(QWidget* w, std::function<void()> f) { new PrimoDisegno(w, std::move(f)); }
 
 int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura) {
     QElapsedTimer orologio;
     orologio.start();
     QApplication app(argc, argv);
+    ImpostaIdentita();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The windows end the program themselves (see Avviatore).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -18,6 +18,10 @@ struct MisuraAvvio {
     void (*fatto)(long long ms, int ritardoSplash) = nullptr;
 };
 
+// The names and icon by which a desktop knows the program's windows and ties
+// them to the installed launcher (its file name and the class "VelmoraKOV").
+void ImpostaIdentita();
+
 // Creates the application, the splash and the main window; returns the exit
 // code of the event loop.
 int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura = {});

@@ -4,16 +4,16 @@
 # clang, and unable to install it, it says so and does nothing.
 #   scripts/fuzz.sh [runs]   (default 20000 inputs per target)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-if ! ./scripts/dipendenze.sh fuzz || ! command -v clang++ >/dev/null 2>&1; then
-    echo "fuzz: clang++ non disponibile, i fuzz target non sono stati eseguiti" >&2
+if ! . "$(dirname -- "$0")/dipendenze.sh" fuzz "$@" || ! command -v clang++ >/dev/null 2>&1; then
+    echo "fuzz: clang++ is not available, the fuzz targets were not run" >&2
     exit 0
 fi
+cd "$(dirname -- "$0")/.."
 giri="${1:-20000}"
 
 cartella=build-fuzz
 cmake -S fuzz -B "$cartella" -G Ninja -DCMAKE_CXX_COMPILER=clang++
-cmake --build "$cartella" -j"$(nproc)"
+cmake --build "$cartella"
 
 bersagli=(fuzz_file_temperamento fuzz_impostazioni fuzz_valore_fisso fuzz_zadurori fuzz_modifiche)
 pids=()
@@ -29,7 +29,7 @@ for i in "${!bersagli[@]}"; do
     if wait "${pids[$i]}"; then
         echo "${bersagli[$i]}: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$cartella/${bersagli[$i]}.log")"
     else
-        echo "${bersagli[$i]}: FALLITO" >&2
+        echo "${bersagli[$i]}: FAILED" >&2
         tail -n 40 "$cartella/${bersagli[$i]}.log" >&2
         esito=1
     fi

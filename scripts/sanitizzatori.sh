@@ -2,14 +2,15 @@
 # The test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in
 # its own folder (build-asan); any report fails.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-./scripts/dipendenze.sh
+. "$(dirname -- "$0")/dipendenze.sh" test "$@"
+cd "$(dirname -- "$0")/.."
 
 cartella=build-asan
-cmake -S . -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B "$cartella" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVK_TEST=ON \
     -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-cmake --build "$cartella" -j"$(nproc)"
+cmake --build "$cartella"
+lavori=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 # Leaks are looked for too: the tests end with nothing leaked.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1"
@@ -23,5 +24,5 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # long file) run on their own, one at a time, after the rest.
 esclusi='TenutaDiDueSecondiAlLivelloUndici|PrincipaleDopoIlRitardoSplashVia2000MsDopo'
 inSerie='TenutoColTimerVero|FileConVociLunghissimeSiMostraOSiRifiutaSubito'
-ctest --test-dir "$cartella" --output-on-failure -j"$(nproc)" -E "$esclusi|$inSerie"
+ctest --test-dir "$cartella" --output-on-failure -j"$lavori" -E "$esclusi|$inSerie"
 ctest --test-dir "$cartella" --output-on-failure -j1 -R "$inSerie"

@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 
 class QPainter;
 
@@ -20,5 +21,10 @@ void DisegnaTastiBianchi(QPainter& p, const QRectF& area, int bianchi);
 // high, with the painter's pen and brush: one after each C, D, F, G and A
 // but the last white key.
 void DisegnaTastiNeri(QPainter& p, const QRectF& area, int primo, int bianchi, double altezza);
+
+// The program's picture over `area` pixels: twelve rays round a ring, one per
+// fifth, their lengths the sizes of a well temperament's fifths, in the
+// chart's colours, with "VK" in the ring. Its window icon is the same picture.
+void DisegnaProgramma(QPainter& p, QSize area);
 
 }  // namespace vk

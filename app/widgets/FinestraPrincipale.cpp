@@ -33,32 +33,10 @@ QString TestoDellaCasella(const QPlainTextEdit* e) {
     return s;
 }
 
-// The program's picture, made for twice the designed 121 x 113 pixels so it stays
-// sharp when stretched: twelve rays round a ring, one per fifth, their
-// lengths the sizes of a well temperament's fifths, in the chart's colours.
+// The program's picture, made for twice the designed 121 x 113 pixels so it
+// stays sharp when stretched.
 constexpr QSize DimensioneImgProgramma(242, 226);
-void DisegnaImgProgramma(QPainter& p) {
-    const int w = DimensioneImgProgramma.width(), h = DimensioneImgProgramma.height();
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient fondo(QPointF(w / 2.0, h / 2.0), w * 0.7);
-    fondo.setColorAt(0, QColor(0x24, 0x3b, 0x5c));
-    fondo.setColorAt(1, QColor(0x0c, 0x16, 0x2a));
-    p.fillRect(QRect(0, 0, w, h), fondo);
-    const QPointF c(w / 2.0, h / 2.0);
-    // Sixths of a comma narrow from DO-SOL to MI-SI and at FA-DO, pure elsewhere.
-    static const int sesti[12] = {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1};
-    for (int i = 0; i < 12; ++i) {
-        const bool stretta = sesti[i] != 0;
-        p.setPen(QPen(stretta ? QColor(0xFF, 0xC8, 0x6E) : QColor(0x9E, 0xE6, 0xFF), 7, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(PuntoSulCerchio(c, i, 44), PuntoSulCerchio(c, i, stretta ? 78 : 96));
-    }
-    p.setPen(QPen(QColor(0xE3, 0xFE, 0xFF), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 38, 38);
-    QFont f = CaratterePunti(QStringLiteral("Times New Roman"), 24, true);
-    p.setFont(f);
-    p.drawText(QRectF(c.x() - 38, c.y() - 38, 76, 76), Qt::AlignCenter, QStringLiteral("VK"));
-}
+void DisegnaImgProgramma(QPainter& p) { DisegnaProgramma(p, DimensioneImgProgramma); }
 
 }  // namespace
 
