@@ -21,12 +21,14 @@ QWidget* Costruttore::genitoreDi(const Posto& p) const {
 }
 
 void Costruttore::metti(QWidget* w, const std::string& nome, int indice, const Posto& p, const CarattereProgetto& c) {
-    // A family or weight of its own goes on first, so that placing sets only
-    // the size; a control in the screen's own font gets none.
-    if (c.punti > 0 && (c.famiglia || c.grassetto)) {
-        QFont q = c.famiglia ? CaratterePunti(QString::fromUtf8(c.famiglia), c.punti, c.grassetto) : w->font();
+    // A family, weight or slant of its own goes on first, so that placing
+    // sets only the size; a control in the screen's own font gets none.
+    if (c.punti > 0 && (c.famiglia || c.grassetto || c.corsivo)) {
+        QFont q = c.famiglia ? CaratterePunti(QString::fromUtf8(c.famiglia), c.punti, c.grassetto, c.corsivo)
+                             : w->font();
         if (!c.famiglia) {
-            q.setBold(true);
+            if (c.grassetto) q.setBold(true);
+            if (c.corsivo) q.setItalic(true);
             ImpostaPunti(q, c.punti);
         }
         w->setFont(q);

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QtMath>
 
 #include "app/Impostazioni.h"
+#include "app/widgets/Costruttore.h"
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
@@ -70,13 +72,35 @@ void DisegnaImgXq(QPainter& p) {
     DisegnaTastiNeri(p, tasti, 0, 7, tasti.height() * 0.6);
 }
 
-QLabel* Etichetta(FinestraPrincipale& f, QWidget* genitore, int indice, float alto, float altezza, float punti,
-                  bool grassetto, bool corsivo, const QString& testo, float sinistra = 8160, float larghezza = 6855) {
-    auto* l = f.etichetta(genitore, "lblScritteVarie", indice, sinistra, alto, larghezza, altezza, punti,
-                          Allineamento::Centro, testo);
-    l->setFont(CaratterePunti(QStringLiteral("Times New Roman"), punti, grassetto, corsivo));
-    return l;
-}
+// The screen's layout, in twips.
+constexpr Posto PostoEsc = {13920, 10800, 1250, 495};
+constexpr Posto PostoSchermata = {12960, 8520, 15360, 11520};
+constexpr Posto PostoImgXq = {300, 240, 7575, 10035};
+constexpr Posto PostoCurriculum = {8160, 2160, 6855, 8100};
+constexpr Posto PostoOk = {11160, 10560, 855, 495};
+constexpr CarattereProgetto CarattereCurriculum = {12, "Times New Roman", true};
+constexpr CarattereProgetto CarattereOk = {9.75f, "Arial", true};
+
+// The captions lblScritteVarie(10..14), centred in Times New Roman; all but
+// the picture's caption over the text, in its column.
+struct Scritta {
+    int indice;
+    Posto p;
+    CarattereProgetto c;
+    const char* testo;
+};
+constexpr float Colonna = 8160, LarghezzaColonna = 6855;
+constexpr Scritta Scritte[] = {
+    {10, {293, 10373, 7575, 975}, {12, "Times New Roman", true, true},
+     "Dodici quinte che chiudono l'ottava: il circolo e il suo comma"},
+    {11, {Colonna, 160, LarghezzaColonna, 615}, {20.25f, "Times New Roman", true}, "VelmoraKOV"},
+    {12, {Colonna, 740, LarghezzaColonna, 495}, {12, "Times New Roman", true},
+     "Studio e creazione di temperamenti musicali"},
+    {13, {Colonna, 1320, LarghezzaColonna, 495}, {9.75f, "Times New Roman", false, true},
+     "Quinte, terze e semitoni in Micro e in Cents"},
+    {14, {Colonna, 1600, LarghezzaColonna, 495}, {9.75f, "Times New Roman", false, true},
+     "Grazie di averlo usato"},
+};
 
 }  // namespace
 
@@ -109,50 +133,46 @@ QString TestoCurriculum() {
         "Buona musica.");
 }
 
-Schermata* InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> ok) {
-    auto* esc = f.crea<PulsanteVB>(f.pagina(), "cmdEXit", -1, TipoControllo::Pulsante, 13920, 10800, 1250, 495, 8.25f);
+SchermataFinale::SchermataFinale(FinestraPrincipale& f, const std::function<void()>& ok)
+    : Schermata(f.pagina(), &f) {
+    f.registraTardivo(this, "FraSchermataFinale", -1, TipoControllo::Cornice, PostoSchermata);
+    setColoreSfondo(SfondoFinale);
+
+    auto* img = new Immagine(this, DimensioneImgXq, DisegnaImgXq);
+    f.registraTardivo(img, "ImgXq", -1, TipoControllo::Immagine, PostoImgXq);
+
+    Costruttore k(f, this);
+    for (const Scritta& s : Scritte)
+        k.etichetta("lblScritteVarie", s.indice, s.p, QString::fromUtf8(s.testo), Allineamento::Centro, s.c);
+
+    curriculum_ = k.crea<QPlainTextEdit>("TxtCurriculum", -1, PostoCurriculum, CarattereCurriculum);
+    curriculum_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    curriculum_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    curriculum_->setReadOnly(true);
+
+    auto* okBtn = k.pulsante("cmdEsciDalSoftware", -1, PostoOk, QStringLiteral("Ok"), GialloPallido, CarattereOk);
+    connect(okBtn, &PulsanteVB::clic, this, [ok] {
+        if (ok) ok();
+    });
+}
+
+void SchermataFinale::apertura() {
+    curriculum_->setPlainText(TestoCurriculum());
+    apri();
+}
+
+void InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> ok) {
+    auto* esc = f.crea<PulsanteVB>(f.pagina(), "cmdEXit", -1, TipoControllo::Pulsante, PostoEsc.sinistra,
+                                   PostoEsc.alto, PostoEsc.larghezza, PostoEsc.altezza, 8.25f);
     esc->setText(QStringLiteral("Esc"));
     esc->setToolTip(QStringLiteral("Esci dal Programma"));
     esc->setColoreSfondo(Colori::RossoChiaro);
     esc->setGrafico(true);
-
-    auto* schermo = new Schermata(f.pagina(), &f);
-    f.registra(schermo, "FraSchermataFinale", -1, TipoControllo::Cornice, 12960, 8520, 15360, 11520);
-    schermo->setColoreSfondo(SfondoFinale);
-
-    auto* img = new Immagine(schermo, DimensioneImgXq, DisegnaImgXq);
-    f.registra(img, "ImgXq", -1, TipoControllo::Immagine, 300, 240, 7575, 10035);
-
-    Etichetta(f, schermo, 10, 10373, 975, 12, true, true,
-              QStringLiteral("Dodici quinte che chiudono l'ottava: il circolo e il suo comma"), 293, 7575);
-    Etichetta(f, schermo, 11, 160, 615, 20.25f, true, false, QStringLiteral("VelmoraKOV"));
-    Etichetta(f, schermo, 12, 740, 495, 12, true, false, QStringLiteral("Studio e creazione di temperamenti musicali"));
-    Etichetta(f, schermo, 13, 1320, 495, 9.75f, false, true,
-              QStringLiteral("Quinte, terze e semitoni in Micro e in Cents"));
-    Etichetta(f, schermo, 14, 1600, 495, 9.75f, false, true, QStringLiteral("Grazie di averlo usato"));
-
-    auto* testo = f.crea<QPlainTextEdit>(schermo, "TxtCurriculum", -1, TipoControllo::CasellaTesto, 8160, 2160, 6855,
-                                         8100, 12);
-    testo->setFont(CaratterePunti(QStringLiteral("Times New Roman"), 12, true));
-    testo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    testo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    testo->setReadOnly(true);
-
-    auto* okBtn = f.crea<PulsanteVB>(schermo, "cmdEsciDalSoftware", -1, TipoControllo::Pulsante, 11160, 10560, 855, 495,
-                                     9.75f);
-    okBtn->setText(QStringLiteral("Ok"));
-    okBtn->setFont(CaratterePunti(QStringLiteral("Arial"), 9.75, true));
-    okBtn->setColoreSfondo(GialloPallido);
-    okBtn->setGrafico(true);
-
-    QObject::connect(esc, &PulsanteVB::clic, schermo, [schermo, testo] {
-        testo->setPlainText(TestoCurriculum());
-        schermo->apri();
+    // Built at the first click; the screen has no way back, so that is the only one.
+    QObject::connect(esc, &PulsanteVB::clic, esc, [&f, ok = std::move(ok), finale = QPointer<SchermataFinale>()]() mutable {
+        if (!finale) finale = new SchermataFinale(f, ok);
+        finale->apertura();
     });
-    QObject::connect(okBtn, &PulsanteVB::clic, schermo, [ok = std::move(ok)] {
-        if (ok) ok();
-    });
-    return schermo;
 }
 
 namespace {

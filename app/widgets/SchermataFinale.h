@@ -5,19 +5,34 @@
 #include <QString>
 #include <functional>
 
+#include "common/widgets/Schermata.h"
+
+class QPlainTextEdit;
 class QWidget;
 
 namespace vk {
 
 class FinestraPrincipale;
-class Schermata;
 
 // The long text of TxtCurriculum: what this program is and does.
 QString TestoCurriculum();
 
-// Builds "Esc" and the closing screen into the main window; `ok` runs when
-// "Ok" is clicked. Returns the screen.
-Schermata* InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> ok);
+// The closing screen, built at its first opening; `ok` runs when "Ok" is
+// clicked.
+class SchermataFinale : public Schermata {
+    Q_OBJECT
+public:
+    SchermataFinale(FinestraPrincipale& f, const std::function<void()>& ok);
+    // Fills TxtCurriculum and shows the screen.
+    void apertura();
+
+private:
+    QPlainTextEdit* curriculum_ = nullptr;
+};
+
+// Puts "Esc" on the main page; its click builds the closing screen the first
+// time, then opens it.
+void InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> ok);
 
 // "Ok" as the program does it: writes the settings file in the data folder
 // and closes the window. A file that cannot be written is left as it was and

@@ -16,11 +16,12 @@ struct Posto {
 };
 
 // A designed font: the size in points (0: none of its own), the family
-// (null: the screen's) and the weight.
+// (null: the screen's), the weight and the slant.
 struct CarattereProgetto {
     float punti = 0;
     const char* famiglia = nullptr;
     bool grassetto = false;
+    bool corsivo = false;
 };
 
 // A plain horizontal strip of a screen that holds some of its controls, only

@@ -67,6 +67,70 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
     f->grab().save(VK_BUILD "/screens/programma_1920x1080.png");
 }
 
+TEST(Programma, SchermataFinaleApertaDopoIlCaricoComeSeCaricataConIlResto) {
+    SchermoFinto schermo({28800, 16200});
+    auto esc = [](FinestraPrincipale& f) {
+        QTest::keyClick(f.findChild<QWidget*>(QStringLiteral("cmdEXit")), Qt::Key_Space);
+    };
+    // Opened before the load sequence: laid out with everything else.
+    StatoPrincipale caricata;
+    auto f0 = CaricaFinestraPrincipale(caricata, {}, [&](FinestraPrincipale& f) {
+        InstallaSchermate(f);
+        esc(f);
+    });
+    // Opened after it, as "Esc" does in use.
+    StatoPrincipale stato;
+    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+    EXPECT_EQ(f->findChild<QWidget*>(QStringLiteral("FraSchermataFinale")), nullptr);
+    esc(*f);
+
+    auto* a = f0->findChild<QWidget*>(QStringLiteral("FraSchermataFinale"));
+    auto* b = f->findChild<QWidget*>(QStringLiteral("FraSchermataFinale"));
+    ASSERT_TRUE(a && b);
+    EXPECT_FALSE(b->isHidden());
+    // Open, it covers the page; the one opened before the load was put back
+    // at its registered place by the load's re-layout.
+    EXPECT_EQ(b->geometry(), QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(b->size(), a->size());
+    EXPECT_EQ(b->font(), a->font());
+    int confrontati = 0;
+    for (QWidget* wa : a->findChildren<QWidget*>()) {
+        if (wa->objectName().isEmpty() || wa->objectName().startsWith(QStringLiteral("qt_"))) continue;
+        const std::string nome = wa->objectName().toStdString();
+        auto* wb = b->findChild<QWidget*>(wa->objectName());
+        ASSERT_NE(wb, nullptr) << nome;
+        EXPECT_EQ(wb->geometry(), wa->geometry()) << nome;
+        EXPECT_EQ(wb->font(), wa->font()) << nome << " " << wb->font().toString().toStdString();
+        // The text box's own parts too (viewport, scroll bars).
+        const auto parti = wa->findChildren<QWidget*>();
+        const auto partiB = wb->findChildren<QWidget*>();
+        ASSERT_EQ(partiB.size(), parti.size()) << nome;
+        for (qsizetype i = 0; i < parti.size(); ++i) {
+            EXPECT_EQ(partiB[i]->geometry(), parti[i]->geometry()) << nome << " " << i;
+            EXPECT_EQ(partiB[i]->font(), parti[i]->font()) << nome << " " << i;
+        }
+        ++confrontati;
+    }
+    // Its picture, the five captions, the text and "Ok".
+    EXPECT_EQ(confrontati, 8);
+    for (auto [nome, indice] : std::initializer_list<std::pair<const char*, int>>{
+             {"FraSchermataFinale", -1}, {"ImgXq", -1}, {"lblScritteVarie", 10}, {"lblScritteVarie", 13},
+             {"TxtCurriculum", -1}, {"cmdEsciDalSoftware", -1}}) {
+        const VoceGeometria* va = caricata.geometria.trova(nome, indice);
+        const VoceGeometria* vb = stato.geometria.trova(nome, indice);
+        ASSERT_TRUE(va && vb) << nome;
+        EXPECT_EQ(vb->sinistra, va->sinistra) << nome;
+        EXPECT_EQ(vb->alto, va->alto) << nome;
+        EXPECT_EQ(vb->larghezza, va->larghezza) << nome;
+        EXPECT_EQ(vb->altezza, va->altezza) << nome;
+        EXPECT_EQ(vb->carattere, va->carattere) << nome;
+    }
+    // Scaled indeed: "Ok" in Arial bold at the larger size.
+    const VoceGeometria* ok = stato.geometria.trova("cmdEsciDalSoftware", -1);
+    EXPECT_FLOAT_EQ(ok->carattere, static_cast<float>(9.75 * (16200.0 / 11550.0)));
+    EXPECT_TRUE(f->findChild<QWidget*>(QStringLiteral("cmdEsciDalSoftware"))->font().bold());
+}
+
 TEST(Programma, IlFuocoInizialeStaSulPiuDellaQuintaDodici) {
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
