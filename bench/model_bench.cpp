@@ -1,8 +1,7 @@
 // Timing of the hot paths of a fifth edit.
 #include <benchmark/benchmark.h>
 
-#include "model/Compensazione.h"
-#include "model/Derivazioni.h"
+#include "model/ApplicaQuinte.h"
 #include "model/TabellaFrazioni.h"
 
 using namespace vk;
@@ -14,9 +13,7 @@ static void CompletamentoQuinta(benchmark::State& s) {
     for (auto _ : s) {
         t.Quinte[5] = su ? "995148" : "992376";
         su = !su;
-        CompensaQuinta(t);
-        CalcolaSemitoniTerze(t);
-        CalcolaCents(t);
+        ApplicaQuinte(t, {}, OpzioniCompletamento(5));
         benchmark::DoNotOptimize(t.ScartoSemitonale.data());
     }
 }

@@ -1,17 +1,9 @@
 #include "common/ValoreFisso.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace vk {
-
-int64_t DividiPari(int64_t a, int64_t d) {
-    int64_t q = a / d;
-    int64_t r = a % d;
-    if (r < 0) { r += d; q -= 1; }  // floor division
-    int64_t due = 2 * r;
-    if (due > d || (due == d && (q % 2 != 0))) q += 1;
-    return q;
-}
 
 std::optional<int64_t> ArrotondaPari(double x, int decimali) {
     static constexpr double potenze[6] = {1, 10, 100, 1000, 10000, 100000};
@@ -79,29 +71,116 @@ std::optional<ValoreFisso> ValoreFisso::daDouble(double x) {
     return daDecimillesimi(*n);
 }
 
-std::string ValoreFisso::testo() const {
-    // Written backwards into a small buffer: sizes are formatted on every edit.
-    char buf[32];
-    char* fine = buf + sizeof buf;
-    char* p = fine;
-    uint64_t a = n_ < 0 ? static_cast<uint64_t>(-(n_ + 1)) + 1 : static_cast<uint64_t>(n_);
-    uint64_t f = a % Scala;
-    uint64_t intera = a / Scala;
-    if (f != 0) {
-        int cifre = 4;
-        while (f % 10 == 0) { f /= 10; --cifre; }
-        for (int i = 0; i < cifre; ++i) { *--p = static_cast<char>('0' + f % 10); f /= 10; }
-        *--p = ',';
-    }
-    do { *--p = static_cast<char>('0' + intera % 10); intera /= 10; } while (intera != 0);
-    if (n_ < 0) *--p = '-';
-    return std::string(p, fine);
+namespace {
+
+// "00" to "99": two digits per division, as sizes are formatted on every edit.
+constexpr char Coppie[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
+char* DueCifre(char* p, uint32_t n) {
+    p -= 2;
+    p[0] = Coppie[2 * n];
+    p[1] = Coppie[2 * n + 1];
+    return p;
 }
 
-ValoreFisso ValoreFisso::arrotondato(int decimali) const {
-    int64_t passo = 1;
-    for (int i = decimali; i < 4; ++i) passo *= 10;
-    return daDecimillesimi(DividiPari(n_, passo) * passo);
+}  // namespace
+
+char* ValoreFisso::scriviFinoA(char* fine) const {
+    // Written backwards, from the last decimal.
+    char* p = fine;
+    const uint64_t a = n_ < 0 ? static_cast<uint64_t>(-(n_ + 1)) + 1 : static_cast<uint64_t>(n_);
+    uint64_t intera = a / Scala;
+    if (const auto f = static_cast<uint32_t>(a % Scala); f != 0) {
+        char cifre[4];
+        DueCifre(DueCifre(cifre + 4, f % 100), f / 100);
+        int n = 4;
+        while (cifre[n - 1] == '0') --n;
+        p -= n;
+        for (int i = 0; i < n; ++i) p[i] = cifre[i];
+        *--p = ',';
+    }
+    while (intera > UINT32_MAX) {
+        p = DueCifre(p, static_cast<uint32_t>(intera % 100));
+        intera /= 100;
+    }
+    // Sizes and cents fit in 32 bits, whose divisions are cheaper.
+    auto i32 = static_cast<uint32_t>(intera);
+    while (i32 >= 100) {
+        p = DueCifre(p, i32 % 100);
+        i32 /= 100;
+    }
+    if (i32 >= 10) p = DueCifre(p, i32);
+    else *--p = static_cast<char>('0' + i32);
+    if (n_ < 0) *--p = '-';
+    return p;
+}
+
+std::string ValoreFisso::testo() const {
+    char buf[32];
+    char* fine = buf + sizeof buf;
+    return std::string(scriviFinoA(fine), fine);
+}
+
+namespace {
+
+// Whether `t` is exactly the written form of `v`, checked from its last
+// character, two digits at a time, without writing the form out.
+bool ScrittoCome(std::string_view t, ValoreFisso v) {
+    const int64_t n = v.decimillesimi();
+    const char* inizio = t.data();
+    const char* p = inizio + t.size();
+    if (n < 0) {
+        if (t.empty() || *inizio != '-') return false;
+        ++inizio;
+    }
+    auto due = [&](uint32_t coppia) {
+        if (p - inizio < 2) return false;
+        p -= 2;
+        return p[0] == Coppie[2 * coppia] && p[1] == Coppie[2 * coppia + 1];
+    };
+    const uint64_t a = n < 0 ? static_cast<uint64_t>(-(n + 1)) + 1 : static_cast<uint64_t>(n);
+    uint64_t intera = a / ValoreFisso::Scala;
+    if (auto f = static_cast<uint32_t>(a % ValoreFisso::Scala); f != 0) {
+        int cifre = 4;
+        while (f % 10 == 0) {
+            f /= 10;
+            --cifre;
+        }
+        if (cifre % 2 != 0) {
+            if (p == inizio || *--p != static_cast<char>('0' + f % 10)) return false;
+            f /= 10;
+        }
+        for (int i = cifre / 2; i > 0; --i, f /= 100)
+            if (!due(f % 100)) return false;
+        if (p == inizio || *--p != ',') return false;
+    }
+    while (intera > UINT32_MAX) {
+        if (!due(static_cast<uint32_t>(intera % 100))) return false;
+        intera /= 100;
+    }
+    auto i32 = static_cast<uint32_t>(intera);
+    while (i32 >= 100) {
+        if (!due(i32 % 100)) return false;
+        i32 /= 100;
+    }
+    if (i32 >= 10) {
+        if (!due(i32)) return false;
+    } else if (p == inizio || *--p != static_cast<char>('0' + i32)) {
+        return false;
+    }
+    return p == inizio;
+}
+
+}  // namespace
+
+void AggiornaTesto(std::string& campo, ValoreFisso v) {
+    if (ScrittoCome(campo, v)) return;
+    char buf[32];
+    char* fine = buf + sizeof buf;
+    const char* p = v.scriviFinoA(fine);
+    campo.assign(p, static_cast<size_t>(fine - p));
 }
 
 }  // namespace vk

@@ -29,6 +29,8 @@ public:
 
     // Written form: decimal comma, no trailing zeros, "0," before a fraction.
     std::string testo() const;
+    // The same form written into the 32 bytes before `fine`; returns its start.
+    char* scriviFinoA(char* fine) const;
     double comeDouble() const { return static_cast<double>(n_) / static_cast<double>(Scala); }
     constexpr int64_t decimillesimi() const { return n_; }
 
@@ -36,7 +38,7 @@ public:
     constexpr bool leggibile() const { return n_ >= -Limite && n_ <= Limite; }
 
     // Rounded to `decimali` (0..4) decimals, ties to even.
-    ValoreFisso arrotondato(int decimali) const;
+    constexpr ValoreFisso arrotondato(int decimali) const;
 
     constexpr ValoreFisso operator-() const { return daDecimillesimi(-n_); }
     constexpr ValoreFisso operator+(ValoreFisso o) const { return daDecimillesimi(n_ + o.n_); }
@@ -50,8 +52,22 @@ private:
     int64_t n_ = 0;
 };
 
-// Integer division rounding to nearest, ties to even (d > 0).
-int64_t DividiPari(int64_t a, int64_t d);
+// Integer division rounding to nearest, ties to even (d > 0). Inline, so
+// that a constant divisor becomes a multiplication.
+constexpr int64_t DividiPari(int64_t a, int64_t d) {
+    int64_t q = a / d;
+    int64_t r = a % d;
+    if (r < 0) { r += d; q -= 1; }  // floor division
+    const int64_t due = 2 * r;
+    if (due > d || (due == d && (q % 2 != 0))) q += 1;
+    return q;
+}
+
+constexpr ValoreFisso ValoreFisso::arrotondato(int decimali) const {
+    int64_t passo = 1;
+    for (int i = decimali; i < 4; ++i) passo *= 10;
+    return daDecimillesimi(DividiPari(n_, passo) * passo);
+}
 
 // x times 10^decimali (0..5) to the nearest integer, ties to even, decided
 // on the exact value of x rather than on the rounded product; nullopt when
@@ -62,5 +78,8 @@ std::optional<int64_t> ArrotondaPari(double x, int decimali);
 inline std::optional<ValoreFisso> Numero(std::string_view t) { return ValoreFisso::daTesto(t); }
 // Written form of a number held as text.
 inline std::string Testo(ValoreFisso v) { return v.testo(); }
+// Writes v's written form into a field held as text only when it differs, so
+// a commit that recomputes every field copies only what changed.
+void AggiornaTesto(std::string& campo, ValoreFisso v);
 
 }  // namespace vk

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "common/Micro.h"
+#include "model/ApplicaQuinte.h"
 #include "model/Derivazioni.h"
-#include "model/TabellaFrazioni.h"
 
 namespace vk {
 
@@ -62,16 +62,6 @@ void CopiaTerzaSette(Istogrammi& g, const Temperamento& t) {
     g.lblTerzeC0 = t.TerzeCents[7];
 }
 
-void CambiaQuinta(Temperamento& t, Istogrammi& g, int i, ValoreFisso nuova, double altezza) {
-    t.Quinte[i] = Testo(nuova);
-    // The bar takes its height from the cents: write them first.
-    t.QuinteCents[i] = Testo(CentsDaMicro(nuova));
-    t.IndiceQS = i;
-    if (t.modoPerCaption() == ModoComma::Pitagorico) NominaFrazionePitagoricaQS(t);
-    else NominaFrazioneSintonicaQS(t);
-    DisegnaBarraQuintaQS(g, t, altezza);
-}
-
 }  // namespace
 
 namespace {
@@ -109,20 +99,32 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
     if (!cambio) return false;
     const int a = QuintaA(k), b = QuintaB(k);
     const TerzaNominata* nominata = Nominata(t.SigleTerze[k]);
-    const ValoreFisso qa = *Numero(t.Quinte[a]), qb = *Numero(t.Quinte[b]), tb = *Numero(t.Terze[b]);
+    const ValoreFisso d = *cambio;
+    const ValoreFisso nb = *Numero(t.Terze[b]) - d;
+    const ClasseTerza classe = ClasseDiTerza(nb);
+    // Third b's cents rounded once, straight to two decimals.
+    const double centsB = nb.comeDouble() / Micro::PerCent;
+
+    // Fifths a and b with their own cents and names; the two thirds come
+    // from the letter and this editor's rounding, the semitones are derived.
+    QuinteNuove n;
+    n.Quinte[static_cast<size_t>(a)] = Testo(*Numero(t.Quinte[a]) + d);
+    n.Quinte[static_cast<size_t>(b)] = Testo(*Numero(t.Quinte[b]) - d);
+    n.Terze = t.Terze;
+    n.TerzeCents = t.TerzeCents;
+    (*n.Terze)[k] = nominata ? Testo(nominata->dimensione) : memoria.Dimensione;
+    (*n.TerzeCents)[k] = nominata ? nominata->cents : memoria.Cents;
+    (*n.Terze)[b] = Testo(nb);
+    (*n.TerzeCents)[b] = Testo(ValoreFisso::daDecimillesimi(*ArrotondaPari(centsB, 2) * 100));
+    OpzioniQuinte o;
+    o.CentsSoloQuinteNuove = true;
+    o.Nomina = OpzioniQuinte::Nomi::Nuove;
+    o.NomeConCents = false;
+    ApplicaQuinte(t, std::move(n), o);
 
     const double f = FattoreAltezza(altezza);
-
-    // Third k from its letter, with its own bar (floor 96, as this editor draws it).
-    if (nominata) {
-        t.TerzeCents[k] = nominata->cents;
-        t.Terze[k] = Testo(nominata->dimensione);
-        g.ShpTerze[k].Colore = nominata->colore;
-    } else {
-        t.TerzeCents[k] = memoria.Cents;
-        t.Terze[k] = memoria.Dimensione;
-        g.ShpTerze[k].Colore = memoria.Colore;
-    }
+    // Third k's bar (floor 96, as this editor draws it).
+    g.ShpTerze[k].Colore = nominata ? nominata->colore : memoria.Colore;
     if (auto c = Numero(t.TerzeCents[k])) {
         double h = (c->comeDouble() - 370) * 4815 / 50;
         if (h < 96) h = 96;
@@ -130,34 +132,22 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
         Imposta(g.ShpTerze[k], h, 4815 - h + 3720, f);
     }
     if (k == 7) CopiaTerzaSette(g, t);
-
-    const ValoreFisso d = *cambio;
-    CambiaQuinta(t, g, a, qa + d, altezza);
-    CambiaQuinta(t, g, b, qb - d, altezza);
-
-    for (int i = 1; i <= 12; ++i) t.CopiaQuinte[i] = t.Quinte[i];
-
-    // Third b: its cents rounded once, straight to two decimals.
-    const ValoreFisso nb = tb - d;
-    t.Terze[b] = Testo(nb);
-    const ClasseTerza classe = ClasseDiTerza(nb);
+    for (int i : {a, b}) {
+        t.IndiceQS = i;
+        DisegnaBarraQuintaQS(g, t, altezza);
+    }
     g.ShpTerze[b].Colore = ColoreDi(classe);
-    const double centsB = nb.comeDouble() / Micro::PerCent;
-    t.TerzeCents[b] = Testo(ValoreFisso::daDecimillesimi(*ArrotondaPari(centsB, 2) * 100));
     {
         double h = centsB < 371 ? 96 : centsB > 420 ? 4815 : (centsB - 370) * 4815 / 50;
         Imposta(g.ShpTerze[b], h, 4815 - h + 3720, f);
     }
     t.SigleTerze[b] = LetteraDi(classe);
     if (b == 7) CopiaTerzaSette(g, t);
-
-    CalcolaSemitoni(t);
     for (int n = 1; n <= 12; ++n)
         if (auto s = Numero(t.SemitoniCents[n])) {
             AltezzaBarra ab = AltezzaSemitono(s->comeDouble());
             Imposta(g.ShpSemitoni[n], ab.Height, ab.Top, f);
         }
-    if (auto scarto = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*scarto);
     return true;
 }
 

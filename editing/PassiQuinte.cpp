@@ -1,6 +1,6 @@
 #include "editing/PassiQuinte.h"
 
-#include "model/Compensazione.h"
+#include "model/ApplicaQuinte.h"
 #include "model/Derivazioni.h"
 
 namespace vk {
@@ -28,10 +28,19 @@ bool PassoQuinta(Temperamento& t, int k, Verso verso) {
     auto x = Numero(t.Quinte[k]);
     if (!x) return false;
     const TabellaFrazioni& tab = TabellaFrazioni::Per(t.modoPerCaption());
-    if (auto nuova = MisuraDopoPasso(tab, *x, verso)) t.Quinte[k] = Testo(*nuova);
+    // The fifth is named after every step, also when it stays where it is;
+    // nothing is committed or derived until the release.
+    QuinteNuove n;
+    const auto nuova = MisuraDopoPasso(tab, *x, verso);
+    n.Quinte[k] = nuova ? Testo(*nuova) : t.Quinte[k];
+    OpzioniQuinte o;
+    o.Deriva = false;
+    o.CopiaQuinte = OpzioniQuinte::Copie::Nessuna;
+    o.Nomina = OpzioniQuinte::Nomi::Nuove;
+    o.ErroreChiusura = false;
+    o.ScartoSemitonale = false;
     t.QuintaSelezionata = k;
-    NominaPerCaption(t);
-    return true;
+    return ApplicaQuinte(t, std::move(n), o);
 }
 
 namespace {
@@ -62,12 +71,12 @@ bool PassoPossibile(const Temperamento& t, int k, Verso verso) {
 }
 
 bool CompletaQuinta(Temperamento& t, Istogrammi& g, double altezza) {
-    if (!CompletamentoPossibile(t, t.QuintaSelezionata)) return false;
-    CompensaQuinta(t);
-    CalcolaSemitoniTerze(t);
-    CalcolaCents(t);
-    AggiornaIstogrammi(g, t, altezza);
-    return true;
+    const int k = t.QuintaSelezionata;
+    if (k < 1 || k > 12) return false;
+    OpzioniQuinte o = OpzioniCompletamento(k);
+    o.Ridisegna = &g;
+    o.AltezzaSchermo = altezza;
+    return ApplicaQuinte(t, {}, o);
 }
 
 }  // namespace vk

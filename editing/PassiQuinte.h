@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/ValoreFisso.h"
+#include "model/ApplicaQuinte.h"
 #include "model/Istogrammi.h"
 #include "model/TabellaFrazioni.h"
 #include "model/Temperamento.h"
@@ -30,8 +31,9 @@ bool CompletamentoPossibile(const Temperamento& t, int k);
 // a step that could not be completed would stay uncompensated).
 bool PassoPossibile(const Temperamento& t, int k, Verso verso);
 
-// CompensaQuinta, CalcolaSemitoniTerze, CalcolaCents, AggiornaIstogrammi on
-// fifth QuintaSelezionata. When a text it reads is not a number it changes
+// The completion of fifth QuintaSelezionata by OpzioniCompletamento, then
+// AggiornaIstogrammi. When a text
+// it reads is not a number, or a result no size a file keeps, it changes
 // nothing at all (a half-done completion would break the sum of the fifths);
 // returns false then.
 bool CompletaQuinta(Temperamento& t, Istogrammi& g, double altezzaSchermoTwips);

@@ -1,5 +1,8 @@
 #include "editing/Preimpostazioni.h"
 
+#include "common/Micro.h"
+#include "model/ApplicaQuinte.h"
+
 namespace vk {
 
 const char* const NomeEquabile = "TEMPERAMENTO EQUABILE";
@@ -12,47 +15,43 @@ const char* const DescrizionePitagorico =
     "Accordatura che la tradizione attribuisce a Pitagora di Samo, costruita per quinte pure: "
     "undici quinte giuste e una sola quinta ristretta di un intero comma pitagorico.";
 
+namespace {
+
+// A preset's twelve fifths with its name and description; the rest derived
+// from them. The closure error is left as it was, as the presets always did.
+void Imposta(Temperamento& t, Istogrammi& g, double altezza, QuinteNuove n) {
+    OpzioniQuinte o;
+    o.ModoDa = OpzioniQuinte::Prova::Colore;
+    o.ErroreChiusura = false;
+    o.Ridisegna = &g;
+    o.AltezzaSchermo = altezza;
+    ApplicaQuinte(t, std::move(n), o);
+}
+
+}  // namespace
+
 void ImpostaEquabile(Temperamento& t, Istogrammi& g, double altezza) {
-    t.Nome = NomeEquabile;
-    t.Descrizione = DescrizioneEquabile;
+    QuinteNuove n;
+    n.Nome = NomeEquabile;
+    n.Descrizione = DescrizioneEquabile;
+    for (size_t k = 1; k <= 12; ++k) n.Quinte[k] = Testo(Micro::QuintaEquabile);
+    // The syntonic table calls this size "- Schisma"; the preset writes its
+    // own name for it, which saved files keep.
     const char* frazione = t.modoPerColore() == ModoComma::Pitagorico ? "-1/12" : "-Schisma";
-    ImpostaValoriEquabili(t, frazione);
-    AggiornaIstogrammi(g, t, altezza);
+    n.Frazioni.emplace();
+    n.Frazioni->fill(frazione);
+    Imposta(t, g, altezza, std::move(n));
 }
 
 void ImpostaPitagorico(Temperamento& t, Istogrammi& g, double altezza) {
-    t.Nome = NomePitagorico;
-    t.Descrizione = DescrizionePitagorico;
-    for (int k = 1; k <= 12; ++k) {
-        t.Quinte[k] = "995148";
-        t.CopiaQuinte[k] = "995148";
-        t.QuinteCents[k] = "701,96";
-        t.Frazioni[k] = "0";
-        t.Terze[k] = "578160";
-        t.TerzeCents[k] = "407,82";
-        t.SigleTerze[k] = "P";
-        t.SemitoniCents[k] = "90,22";
-        t.Semitoni[k] = "127908";
-    }
-    // The wolf: the pure fifth less one Pythagorean comma.
-    t.Quinte[6] = "961884";
-    t.CopiaQuinte[6] = "961884";
-    t.QuinteCents[6] = "678,49";
-    t.Frazioni[6] = "-1";
-    // The four thirds that contain the wolf.
-    for (int k = 3; k <= 6; ++k) {
-        t.Terze[k] = "544896";
-        t.TerzeCents[k] = "384,36";
-        t.SigleTerze[k] = "";
-    }
-    // The apotomes; the other seven semitones are limmas.
-    for (int n : {2, 4, 7, 9, 11}) {
-        t.SemitoniCents[n] = "113,69";
-        t.Semitoni[n] = "161172";
-    }
-    t.impostaModo(ModoComma::Pitagorico);
-    AggiornaIstogrammi(g, t, altezza);
-    t.ScartoSemitonale = "23,47";
+    QuinteNuove n;
+    n.Nome = NomePitagorico;
+    n.Descrizione = DescrizionePitagorico;
+    n.CommaCaption = CaptionPitagorico;
+    // The wolf on fifth 6: the pure fifth less one Pythagorean comma.
+    for (size_t k = 1; k <= 12; ++k)
+        n.Quinte[k] = Testo(k == 6 ? Micro::QuintaNaturale - Micro::CommaPitagorico : Micro::QuintaNaturale);
+    Imposta(t, g, altezza, std::move(n));
 }
 
 }  // namespace vk

@@ -1,9 +1,12 @@
 #include "editing/Trasposizione.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "model/ApplicaQuinte.h"
 
 namespace vk {
 
@@ -26,18 +29,6 @@ void CopiaAltezza(Barra& dest, const Barra& orig) {
     dest.Height = orig.Height;
     dest.Top = orig.Top;
     dest.Colore = orig.Colore;
-}
-
-void Scrivi(Temperamento& t, Istogrammi& g, int k, const Posizione& p) {
-    t.Quinte[k] = p.quinta;
-    t.QuinteCents[k] = p.quintaCents;
-    t.CopiaQuinte[k] = p.copia;
-    t.Frazioni[k] = p.frazione;
-    CopiaAltezza(g.ShpQuinte[k], p.barraQuinta);
-    t.Terze[k] = p.terza;
-    t.TerzeCents[k] = p.terzaCents;
-    t.SigleTerze[k] = p.sigla;
-    CopiaAltezza(g.ShpTerze[k], p.barraTerza);
 }
 
 float TwipsInteri(float v) { return static_cast<float>(static_cast<int32_t>(std::nearbyint(v))); }
@@ -69,25 +60,47 @@ bool cmdShift_Click(Temperamento& t, Istogrammi& g, int indice) {
     auto avvolto = Tipizza(Leggi(t, g, sinistra ? 1 : 12));
     if (!avvolto) return false;
 
+    // Position k takes position k+1 (left) or k-1 (right); the wrapped one typed.
+    std::array<Posizione, 13> p;
+    for (int k = 1; k <= 12; ++k) {
+        const int da = sinistra ? k + 1 : k - 1;
+        p[static_cast<size_t>(k)] = da >= 1 && da <= 12 ? Leggi(t, g, da) : *avvolto;
+    }
+    QuinteNuove n;
+    for (auto* gruppo : {&n.QuinteCents, &n.CopiaQuinte, &n.Frazioni, &n.Terze, &n.TerzeCents, &n.SigleTerze,
+                         &n.Semitoni, &n.SemitoniCents})
+        gruppo->emplace();
+    for (size_t k = 1; k <= 12; ++k) {
+        n.Quinte[k] = p[k].quinta;
+        (*n.QuinteCents)[k] = p[k].quintaCents;
+        (*n.CopiaQuinte)[k] = p[k].copia;
+        (*n.Frazioni)[k] = p[k].frazione;
+        (*n.Terze)[k] = p[k].terza;
+        (*n.TerzeCents)[k] = p[k].terzaCents;
+        (*n.SigleTerze)[k] = p[k].sigla;
+    }
+    // One fifth spans seven semitones.
     Semitono copia[13];
     for (int n = 1; n <= 12; ++n)
         copia[n] = {t.Semitoni[n], t.SemitoniCents[n], g.ShpSemitoni[n].Height, g.ShpSemitoni[n].Top};
-
-    if (sinistra) {
-        for (int k = 1; k <= 11; ++k) Scrivi(t, g, k, Leggi(t, g, k + 1));
-    } else {
-        for (int k = 12; k >= 2; --k) Scrivi(t, g, k, Leggi(t, g, k - 1));
+    for (size_t s = 1; s <= 12; ++s) {
+        const size_t m = sinistra ? (s > 5 ? s - 5 : s + 7) : (s > 7 ? s - 7 : s + 5);
+        (*n.Semitoni)[s] = copia[m].misura;
+        (*n.SemitoniCents)[s] = copia[m].cents;
+        g.ShpSemitoni[s].Height = copia[m].height;
+        g.ShpSemitoni[s].Top = copia[m].top;
     }
-    // One fifth spans seven semitones.
-    for (int n = 1; n <= 12; ++n) {
-        const int m = sinistra ? (n > 5 ? n - 5 : n + 7) : (n > 7 ? n - 7 : n + 5);
-        t.Semitoni[n] = copia[m].misura;
-        t.SemitoniCents[n] = copia[m].cents;
-        g.ShpSemitoni[n].Height = copia[m].height;
-        g.ShpSemitoni[n].Top = copia[m].top;
-    }
-    Scrivi(t, g, sinistra ? 12 : 1, *avvolto);
+    // Moved, not computed: nothing is derived, named or measured again.
+    OpzioniQuinte o;
+    o.Deriva = false;
+    o.ErroreChiusura = false;
+    o.ScartoSemitonale = false;
+    ApplicaQuinte(t, std::move(n), o);
 
+    for (size_t k = 1; k <= 12; ++k) {
+        CopiaAltezza(g.ShpQuinte[k], p[k].barraQuinta);
+        CopiaAltezza(g.ShpTerze[k], p[k].barraTerza);
+    }
     CopiaAltezza(g.ShpQuinte[0], g.ShpQuinte[7]);
     CopiaAltezza(g.ShpTerze[0], g.ShpTerze[7]);
     g.lblTerzeC0 = t.TerzeCents[7];

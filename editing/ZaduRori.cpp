@@ -1,8 +1,7 @@
 #include "editing/ZaduRori.h"
 
 #include "common/Micro.h"
-#include "model/Derivazioni.h"
-#include "model/TabellaFrazioni.h"
+#include "model/ApplicaQuinte.h"
 
 namespace vk {
 
@@ -80,39 +79,30 @@ bool ApplicabileEasy(const std::array<std::string, 13>& quinte) {
 bool ApplicaTemperamentoEasy(const std::array<std::string, 13>& quinte, Temperamento& t, Istogrammi& g,
                              double altezza) {
     if (!ApplicabileEasy(quinte)) return false;
-    auto d = CalcolaSemitoniTerzeEasy(quinte);
-    auto cents = [](const std::string& testo) {
-        auto c = CentsSingolaPrecisione(testo);
-        return c ? Testo(*c) : std::string();
-    };
-    ValoreFisso somma;
-    for (int k = 1; k <= 12; ++k) {
-        const auto i = static_cast<size_t>(k);
+    const auto d = CalcolaSemitoniTerzeEasy(quinte);
+    QuinteNuove n;
+    n.Terze.emplace();
+    n.Semitoni.emplace();
+    for (size_t i = 1; i <= 12; ++i) {
         // A hand-typed fifth is kept as typed but for its thousands
         // separators: with a point in it, no other command could read it,
         // and a file saved with it would not open again.
         std::string quinta;
         for (char c : quinte[i])
             if (c != '.') quinta += c;
-        t.Quinte[i] = quinta;
-        t.CopiaQuinte[i] = quinta;
-        t.QuinteCents[i] = cents(quinte[i]);
-        t.Frazioni[i] = "ND";
-        t.Terze[i] = Testo(d->terze[i]);
-        t.TerzeCents[i] = cents(t.Terze[i]);
-        t.Semitoni[i] = Testo(d->semitoni[i]);
-        t.SemitoniCents[i] = cents(t.Semitoni[i]);
-        somma += *FissoDigitato(quinte[i]);
+        n.Quinte[i] = std::move(quinta);
+        (*n.Terze)[i] = Testo(d->terze[i]);
+        (*n.Semitoni)[i] = Testo(d->semitoni[i]);
     }
-    t.ErroreChiusura = somma - Micro::SetteOttave;
-    AggiornaIstogrammi(g, t, altezza);
-    if (auto s = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*s);
-    for (int k = 1; k <= 12; ++k) {
-        t.QuintaSelezionata = k;
-        NominaPerColore(t);
-        t.QuintaSelezionata = 0;
-    }
-    return true;
+    // The cents through this screen's single precision; in the Pythagorean
+    // mode the naming then puts the fifths' CentsDaMicro in their place.
+    OpzioniQuinte o;
+    o.RegolaCents = OpzioniQuinte::Cents::SingolaPrecisione;
+    o.ModoDa = OpzioniQuinte::Prova::Colore;
+    o.AzzeraSelezione = true;
+    o.Ridisegna = &g;
+    o.AltezzaSchermo = altezza;
+    return ApplicaQuinte(t, std::move(n), o);
 }
 
 void ZaduRori::apri(std::string_view lingua) {

@@ -6,9 +6,8 @@
 
 #include "app/Notazione.h"
 #include "common/Micro.h"
-#include "model/Derivazioni.h"
+#include "model/ApplicaQuinte.h"
 #include "model/NumeriDigitati.h"
-#include "model/TabellaFrazioni.h"
 
 namespace vk {
 
@@ -456,29 +455,30 @@ void TabellaMicroLab::pulisciSelezione() {
 }
 
 void TabellaMicroLab::CmdApplicaMicro_Click(Temperamento& t, Istogrammi& g, double altezzaSchermo) {
-    auto cents = [this](int riga) {
-        const auto c = CentsSingolaDaCents(righe[static_cast<size_t>(riga)].Cents);
+    auto cents = [this](size_t riga) {
+        const auto c = CentsSingolaDaCents(righe[riga].Cents);
         return c ? Testo(*c) : std::string();
     };
-    for (int k = 1; k <= 12; ++k) {
-        const auto i = static_cast<size_t>(k);
-        t.Quinte[i] = righe[i].Micro;
-        t.CopiaQuinte[i] = righe[i].Micro;
-        t.QuinteCents[i] = cents(k);
-        t.Frazioni[i] = "ND";
-        t.Terze[i] = righe[i + 12].Micro;
-        t.TerzeCents[i] = cents(k + 12);
-        t.Semitoni[i] = righe[i + 24].Micro;
-        t.SemitoniCents[i] = cents(k + 24);
+    // The table's sizes and cents as they stand: nothing is derived again.
+    QuinteNuove n;
+    for (auto* gruppo : {&n.Terze, &n.Semitoni, &n.QuinteCents, &n.TerzeCents, &n.SemitoniCents}) gruppo->emplace();
+    for (size_t i = 1; i <= 12; ++i) {
+        n.Quinte[i] = righe[i].Micro;
+        (*n.QuinteCents)[i] = cents(i);
+        (*n.Terze)[i] = righe[i + 12].Micro;
+        (*n.TerzeCents)[i] = cents(i + 12);
+        (*n.Semitoni)[i] = righe[i + 24].Micro;
+        (*n.SemitoniCents)[i] = cents(i + 24);
     }
-    AggiornaIstogrammi(g, t, altezzaSchermo);
-    if (const auto s = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*s);
+    OpzioniQuinte o;
+    o.Deriva = false;
+    o.ModoDa = OpzioniQuinte::Prova::Colore;
+    o.ErroreChiusura = false;
+    o.AzzeraSelezione = true;
+    o.Ridisegna = &g;
+    o.AltezzaSchermo = altezzaSchermo;
+    ApplicaQuinte(t, std::move(n), o);
     pulisciSelezione();
-    for (int k = 1; k <= 12; ++k) {
-        t.QuintaSelezionata = k;
-        NominaPerColore(t);
-        t.QuintaSelezionata = 0;
-    }
     aperta = false;
 }
 

@@ -132,6 +132,8 @@ ValoreFisso Scarto(const std::array<ValoreFisso, 13>& cents) {
 
 }  // namespace
 
+ValoreFisso ScartoDaCents(const std::array<ValoreFisso, 13>& semitoniCents) { return Scarto(semitoniCents); }
+
 std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents) {
     auto c = Leggi(semitoniCents, 12);
     if (!c) return std::nullopt;

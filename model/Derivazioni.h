@@ -34,5 +34,7 @@ bool CalcolaCents(Temperamento& t);
 // Largest (from 0) minus smallest (from 200) of the twelve semitone cents as
 // held; nullopt when one of them is not a number.
 std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents);
+// The same of the twelve values 1..12.
+ValoreFisso ScartoDaCents(const std::array<ValoreFisso, 13>& semitoniCents);
 
 }  // namespace vk

@@ -1,7 +1,7 @@
 #include "model/FileTemperamento.h"
 
 #include "common/FileTesto.h"
-#include "model/Derivazioni.h"
+#include "model/ApplicaQuinte.h"
 
 namespace vk {
 
@@ -120,17 +120,28 @@ LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso)
 }
 
 void ApplicaVoci(const VociTemperamento& v, Temperamento& t) {
-    t.Nome = v[0];
-    t.Descrizione = v[1];
-    t.CommaCaption = v[2];
+    // Every item as the file holds it: nothing is derived or named again.
+    Temperamento letto;
     for (int n = 4; n <= NumeroVociTemperamento; ++n) {
         auto [g, k] = GruppoDi(n);
-        (t.*(g->campo))[static_cast<size_t>(k)] = v[static_cast<size_t>(n - 1)];
+        (letto.*(g->campo))[static_cast<size_t>(k)] = v[static_cast<size_t>(n - 1)];
     }
-    for (int k = 1; k <= 12; ++k) t.CopiaQuinte[k] = t.Quinte[k];
+    QuinteNuove n;
+    n.Nome = v[0];
+    n.Descrizione = v[1];
+    n.CommaCaption = v[2];
+    for (size_t k = 1; k <= 12; ++k) n.Quinte[k] = std::move(letto.Quinte[k]);
+    n.QuinteCents = std::move(letto.QuinteCents);
+    n.Frazioni = std::move(letto.Frazioni);
+    n.Terze = std::move(letto.Terze);
+    n.TerzeCents = std::move(letto.TerzeCents);
+    n.Semitoni = std::move(letto.Semitoni);
+    n.SemitoniCents = std::move(letto.SemitoniCents);
+    OpzioniQuinte o;
+    o.Deriva = false;
+    o.ErroreChiusura = false;
     // The cents were checked on reading, so the spread always has a value.
-    if (auto s = ScartoDaCents(t.SemitoniCents)) t.ScartoSemitonale = Testo(*s);
-    t.CommaColore = t.CommaCaption == CaptionPitagorico ? Colori::RossoChiaro : Colori::VerdeChiaro;
+    ApplicaQuinte(t, std::move(n), o);
 }
 
 std::string DescriviMotivo(const Rifiuto& r) {

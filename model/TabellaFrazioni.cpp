@@ -105,40 +105,32 @@ std::string CercaFrazione(const TabellaFrazioni& tabella, std::string_view testo
     return v ? CercaFrazione(tabella, *v) : std::string("ND");
 }
 
-namespace {
-
-bool IndiceValido(int k) { return k >= 1 && k <= 12; }
-
-void Nomina(Temperamento& t, int k, const TabellaFrazioni& tab, bool cents) {
-    if (!IndiceValido(k)) return;
-    t.Frazioni[k] = CercaFrazione(tab, t.Quinte[k]);
-    if (cents) {
+void NominaQuinta(Temperamento& t, int k, ModoComma modo, CentsNomina cents) {
+    if (k < 1 || k > 12) return;
+    t.Frazioni[k] = CercaFrazione(TabellaFrazioni::Per(modo), t.Quinte[k]);
+    if (cents == CentsNomina::DalNome && modo == ModoComma::Pitagorico) {
         if (auto q = Numero(t.Quinte[k])) t.QuinteCents[k] = Testo(CentsDaMicro(*q));
     }
 }
 
-}  // namespace
-
 void NominaFrazioneSintonica(Temperamento& t) {
-    Nomina(t, t.QuintaSelezionata, TabellaFrazioni::Sintoniche(), false);
+    NominaQuinta(t, t.QuintaSelezionata, ModoComma::Sintonico, CentsNomina::DalNome);
 }
 void NominaFrazionePitagorica(Temperamento& t) {
-    Nomina(t, t.QuintaSelezionata, TabellaFrazioni::Pitagoriche(), true);
+    NominaQuinta(t, t.QuintaSelezionata, ModoComma::Pitagorico, CentsNomina::DalNome);
 }
 void NominaFrazioneSintonicaQS(Temperamento& t) {
-    Nomina(t, t.IndiceQS, TabellaFrazioni::Sintoniche(), false);
+    NominaQuinta(t, t.IndiceQS, ModoComma::Sintonico, CentsNomina::Lascia);
 }
 void NominaFrazionePitagoricaQS(Temperamento& t) {
-    Nomina(t, t.IndiceQS, TabellaFrazioni::Pitagoriche(), false);
+    NominaQuinta(t, t.IndiceQS, ModoComma::Pitagorico, CentsNomina::Lascia);
 }
 
 void NominaPerCaption(Temperamento& t) {
-    if (t.modoPerCaption() == ModoComma::Pitagorico) NominaFrazionePitagorica(t);
-    else NominaFrazioneSintonica(t);
+    NominaQuinta(t, t.QuintaSelezionata, t.modoPerCaption(), CentsNomina::DalNome);
 }
 void NominaPerColore(Temperamento& t) {
-    if (t.modoPerColore() == ModoComma::Pitagorico) NominaFrazionePitagorica(t);
-    else NominaFrazioneSintonica(t);
+    NominaQuinta(t, t.QuintaSelezionata, t.modoPerColore(), CentsNomina::DalNome);
 }
 
 }  // namespace vk

@@ -40,6 +40,13 @@ std::string CercaFrazione(const TabellaFrazioni& tabella, ValoreFisso valore);
 // The same for a size held as text: a text that is no number is "ND".
 std::string CercaFrazione(const TabellaFrazioni& tabella, std::string_view testo);
 
+// Which cents a naming writes: the Pythagorean naming of the main screen
+// refreshes the fifth's cents, the syntonic one and the thirds editor's do not.
+enum class CentsNomina { Lascia, DalNome };
+// Names fifth k (1..12) from the table of `modo`; with DalNome and the
+// Pythagorean table also writes the fifth's cents. Another k does nothing.
+void NominaQuinta(Temperamento& t, int k, ModoComma modo, CentsNomina cents);
+
 // Naming of the fifth QuintaSelezionata; an index outside 1..12 does nothing.
 void NominaFrazioneSintonica(Temperamento& t);
 // Also refreshes the fifth's cents.

@@ -2,7 +2,11 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "common/Micro.h"
 #include "common/ValoreFisso.h"
@@ -23,6 +27,42 @@ TEST(ValoreFisso, LetturaEScrittura) {
         auto v = ValoreFisso::daTesto(c.testo);
         ASSERT_TRUE(v) << c.testo;
         EXPECT_EQ(v->testo(), c.scritto) << c.testo;
+    }
+}
+
+// The written form against one built digit by digit from the integer and the
+// four decimals, over the edges of every digit count and random values.
+TEST(ValoreFisso, ScritturaComeDallaDefinizione) {
+    auto atteso = [](int64_t n) {
+        const bool meno = n < 0;
+        const uint64_t a = meno ? static_cast<uint64_t>(-(n + 1)) + 1 : static_cast<uint64_t>(n);
+        std::string f = std::to_string(a % 10000);
+        f = std::string(4 - f.size(), '0') + f;
+        while (!f.empty() && f.back() == '0') f.pop_back();
+        return (meno ? "-" : "") + std::to_string(a / 10000) + (f.empty() ? "" : "," + f);
+    };
+    std::vector<int64_t> casi = {0, 1, -1, 9, 10, 99, 100, 101, 9999, 10000, 10001, 99990, 100000,
+                                 std::numeric_limits<int64_t>::max(), std::numeric_limits<int64_t>::min()};
+    for (int64_t p = 1, i = 0; i < 18; ++i, p *= 10)
+        for (int64_t d : {-1, 0, 1}) {
+            casi.push_back(p + d);
+            casi.push_back(-(p + d));
+        }
+    std::mt19937_64 g(17);
+    for (int i = 0; i < 20000; ++i) casi.push_back(static_cast<int64_t>(g()) >> (g() % 60));
+    for (int64_t n : casi) {
+        const ValoreFisso v = ValoreFisso::daDecimillesimi(n);
+        ASSERT_EQ(v.testo(), atteso(n)) << n;
+        // Writing into a field copies only a different text, and leaves it
+        // exactly the written form.
+        const std::string forma = atteso(n);
+        std::string ultima = forma;
+        ultima.back() = ultima.back() == '9' ? '8' : static_cast<char>(ultima.back() + 1);
+        for (std::string campo : {std::string(), forma, forma + "0", forma + ",", "0" + forma, "-" + forma,
+                                  forma.substr(1), ultima, std::string("un testo oltre il buffer corto")}) {
+            AggiornaTesto(campo, v);
+            ASSERT_EQ(campo, forma) << n;
+        }
     }
 }
 

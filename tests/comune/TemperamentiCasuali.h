@@ -1,0 +1,116 @@
+#pragma once
+// Random temperaments for differential tests: sizes near the usual ones,
+// texts in other written forms of the same number, non-numbers and sizes
+// past what a file keeps, both comma tests, any selection.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "model/Istogrammi.h"
+#include "model/Temperamento.h"
+
+namespace vk::prova {
+
+class Casuale {
+public:
+    explicit Casuale(unsigned seme) : g_(seme) {}
+
+    int intero(int da, int a) { return std::uniform_int_distribution<int>(da, a)(g_); }
+    bool probabile(int percento) { return intero(1, 100) <= percento; }
+
+    // A size around `centro` in ten-thousandths, mostly whole Micro.
+    std::string misura(int64_t centro, int64_t ampiezza) {
+        int64_t n = centro * 10000 + std::uniform_int_distribution<int64_t>(-ampiezza, ampiezza)(g_) * 10000;
+        if (probabile(20)) n += intero(-9999, 9999);
+        return forma(ValoreFisso::daDecimillesimi(n));
+    }
+    // The written form, another form of the same number, or no size at all.
+    std::string forma(ValoreFisso v) {
+        const int caso = intero(1, 100);
+        std::string t = v.testo();
+        if (caso <= 3) return t + (t.find(',') == std::string::npos ? ",0" : "0");  // trailing zero
+        if (caso <= 5 && t[0] != '-') return "0" + t;                                 // leading zero
+        if (caso <= 6) return "";
+        if (caso <= 7) return "abc";
+        if (caso <= 8) return t + ".5";
+        if (caso <= 9) return "999999999999";    // past the limit: no number
+        if (caso <= 10) return "-99999999999";   // a number whose sums pass what a file keeps
+        return t;
+    }
+
+    Temperamento temperamento() {
+        Temperamento t = TemperamentoIniziale();
+        const bool cerchio = probabile(70);  // fifths that close the circle
+        ValoreFisso somma;
+        for (int k = 1; k <= 12; ++k) {
+            t.Quinte[k] = misura(992376, 8000);
+            if (cerchio) {
+                auto v = ValoreFisso::daTesto(t.Quinte[k]);
+                if (k < 12 && v) somma += *v;
+                if (k == 12) t.Quinte[k] = forma(ValoreFisso::intero(11908512) - somma);
+            }
+            t.CopiaQuinte[k] = probabile(85) ? t.Quinte[k] : misura(992376, 8000);
+            t.QuinteCents[k] = misura(700, 20);
+            t.Frazioni[k] = probabile(50) ? "ND" : "-1/12";
+            t.Terze[k] = misura(567072, 20000);
+            t.TerzeCents[k] = misura(400, 20);
+            t.SigleTerze[k] = probabile(50) ? "E" : "";
+            t.Semitoni[k] = misura(141768, 20000);
+            t.SemitoniCents[k] = misura(100, 20);
+        }
+        t.ScartoSemitonale = misura(5, 5);
+        t.ErroreChiusura = ValoreFisso::intero(intero(-50, 50));
+        t.CommaCaption = probabile(50) ? CaptionPitagorico : CaptionSintonico;
+        t.CommaColore = probabile(50) ? Colori::RossoChiaro : Colori::VerdeChiaro;  // not always the caption's
+        t.QuintaSelezionata = intero(0, 13);
+        t.IndiceQS = intero(0, 12);
+        return t;
+    }
+
+    Istogrammi istogrammi() {
+        Istogrammi g = IstogrammiIniziali();
+        if (probabile(50)) g.Command9 = CaptionNoColoriQuinte;
+        return g;
+    }
+
+private:
+    std::mt19937 g_;
+};
+
+// Every field, the hidden ones included.
+inline void TuttoUguale(const Temperamento& a, const Temperamento& b) {
+    EXPECT_EQ(a.Nome, b.Nome);
+    EXPECT_EQ(a.Descrizione, b.Descrizione);
+    EXPECT_EQ(a.CommaCaption, b.CommaCaption);
+    EXPECT_EQ(a.CommaColore, b.CommaColore);
+    EXPECT_EQ(a.Quinte, b.Quinte);
+    EXPECT_EQ(a.QuinteCents, b.QuinteCents);
+    EXPECT_EQ(a.Frazioni, b.Frazioni);
+    EXPECT_EQ(a.CopiaQuinte, b.CopiaQuinte);
+    EXPECT_EQ(a.Terze, b.Terze);
+    EXPECT_EQ(a.TerzeCents, b.TerzeCents);
+    EXPECT_EQ(a.SigleTerze, b.SigleTerze);
+    EXPECT_EQ(a.Semitoni, b.Semitoni);
+    EXPECT_EQ(a.SemitoniCents, b.SemitoniCents);
+    EXPECT_EQ(a.ScartoSemitonale, b.ScartoSemitonale);
+    EXPECT_EQ(a.ErroreChiusura, b.ErroreChiusura);
+    EXPECT_EQ(a.QuintaSelezionata, b.QuintaSelezionata);
+    EXPECT_EQ(a.IndiceQS, b.IndiceQS);
+}
+
+inline void BarreUguali(const Istogrammi& a, const Istogrammi& b) {
+    auto uguali = [](const Barra& x, const Barra& y) {
+        return x.Left == y.Left && x.Top == y.Top && x.Width == y.Width && x.Height == y.Height &&
+               x.Colore == y.Colore;
+    };
+    for (int k = 0; k <= 12; ++k) {
+        EXPECT_TRUE(uguali(a.ShpQuinte[k], b.ShpQuinte[k])) << "quinta " << k;
+        EXPECT_TRUE(uguali(a.ShpTerze[k], b.ShpTerze[k])) << "terza " << k;
+        EXPECT_TRUE(uguali(a.ShpSemitoni[k], b.ShpSemitoni[k])) << "semitono " << k;
+    }
+    EXPECT_EQ(a.Command9, b.Command9);
+    EXPECT_EQ(a.lblTerzeC0, b.lblTerzeC0);
+}
+
+}  // namespace vk::prova
