@@ -3,6 +3,7 @@
 // run: every candidate base folder is probed in order and the last one whose
 // "VelmoraKOV/Dati/" is present wins.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,24 +49,36 @@ struct OperazioniDisco {
     CartellaPresente presente;
     std::function<bool(const std::string&)> scrivibile;
     // Copies the folder `da` into `a` (both ending in "/"), keeping what `a`
-    // already holds; true when all of it is there.
-    std::function<bool(const std::string& da, const std::string& a)> copia;
+    // already holds; true when all of it is there, else false and the reason.
+    std::function<bool(const std::string& da, const std::string& a, std::string* motivo)> copia;
 };
 OperazioniDisco DiscoReale();
 
 bool CartellaScrivibile(const std::string& cartella);
 // Copies the installed "VelmoraKOV/" tree into the user's: every file the
-// user lacks, the data folder last and whole (copied beside, then renamed),
-// so a copy cut short leaves no data folder for the probe to find.
-bool CopiaInstallazione(const std::string& da, const std::string& a);
+// user lacks, each written whole or not at all (every byte checked, then
+// renamed into place), the data folder last and whole (copied beside, then
+// renamed), so a copy cut short leaves no data folder for the probe to find
+// and the next start copies again what is missing. On failure returns false
+// and, when asked, the file and the reason.
+bool CopiaInstallazione(const std::string& da, const std::string& a, std::string* motivo = nullptr);
+
+// A copy into the user's folder that did not succeed: where to, and why.
+struct CopiaFallita {
+    std::string cartella;
+    std::string motivo;
+};
 
 // The probe, then: when the data folder found is one the user cannot write
 // (a system install), its installation is copied into `utente` and the paths
-// come from there; if the copy fails the found folder stays.
+// come from there; if the copy fails the found folder stays, and `fallita`
+// (when given) says so.
 PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,
-                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {});
+                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {},
+                                     std::optional<CopiaFallita>* fallita = nullptr);
 
 // The probe of this machine: the platform's table and the real disk.
-PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile);
+PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile,
+                                     std::optional<CopiaFallita>* fallita = nullptr);
 
 }  // namespace vk

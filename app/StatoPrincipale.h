@@ -33,6 +33,9 @@ struct StatoPrincipale {
     // folder probe, the first step of the load sequence; the settings file
     // is CartellaDati + "Impostazioni.txt".
     PercorsiFile percorsi;
+    // Set by the probe when the installation could not be copied into the
+    // user's folder; the start-up says so once.
+    std::optional<CopiaFallita> copiaFallita;
     // The file dialog's current file name, shared by Open and Save for the
     // run: the full path last chosen; empty until then, when Open starts on
     // percorsi.FileApertura.

@@ -186,6 +186,11 @@ AvvisoUscita& Avviso() {
 
 void ImpostaAvvisoUscita(AvvisoUscita avviso) { Avviso() = std::move(avviso); }
 
+void MostraAvviso(QWidget* genitore, const QString& titolo, const QString& testo) {
+    if (Avviso()) Avviso()(genitore, titolo, testo);
+    else QMessageBox::warning(genitore, titolo, testo);
+}
+
 void EsciDalSoftware(FinestraPrincipale& f) {
     const StatoPrincipale& s = f.stato();
     const std::filesystem::path file = PercorsoImpostazioni(s.percorsi.CartellaDati);
@@ -194,8 +199,7 @@ void EsciDalSoftware(FinestraPrincipale& f) {
         const QString testo = QStringLiteral("Le impostazioni non sono state salvate nel file \"%1\":\n%2\n"
                                              "Un file gi\u00e0 presente \u00e8 rimasto com'era.")
                                   .arg(QFile::decodeName(file.c_str()), QString::fromLocal8Bit(motivo.c_str()));
-        if (Avviso()) Avviso()(&f, QString::fromUtf8(TitoloUscita), testo);
-        else QMessageBox::warning(&f, QString::fromUtf8(TitoloUscita), testo);
+        MostraAvviso(&f, QString::fromUtf8(TitoloUscita), testo);
     }
     f.close();
 }

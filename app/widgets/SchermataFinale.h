@@ -39,10 +39,12 @@ void InstallaSchermataFinale(FinestraPrincipale& f, std::function<void()> ok);
 // a message names it with the reason before the window closes.
 void EsciDalSoftware(FinestraPrincipale& f);
 
-// The message of a failed settings write: a modal warning box unless a test
-// sets its own; an empty function gives the box back.
+// The program's warnings (a failed settings write, a first copy of the data
+// folder that failed): a modal warning box unless a test sets its own; an
+// empty function gives the box back.
 inline constexpr const char* TitoloUscita = "Esci dal Programma";
 using AvvisoUscita = std::function<void(QWidget* genitore, const QString& titolo, const QString& testo)>;
 void ImpostaAvvisoUscita(AvvisoUscita avviso);
+void MostraAvviso(QWidget* genitore, const QString& titolo, const QString& testo);
 
 }  // namespace vk

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "app/widgets/SchermataFinale.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Immagine.h"
@@ -152,6 +154,16 @@ std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(StatoPrincipale& s,
     SequenzaCaricamento(s, passi, SchermoTwips());
     f->posizionaTutto();
     f->aggiorna();
+    if (s.copiaFallita) {
+        const QString testo =
+            QStringLiteral("La cartella dei dati non \u00e8 stata copiata in \"%1\":\n%2\n"
+                           "Si usa quella installata, \"%3\", dove le impostazioni non si possono salvare.")
+                .arg(QFile::decodeName(s.copiaFallita->cartella.c_str()),
+                     QString::fromLocal8Bit(s.copiaFallita->motivo.c_str()),
+                     QFile::decodeName(s.percorsi.CartellaDati.c_str()));
+        s.copiaFallita.reset();  // said once
+        MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio), testo);
+    }
     return f;
 }
 

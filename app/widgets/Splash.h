@@ -52,7 +52,9 @@ private:
 // The main window's load: builds it with "Esc" and the closing screen, lets
 // `installa` add the other screens, runs the load sequence (`ritocca` may
 // change its steps: tests) and places the controls where the re-layout put
-// them.
+// them. When the probe could not copy the data folder into the user's, a
+// warning says where and why.
+inline constexpr const char* TitoloAvvio = "Avvio del Programma";
 std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(
     StatoPrincipale& s, const std::function<void(PassiCaricamento&)>& ritocca = {},
     const std::function<void(FinestraPrincipale&)>& installa = {});

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/Percorsi.h"
+#include "tests/comune/LimiteFile.h"
 
 using namespace vk;
 
@@ -136,9 +137,10 @@ struct DiscoFinto {
     OperazioniDisco operazioni() {
         return {[this](const std::string& c) { return presenti.count(c) > 0; },
                 [this](const std::string& c) { return scrivibili.count(c) > 0; },
-                [this](const std::string& da, const std::string& a) {
+                [this](const std::string& da, const std::string& a, std::string* motivo) {
                     copie.emplace_back(da, a);
                     if (copiaRiesce) presenti.insert(a + "Dati/");
+                    else *motivo = "disco pieno";
                     return copiaRiesce;
                 }};
     }
@@ -176,8 +178,15 @@ TEST(Percorsi, UnaInstallazioneDiSistemaSiCopiaNellUtente) {
         d.presenti.insert(c.presenti.begin(), c.presenti.end());
         d.scrivibili.insert(c.scrivibili.begin(), c.scrivibili.end());
         d.copiaRiesce = c.copiaRiesce;
-        const PercorsiFile p =
-            CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, d.operazioni(), {"", "iniziale.txt", ""});
+        std::optional<CopiaFallita> fallita;
+        const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, d.operazioni(),
+                                                       {"", "iniziale.txt", ""}, &fallita);
+        // Only a failed copy is told, with where it went and why.
+        EXPECT_EQ(fallita.has_value(), !c.copiaRiesce && *c.copiaDa) << c.nome;
+        if (fallita) {
+            EXPECT_EQ(fallita->cartella, utente + "VelmoraKOV/") << c.nome;
+            EXPECT_EQ(fallita->motivo, "disco pieno") << c.nome;
+        }
         if (*c.copiaDa) {
             ASSERT_EQ(d.copie.size(), 1u) << c.nome;
             EXPECT_EQ(d.copie[0].first, c.copiaDa) << c.nome;
@@ -270,4 +279,60 @@ TEST(Percorsi, UnaCopiaInterrottaNonLasciaCartellaDati) {
     EXPECT_FALSE(fs::exists(a / "Dati.nuova"));
     // Nothing found there, so the next start tries again.
     EXPECT_FALSE(CartellaPresenteSulDisco((a / "Dati").string() + "/"));
+}
+
+TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova) {
+    // Each case puts the one file larger than the limit in another place.
+    const char* grandi[] = {"Temperamenti/Equabile.txt", "Dati/Impostazioni.txt", "Dati/Sotto/Altro.txt"};
+    constexpr rlim_t Limite = 500;
+    for (const char* grande : grandi) {
+        SCOPED_TRACE(grande);
+        CartellaTemporanea t;
+        const fs::path sistema = t.p / "sistema";
+        const fs::path da = sistema / "VelmoraKOV";
+        for (const char* f : {"Temperamenti/Equabile.txt", "Temperamenti/Vallotti.txt", "Dati/Impostazioni.txt",
+                              "Dati/Sotto/Altro.txt"})
+            Scrivi(da / f, std::string(f == std::string(grande) ? 969 : 100, 'x'));
+        const std::string utente = (t.p / "utente").string() + "/";
+        const fs::path a = fs::path(utente) / "VelmoraKOV";
+        const std::vector<std::string> candidate = {sistema.string() + "/", utente};
+        OperazioniDisco disco = DiscoReale();
+        disco.scrivibile = [&](const std::string& c) { return c.rfind(utente, 0) == 0; };
+
+        // The first start, on a disk that takes no file past 500 bytes: the
+        // installed folder stays, and the failure is told with the file.
+        const int esito = prova::ConLimiteFile(Limite, [&] {
+            std::optional<CopiaFallita> fallita;
+            const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco, {}, &fallita);
+            if (p.CartellaDati != sistema.string() + "/VelmoraKOV/Dati/") return 1;
+            if (!fallita || fallita->cartella != a.string() + "/") return 2;
+            if (fallita->motivo.find(fs::path(grande).filename().string()) == std::string::npos) return 3;
+            return 0;
+        });
+        EXPECT_EQ(esito, 0);
+        // Every file there is whole; nothing half-written, no data folder.
+        for (const auto& voce : fs::recursive_directory_iterator(a)) {
+            if (!voce.is_regular_file()) continue;
+            const fs::path relativo = fs::relative(voce.path(), a);
+            const std::string copiato = Leggi(voce.path()), originale = Leggi(da / relativo);
+            EXPECT_TRUE(copiato == originale) << relativo << ": " << copiato.size() << " of " << originale.size();
+        }
+        EXPECT_FALSE(fs::exists(a / "Dati"));
+        EXPECT_FALSE(fs::exists(a / "Dati.nuova"));
+
+        // The next start, with room: the copy is made again, whole.
+        std::optional<CopiaFallita> fallita;
+        const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco, {}, &fallita);
+        EXPECT_FALSE(fallita.has_value());
+        EXPECT_EQ(q.CartellaDati, a.string() + "/Dati/");
+        int file = 0;
+        for (const auto& voce : fs::recursive_directory_iterator(da)) {
+            if (!voce.is_regular_file()) continue;
+            ++file;
+            const fs::path relativo = fs::relative(voce.path(), da);
+            const std::string copiato = Leggi(a / relativo), originale = Leggi(voce.path());
+            EXPECT_TRUE(copiato == originale) << relativo << ": " << copiato.size() << " of " << originale.size();
+        }
+        EXPECT_EQ(file, 4);
+    }
 }

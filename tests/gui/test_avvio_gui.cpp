@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/Impostazioni.h"
+#include "app/Percorsi.h"
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/SchermataFinale.h"
@@ -294,6 +295,47 @@ TEST_F(AvvioGui, OkCheNonRiesceAScrivereLoDiceEChiude) {
         EXPECT_EQ(*LeggiByte(file()), "vecchio");
         EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
     }
+}
+
+TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
+    // An installation the user cannot write, copied at the first start into
+    // the user's folder, on a disk that takes no file past 500 bytes.
+    const fs::path sistema = dir_ / "sistema";
+    fs::create_directories(sistema);
+    fs::copy(VK_SORGENTI "/data/VelmoraKOV", sistema / "VelmoraKOV", fs::copy_options::recursive);
+    const std::string utente = (dir_ / "utente").string() + "/";
+    OperazioniDisco disco = DiscoReale();
+    disco.scrivibile = [&](const std::string& c) { return c.rfind(utente, 0) == 0; };
+    auto carica = [&] {
+        avvisiUscita_.clear();
+        stato_ = StatoPrincipale{};
+        return CaricaFinestraPrincipale(stato_, [&](PassiCaricamento& p) {
+            p.sondaCartelle = [&] {
+                stato_.percorsi = CercaPercorsiScrivibili({sistema.string() + "/", utente}, utente,
+                                                          Piattaforma::Linux, disco, {}, &stato_.copiaFallita);
+            };
+        });
+    };
+    const int esito = prova::ConLimiteFile(500, [&] {
+        auto f = carica();
+        if (stato_.percorsi.CartellaDati != sistema.string() + "/VelmoraKOV/Dati/") return 1;
+        if (avvisiUscita_.size() != 1 || avvisiUscita_[0].titolo != "Avvio del Programma") return 2;
+        const QString& testo = avvisiUscita_[0].testo;
+        for (const std::string& atteso : {utente + "VelmoraKOV/", std::string("Equabile.txt"),
+                                          std::string("File too large"), stato_.percorsi.CartellaDati})
+            if (!testo.contains(QString::fromStdString(atteso))) return 3;
+        // Said once: the window goes on as it does with the installed folder.
+        f->show();
+        QCoreApplication::processEvents();
+        return avvisiUscita_.size() == 1 ? 0 : 4;
+    });
+    EXPECT_EQ(esito, 0);
+    // The next start has room: the copy is made, and nothing is said.
+    auto f = carica();
+    EXPECT_EQ(stato_.percorsi.CartellaDati, utente + "VelmoraKOV/Dati/");
+    EXPECT_TRUE(avvisiUscita_.empty());
+    EXPECT_EQ(LeggiByte(utente + "VelmoraKOV/Temperamenti/Equabile.txt"),
+              LeggiByte(sistema / "VelmoraKOV/Temperamenti/Equabile.txt"));
 }
 
 TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {
