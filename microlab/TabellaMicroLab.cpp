@@ -1,7 +1,9 @@
 #include "microlab/TabellaMicroLab.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "app/Notazione.h"
@@ -373,18 +375,27 @@ void TabellaMicroLab::cmdQuintaM_Click(int indice) {
 
 void TabellaMicroLab::scegliNotaDiRiferimento(int indice) {
     // The clicked note becomes the zero of the twelve note deviations.
+    const auto riferimento = Numero(righe[static_cast<size_t>(indice)].Micro);
+    std::array<std::optional<ValoreFisso>, 12> nuovi{};
+    if (riferimento) {
+        for (int i = 37; i <= 48; ++i) {
+            const auto x = Numero(righe[static_cast<size_t>(i)].Micro);
+            if (!x) continue;
+            // As with every other edit, no row is taken past what a file holds.
+            const ValoreFisso nuovo = *x - *riferimento;
+            if (!nuovo.leggibile()) return;
+            nuovi[static_cast<size_t>(i - 37)] = nuovo;
+        }
+    }
     lblIndexM = indice;
     lblClickN = 0;
     righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;
-    const auto riferimento = Numero(righe[static_cast<size_t>(indice)].Micro);
-    if (!riferimento) return;
     for (int i = 37; i <= 48; ++i) {
+        const auto& nuovo = nuovi[static_cast<size_t>(i - 37)];
+        if (!nuovo) continue;
         RigaMicro& r = righe[static_cast<size_t>(i)];
-        const auto x = Numero(r.Micro);
-        if (!x) continue;
-        const ValoreFisso nuovo = *x - *riferimento;
-        r.Micro = Testo(nuovo);
-        r.Scarto = Testo(CentsDaMicro4(nuovo));
+        r.Micro = Testo(*nuovo);
+        r.Scarto = Testo(CentsDaMicro4(*nuovo));
     }
 }
 

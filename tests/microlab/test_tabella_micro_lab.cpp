@@ -735,5 +735,38 @@ TEST(MicroLab, UnPassoOltreIlLimiteNonAvviene) {
     EXPECT_EQ(m.righe[1].Micro, "99999999000");
 }
 
+TEST(MicroLab, UnaNotaDiRiferimentoCheLascerebbeIlLimiteNonSiPrende) {
+    // A file with semitones near the limit: DO# about +9e10 above its place,
+    // RE near it, MIb about -9e10.
+    Temperamento t = TemperamentoIniziale();
+    t.Semitoni[1] = "90000000000";
+    t.Semitoni[2] = "-90000000000";
+    t.Semitoni[3] = "-90000000000";
+    t = DaFile(t);
+    struct Caso {
+        int nota;
+        bool presa;
+    };
+    const Caso casi[] = {{40, false}, {38, false}, {39, true}, {37, true}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nota);
+        TabellaMicroLab m;
+        m.cmdLab_Click(t, "IT");
+        m.cmdQuintaM_Click(2);
+        const auto prima = m.righe;
+        const int selezionata = m.lblIndexM;
+        m.cmdQuintaM_Click(c.nota);
+        for (int r = 37; r <= 48; ++r) EXPECT_TRUE(V(m.righe[static_cast<size_t>(r)].Micro).leggibile()) << r;
+        if (c.presa) {
+            EXPECT_EQ(m.righe[static_cast<size_t>(c.nota)].Micro, "0");
+            EXPECT_EQ(m.lblIndexM, c.nota);
+        } else {
+            // Not carried out: every row and the selection stay.
+            for (size_t r = 0; r <= 48; ++r) EXPECT_EQ(m.righe[r].Micro, prima[r].Micro) << r;
+            EXPECT_EQ(m.lblIndexM, selezionata);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vk
