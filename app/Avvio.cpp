@@ -43,7 +43,7 @@ void PreparaVistaTabella(StatoPrincipale& s) {
         v->sinistra = 1740;
         v->alto = 795;
     }
-    s.CopreIstogrammiColore = 0xE9DCD3;
+    s.CopreIstogrammiColore = Colori::GrigioAzzurro;
     s.CopreIstogrammiVisibile = true;
 }
 

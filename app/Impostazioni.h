@@ -23,6 +23,19 @@ inline constexpr const char* NomeFileImpostazioni = "Impostazioni.txt";
 // The file takes a few hundred bytes; a larger one is not read.
 inline constexpr std::uintmax_t DimensioneMassimaImpostazioni = 64 * 1024;
 
+// The designed colours of the speed meter (red below, green above) and of the
+// key table's free selection (none chosen); element 0 unused.
+inline constexpr std::array<ColoreVB, 11> SegmentiVelocitaProgetto = [] {
+    std::array<ColoreVB, 11> a{};
+    for (size_t i = 1; i <= 10; ++i) a[i] = i <= 5 ? Colori::RossoChiaro : Colori::VerdeChiaro;
+    return a;
+}();
+inline constexpr std::array<ColoreVB, 12> SelezioneLiberaProgetto = [] {
+    std::array<ColoreVB, 12> a{};
+    for (size_t i = 1; i <= 11; ++i) a[i] = Colori::GialloPallido;
+    return a;
+}();
+
 // The image of the file, item by item, with the designed values.
 struct Impostazioni {
     std::string ColorazioneQuinte = "Colori Quinte";  // 1: caption of Command9
@@ -32,13 +45,11 @@ struct Impostazioni {
     std::string PassoInfo = "2";                      // 5: lblContaInfo
     std::string LivelloVelocita = "6";                // 6: lblVelocità
     // 7..16: ShpVelo(1..10), segment 1 at the bottom; element 0 unused.
-    std::array<ColoreVB, 11> SegmentiVelocita{0,        0xC0C0FF, 0xC0C0FF, 0xC0C0FF, 0xC0C0FF, 0xC0C0FF,
-                                              0xC0FFC0, 0xC0FFC0, 0xC0FFC0, 0xC0FFC0, 0xC0FFC0};
+    std::array<ColoreVB, 11> SegmentiVelocita = SegmentiVelocitaProgetto;
     int IntervalloPiu = 135;   // 17: tmrPiù, ms
     int IntervalloMeno = 135;  // 18: TmrMeno, ms
     // 19..29: lblEtichettaNote(1..11); element 0 unused.
-    std::array<ColoreVB, 12> SelezioneLibera{0,        0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF,
-                                             0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF};
+    std::array<ColoreVB, 12> SelezioneLibera = SelezioneLiberaProgetto;
 
     bool operator==(const Impostazioni&) const = default;
 };

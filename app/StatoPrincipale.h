@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/Impostazioni.h"
 #include "app/Notazione.h"
 #include "app/Percorsi.h"
 #include "app/Viste.h"
@@ -50,12 +51,8 @@ struct StatoPrincipale {
     std::string DuplicatoIstogramma = "Ist Y";
     std::string PassoInfo = "2";
     std::string LivelloVelocita = "6";
-    std::array<ColoreVB, 11> SegmentiVelocita{0,          Colori::RossoChiaro, Colori::RossoChiaro,
-                                              Colori::RossoChiaro, Colori::RossoChiaro, Colori::RossoChiaro,
-                                              Colori::VerdeChiaro, Colori::VerdeChiaro, Colori::VerdeChiaro,
-                                              Colori::VerdeChiaro, Colori::VerdeChiaro};
-    std::array<ColoreVB, 12> SelezioneLibera{0,        0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF,
-                                             0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF, 0xE3FEFF};
+    std::array<ColoreVB, 11> SegmentiVelocita = SegmentiVelocitaProgetto;
+    std::array<ColoreVB, 12> SelezioneLibera = SelezioneLiberaProgetto;
     // The key table's cover panel FraCopreIstogrammi until its screen exists:
     // the load sequence shows it on &HE9DCD3 (designed hidden, &H9EC09C).
     ColoreVB CopreIstogrammiColore = 0x9EC09C;

@@ -18,7 +18,6 @@ struct Temperamento;
 
 namespace ColoriFrequenze {
 inline constexpr ColoreVB Freccia = 0xFFFFC0;        // "<" and ">", at all times
-inline constexpr ColoreVB GrigioAzzurro = 0xE9DCD3;  // the rectangles behind the table
 inline constexpr ColoreVB Riferimento = 0x0000FF;    // text of the reference cell
 }  // namespace ColoriFrequenze
 

@@ -38,9 +38,7 @@ extern const std::array<const char*, 12> RapportiIntervalli;
 extern const std::array<const char*, 12> EtichetteIntervalli;
 
 namespace ColoriTavola {
-inline constexpr ColoreVB Crema = 0xE3FEFF;          // left out of the free selection, legend pressed
 inline constexpr ColoreVB VerdePallido = 0xDBFDE7;   // included in the free selection; behind DO
-inline constexpr ColoreVB GrigioAzzurro = 0xE9DCD3;  // the light look of panel and cover
 inline constexpr ColoreVB ArancioChiaro = 0xC0E0FF;  // the active preset
 inline constexpr ColoreVB RossoScuro = 0xC0;         // text of the highlighted key
 inline constexpr ColoreVB GrigioScuro = 0x404040;

@@ -37,7 +37,7 @@ TavolaScale::TavolaScale(StatoPrincipale& s) : s_(s) {
     for (int n = 1; n <= 11; ++n) lblNumLeg[I(n)] = LimitiProgetto[I(n)];
     testoNumLeg.fill(Colori::Nero);
     coloreLegenda.fill(Colori::FacciaPulsante);
-    coloreIsto.fill(ColoriTavola::Crema);
+    coloreIsto.fill(Colori::GialloPallido);
     bordoLivelli.fill(Colori::Nero);
     bordoLivelli[9] = ColoriTavola::GrigioScuro;
     visibileIsto.fill(true);
@@ -150,7 +150,7 @@ void TavolaScale::spostaLimiti(const char* fermo, const char* passo) {
 }
 
 void TavolaScale::legendaPremi(int i) {
-    if (i >= 0 && i <= 2) coloreLegenda[I(i)] = ColoriTavola::Crema;
+    if (i >= 0 && i <= 2) coloreLegenda[I(i)] = Colori::GialloPallido;
 }
 
 void TavolaScale::legendaRilascia(int i) {
@@ -174,7 +174,7 @@ void TavolaScale::enfasi() {
 
 void TavolaScale::inverti() {
     const bool scuro = colorePannello != Colori::Nero;
-    const ColoreVB fondo = scuro ? Colori::Nero : ColoriTavola::GrigioAzzurro;
+    const ColoreVB fondo = scuro ? Colori::Nero : Colori::GrigioAzzurro;
     const ColoreVB testo = scuro ? Colori::Bianco : Colori::Nero;
     colorePannello = fondo;
     s_.CopreIstogrammiColore = fondo;
@@ -218,7 +218,7 @@ void TavolaScale::preset(int p) {
     }
     for (int i = 1; i <= IntervalliTavola; ++i) {
         bool mostra = true;
-        if (p == 1) mostra = s_.SelezioneLibera[I(i)] != ColoriTavola::Crema;
+        if (p == 1) mostra = s_.SelezioneLibera[I(i)] != Colori::GialloPallido;
         if (p == 2) mostra = ScalaMinore[I(i)];
         if (p == 3) mostra = ScalaMaggiore[I(i)];
         intervallo(i, mostra);
@@ -230,7 +230,7 @@ void TavolaScale::selezInterv(int i) {
     const bool mostra = coloreSelezInterv[I(i)] != Colori::Bianco;
     intervallo(i, mostra);
     if (colorePreset[1] == ColoriTavola::ArancioChiaro)
-        s_.SelezioneLibera[I(i)] = mostra ? ColoriTavola::VerdePallido : ColoriTavola::Crema;
+        s_.SelezioneLibera[I(i)] = mostra ? ColoriTavola::VerdePallido : Colori::GialloPallido;
 }
 
 }  // namespace vk

@@ -70,7 +70,7 @@ public:
     // The histogram: panel ShpScale(1), filled bars ShpIstoScala(1..11) with
     // Top and Height in screen twips (unclipped), outline bars
     // ShpLivelliNaturali(1..11), deviation labels lblScartiInCents(1..11).
-    ColoreVB colorePannello = ColoriTavola::GrigioAzzurro;
+    ColoreVB colorePannello = Colori::GrigioAzzurro;
     std::array<BarraScala, 12> ShpIstoScala{};
     std::array<ColoreVB, 12> coloreIsto{};
     std::array<ColoreVB, 12> bordoLivelli{};

@@ -30,7 +30,6 @@ inline constexpr ColoreVB Terze = 0xC0FFC0;
 inline constexpr ColoreVB Semitoni = 0xFFFFC0;
 inline constexpr ColoreVB Note = 0xFFC0FF;
 inline constexpr ColoreVB Progetto = 0xC0E0FF;     // FraMicro before its first opening
-inline constexpr ColoreVB Comandi = 0xE9DCD3;      // RESET, APPLICA, ANNULLA
 inline constexpr ColoreVB Conversione = 0xDBFDE7;  // FraConversione
 inline constexpr ColoreVB Rosso = 0xFF;
 }  // namespace ColoriMicro

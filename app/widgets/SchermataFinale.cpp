@@ -23,7 +23,6 @@ namespace vk {
 namespace {
 
 constexpr ColoreVB SfondoFinale = 0x9EC09C;
-constexpr ColoreVB GialloPallido = 0xE3FEFF;
 
 // The closing picture: the circle of fifths closing on itself, with the
 // small gap of the comma, over one octave of keyboard.
@@ -150,7 +149,7 @@ SchermataFinale::SchermataFinale(FinestraPrincipale& f, const std::function<void
     curriculum_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     curriculum_->setReadOnly(true);
 
-    auto* okBtn = k.pulsante("cmdEsciDalSoftware", -1, PostoOk, QStringLiteral("Ok"), GialloPallido, CarattereOk);
+    auto* okBtn = k.pulsante("cmdEsciDalSoftware", -1, PostoOk, QStringLiteral("Ok"), Colori::GialloPallido, CarattereOk);
     connect(okBtn, &PulsanteVB::clic, this, [ok] {
         if (ok) ok();
     });

@@ -24,7 +24,6 @@ namespace vk {
 
 namespace {
 
-constexpr ColoreVB GialloPallido = 0xE3FEFF;
 
 // The splash picture, made for the designed 1024 x 768: a night sky over a staff,
 // with the circle of fifths and its star of fifths behind the title.
@@ -102,7 +101,7 @@ Splash::Splash(const FontiSplash& fonti, QWidget* parent) : QWidget(parent) {
     auto* img = new Immagine(this, DimensioneImgScreen, DisegnaImgScreen);
     img->setObjectName(QStringLiteral("ImgScreen"));
     QPalette tavolozza = palette();
-    tavolozza.setColor(QPalette::WindowText, ColoreQt(GialloPallido));
+    tavolozza.setColor(QPalette::WindowText, ColoreQt(Colori::GialloPallido));
     for (int i = 0; i < 4; ++i) {
         const RigaSplash& r = RigheSplash[i];
         geometria_.registra("lblSplash", i, TipoControllo::Etichetta, r.sinistra, r.alto, r.larghezza, r.altezza,

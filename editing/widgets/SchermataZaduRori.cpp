@@ -15,7 +15,7 @@ namespace vk {
 namespace {
 
 constexpr ColoreVB SfondoEasy = 0xC0E0FF;
-constexpr ColoreVB Riquadro = 0xE9DCD3;
+constexpr ColoreVB Riquadro = Colori::GrigioAzzurro;
 constexpr ColoreVB Verde = 0xDBFDE7;
 constexpr ColoreVB Rossa = 0xDFDFFF;
 constexpr float Carattere = 8.25f;
@@ -125,7 +125,7 @@ void SchermataZaduRori::creaControlli() {
         Sfondo(lblEtiQuinteEasy_[i], Colori::Bianco);
         cmdCopyEasy_[i] =
             crea<PulsanteVB>("cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615, 420, Carattere);
-        Pulsante(cmdCopyEasy_[i], "Copy", 0xE3FEFF);
+        Pulsante(cmdCopyEasy_[i], "Copy", Colori::GialloPallido);
         TxtCentsEasy_[i] =
             crea<QLineEdit>("TxtCentsEasy", k, TipoControllo::CasellaTesto, 8033, Riga(k), 1215, 420, Carattere);
         Casella(TxtCentsEasy_[i], Verde);

@@ -96,7 +96,7 @@ SchermataFrequenze::SchermataFrequenze(FinestraPrincipale& finestra, TabellaFreq
 }
 
 void SchermataFrequenze::creaSfondo(Costruttore& k) {
-    for (int i = 0; i <= 2; ++i) k.forma("ShpRettangolo", i, Rettangoli[i], ColoriFrequenze::GrigioAzzurro);
+    for (int i = 0; i <= 2; ++i) k.forma("ShpRettangolo", i, Rettangoli[i], Colori::GrigioAzzurro);
     auto* nome = k.crea<QPlainTextEdit>("TxtNomeDelTemperamento", -1, PostoNome, CarattereNome);
     nome->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     nome->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -113,7 +113,7 @@ void SchermataFrequenze::creaSfondo(Costruttore& k) {
 void SchermataFrequenze::creaScritte(Costruttore& k) {
     for (const auto& s : Scritte)
         Riempi(k.etichetta("lblVarie", s.indice, s.p, QString::fromUtf8(s.testo), Allineamento::Centro, Grassetto),
-               ColoriFrequenze::GrigioAzzurro, Colori::Nero);
+               Colori::GrigioAzzurro, Colori::Nero);
     // The octave numbers stand over their columns in the colour of their
     // natural notes, "10" above cell 121.
     for (int n = 1; n <= 10; ++n) {

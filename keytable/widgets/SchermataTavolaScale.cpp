@@ -27,10 +27,10 @@ struct Forma {
     ColoreVB colore;
 };
 constexpr std::array<Forma, 4> FormeScale = {{
-    {120, 720, 1455, 4455, ColoriTavola::Crema},
-    {1680, 720, 13455, 9615, ColoriTavola::GrigioAzzurro},
+    {120, 720, 1455, 4455, Colori::GialloPallido},
+    {1680, 720, 13455, 9615, Colori::GrigioAzzurro},
     {120, 5160, 1455, 735, ColoriTavola::VerdePallido},
-    {120, 5880, 1455, 4455, ColoriTavola::Crema},
+    {120, 5880, 1455, 4455, Colori::GialloPallido},
 }};
 // The outline bars' fixed Top and Height: the just sizes at 9015 twips the octave.
 constexpr std::array<std::array<float, 2>, 12> Livelli = {{

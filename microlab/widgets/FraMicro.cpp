@@ -256,7 +256,7 @@ void FraMicro::creaComandi(Costruttore& k) {
     for (int i = 0; i < 3; ++i) {
         const Comando& c = Comandi[i];
         auto* p = k.pulsante(c.nome, -1, {c.sinistra, AltoComandi, LarghezzaComando, AltezzaComando},
-                             QString::fromUtf8(c.caption), ColoriMicro::Comandi);
+                             QString::fromUtf8(c.caption), Colori::GrigioAzzurro);
         p->setToolTip(QString::fromUtf8(c.suggerimento));
         connect(p, &PulsanteVB::clic, this, [this, azione = azioni[i]] {
             if (azione) {

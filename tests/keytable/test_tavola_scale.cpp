@@ -202,7 +202,7 @@ TEST_F(Tavola, PassiDeiLimitiEColoriDelleCelle) {
 
 TEST_F(Tavola, LaLegendaRicoloraIstogrammaSoloConTonalitaMostrata) {
     t.legenda(0);  // no key shown: the table only
-    EXPECT_EQ(t.coloreIsto[4], ColoriTavola::Crema);
+    EXPECT_EQ(t.coloreIsto[4], Crema);
     t.nota(1);
     // 13,69 lies above L9 (11,5 after one step); four steps more bring L10
     // below it.

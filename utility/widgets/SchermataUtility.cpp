@@ -17,7 +17,6 @@ namespace vk {
 
 namespace {
 
-constexpr ColoreVB GrigioAzzurro = 0xE9DCD3;
 
 constexpr const char* Colonne[ColonneIntervalli] = {"lblScalaDoInterv", "lblNomeInterv",  "lblFrazInterv",
                                                     "lblDecInterv",     "lblCentsInt",    "lblMicroInterv",
@@ -107,7 +106,7 @@ void SchermataUtility::creaRiquadri() {
         auto* q = nuovo<QFrame>(r.nome, r.indice, r.l, r.t, r.w, r.h, 0);
         q->setFrameStyle(QFrame::Box | QFrame::Plain);
         q->setAutoFillBackground(true);
-        Colora(q, QPalette::Window, GrigioAzzurro);
+        Colora(q, QPalette::Window, Colori::GrigioAzzurro);
         Colora(q, QPalette::WindowText, Colori::Nero);
     }
 
