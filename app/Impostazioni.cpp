@@ -88,7 +88,7 @@ Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni 
         if (voce == 1) {
             Caption(imp.ColorazioneQuinte, t, {"Colori Quinte", "No Colori Quinte"});
         } else if (voce == 2) {
-            Caption(imp.LinguaNote, t, {"IT", "FR", "DE", "EN"});
+            if (LinguaDaCodice(t)) imp.LinguaNote = t;
         } else if (voce == 3) {
             Caption(imp.VistaValori, t, {"Val", "Tast"});
         } else if (voce == 4) {

@@ -1,6 +1,6 @@
 #include "app/Notazione.h"
 
-#include <initializer_list>
+#include <iterator>
 
 #include "app/StatoPrincipale.h"
 
@@ -71,62 +71,63 @@ std::string ScriviCella(const Cella& c, Lingua l) {
     return s;
 }
 
-const char* NomeItaliano(L l) {
-    switch (l) {
-        case L::Do: return "DO";
-        case L::Re: return "RE";
-        case L::Mi: return "MI";
-        case L::Fa: return "FA";
-        case L::Sol: return "SOL";
-        case L::La: return "LA";
-        case L::Si: return "SI";
-    }
-    return "";
-}
+// The four notations: the code cmdLingua shows and how each writes the
+// letters DO..SI, in the order cmdLingua steps through them.
+struct VoceNotazione {
+    Lingua lingua;
+    const char* codice;
+    std::array<const char*, 7> lettere;
+};
+constexpr VoceNotazione Notazioni[] = {
+    {Lingua::IT, "IT", {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"}},
+    {Lingua::FR, "FR", {"UT", "RE", "MI", "FA", "SOL", "LA", "SI"}},
+    {Lingua::DE, "DE", {"C", "D", "E", "F", "G", "A", "H"}},
+    {Lingua::EN, "EN", {"C", "D", "E", "F", "G", "A", "B"}},
+};
 
-const char* Lettera(L l) {
-    switch (l) {
-        case L::Do: return "C";
-        case L::Re: return "D";
-        case L::Mi: return "E";
-        case L::Fa: return "F";
-        case L::Sol: return "G";
-        case L::La: return "A";
-        case L::Si: return "B";
+static_assert([] {
+    for (size_t i = 0; i < std::size(Notazioni); ++i)
+        if (static_cast<size_t>(Notazioni[i].lingua) != i) return false;
+    return true;
+}(), "the notations in the order of Lingua");
+
+const VoceNotazione& VoceDi(Lingua l) { return Notazioni[static_cast<size_t>(l)]; }
+
+const char* NomeLettera(L lettera, Lingua l) { return VoceDi(l).lettere[static_cast<size_t>(lettera)]; }
+
+// The fifths 1..12 of the circle, with the Italian names of their notes.
+constexpr const char* NomiQuinteItaliane[13] = {
+    "",          "DO - SOL",  "SOL - RE",  "RE - LA",   "LA - MI",  "MI - SI", "SI - FA#",
+    "FA# - DO#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO",
+};
+
+// An Italian note name ("SOL#", "SIb") as a written note.
+NotaScritta NotaItaliana(std::string_view s) {
+    NotaScritta n;
+    if (!s.empty() && (s.back() == '#' || s.back() == 'b')) {
+        n.alterazione = s.back() == '#' ? A::Diesis : A::Bemolle;
+        s.remove_suffix(1);
     }
-    return "";
+    const auto& lettere = VoceDi(Lingua::IT).lettere;
+    for (size_t i = 0; i < lettere.size(); ++i)
+        if (s == lettere[i]) n.lettera = static_cast<L>(i);
+    return n;
 }
 
 }  // namespace
 
 std::optional<Lingua> LinguaDaCodice(std::string_view c) {
-    if (c == "IT") return Lingua::IT;
-    if (c == "FR") return Lingua::FR;
-    if (c == "DE") return Lingua::DE;
-    if (c == "EN") return Lingua::EN;
+    for (const VoceNotazione& v : Notazioni)
+        if (c == v.codice) return v.lingua;
     return std::nullopt;
 }
 
-const char* CodiceLingua(Lingua l) {
-    switch (l) {
-        case Lingua::IT: return "IT";
-        case Lingua::FR: return "FR";
-        case Lingua::DE: return "DE";
-        case Lingua::EN: return "EN";
-    }
-    return "IT";
-}
+const char* CodiceLingua(Lingua l) { return VoceDi(l).codice; }
 
 std::string LinguaSuccessiva(const std::string& codice) {
     auto l = LinguaDaCodice(codice);
     if (!l) return codice;
-    switch (*l) {
-        case Lingua::IT: return "FR";
-        case Lingua::FR: return "DE";
-        case Lingua::DE: return "EN";
-        case Lingua::EN: return "IT";
-    }
-    return codice;
+    return Notazioni[(static_cast<size_t>(*l) + 1) % std::size(Notazioni)].codice;
 }
 
 const char* TestoAlterazione(Alterazione a) {
@@ -141,24 +142,12 @@ const char* TestoAlterazione(Alterazione a) {
 }
 
 std::string Scrivi(NotaScritta n, Lingua l) {
-    const std::string alt = TestoAlterazione(n.alterazione);
-    switch (l) {
-        case Lingua::IT:
-            return NomeItaliano(n.lettera) + alt;
-        case Lingua::FR:
-            return (n.lettera == L::Do ? std::string("UT") : std::string(NomeItaliano(n.lettera))) + alt;
-        case Lingua::DE:
-            if (n.lettera == L::Si) {
-                // B is already the flat: one flat fewer is written.
-                if (n.alterazione == A::Bemolle) return "B";
-                if (n.alterazione == A::DoppioBemolle) return "Bb";
-                return "H" + alt;
-            }
-            return Lettera(n.lettera) + alt;
-        case Lingua::EN:
-            return Lettera(n.lettera) + alt;
+    // German B is already the flat of H: one flat fewer is written.
+    if (l == Lingua::DE && n.lettera == L::Si) {
+        if (n.alterazione == A::Bemolle) return "B";
+        if (n.alterazione == A::DoppioBemolle) return "Bb";
     }
-    return "";
+    return NomeLettera(n.lettera, l) + std::string(TestoAlterazione(n.alterazione));
 }
 
 std::optional<std::string> Scrivi(NotaScritta n, std::string_view codice) {
@@ -166,6 +155,15 @@ std::optional<std::string> Scrivi(NotaScritta n, std::string_view codice) {
     if (!l) return std::nullopt;
     return Scrivi(n, *l);
 }
+
+std::string NomeDaItaliano(std::string_view italiano, Lingua l) {
+    const size_t sep = italiano.find(" - ");
+    if (sep == std::string_view::npos) return Scrivi(NotaItaliana(italiano), l);
+    return Scrivi(NotaItaliana(italiano.substr(0, sep)), l) + " - " +
+           Scrivi(NotaItaliana(italiano.substr(sep + 3)), l);
+}
+
+const char* NomeQuintaItaliano(int k) { return k >= 1 && k <= 12 ? NomiQuinteItaliane[k] : ""; }
 
 NomiNote NomiNoteIn(Lingua l) {
     NomiNote n;

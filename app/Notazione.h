@@ -36,6 +36,11 @@ const char* TestoAlterazione(Alterazione a);
 std::string Scrivi(NotaScritta n, Lingua l);
 // The same for a caption; nullopt when the caption is no notation.
 std::optional<std::string> Scrivi(NotaScritta n, std::string_view codice);
+// A name in the Italian spelling, a note ("SOL#") or an interval
+// ("DO - SOL"), written in a notation.
+std::string NomeDaItaliano(std::string_view italiano, Lingua l);
+// The Italian name of fifth 1..12 of the circle, "DO - SOL" .. "FA - DO".
+const char* NomeQuintaItaliano(int k);
 
 // Captions of lblNote(0..26) and lblScalaST(1..13) (element 0 unused).
 struct NomiNote {

@@ -1,22 +1,16 @@
 #include "editing/ZaduRori.h"
 
+#include "app/Notazione.h"
 #include "common/Micro.h"
 #include "model/ApplicaQuinte.h"
 
 namespace vk {
 
 std::array<std::string, 13> NomiQuinteEasy(std::string_view lingua) {
-    static const char* const IT[12] = {"DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",
-                                       "FA# - DO#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO"};
-    static const char* const FR[12] = {"UT - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",
-                                       "FA# - UT#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - UT"};
-    static const char* const DE[12] = {"C - G", "G - D", "D - A", "A - E", "E - H", "H - F#",
-                                       "F# - C#", "Db - Ab", "Ab - Eb", "Eb - B", "B - F", "F - C"};
-    static const char* const EN[12] = {"C - G", "G - D", "D - A", "A - E", "E - B", "B - F#",
-                                       "F# - C#", "Db - Ab", "Ab - Eb", "Eb - Bb", "Bb - F", "F - C"};
-    const char* const* nomi = lingua == "FR" ? FR : lingua == "DE" ? DE : lingua == "EN" ? EN : IT;
+    // Any code that is no notation gives the Italian names.
+    const Lingua l = LinguaDaCodice(lingua).value_or(Lingua::IT);
     std::array<std::string, 13> r{};
-    for (int k = 1; k <= 12; ++k) r[static_cast<size_t>(k)] = nomi[k - 1];
+    for (int k = 1; k <= 12; ++k) r[static_cast<size_t>(k)] = NomeDaItaliano(NomeQuintaItaliano(k), l);
     return r;
 }
 

@@ -42,11 +42,10 @@ bool ScriviTerzaFissa(RigaMicro& r, ValoreFisso micro) {
     return false;
 }
 
-// Row names in the design's Italian spelling, row by row.
+// Row names 13..48 in the design's Italian spelling, row by row (the
+// fifths 1..12 are the circle's).
 constexpr const char* NomiItaliani[49] = {
-    "",
-    "DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#",
-    "FA# - DO#", "REb - LAb", "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO",
+    "", "", "", "", "", "", "", "", "", "", "", "", "",
     "DO - MI", "SOL - SI", "RE - FA#", "LA - DO#", "MI - SOL#", "SI - RE#",
     "FA# - LA#", "REb - FA", "LAb - DO", "MIb - SOL", "SIb - RE", "FA - LA",
     "DO - DO#", "DO# - RE", "RE - MIb", "MIb - MI", "MI - FA", "FA - FA#",
@@ -54,28 +53,7 @@ constexpr const char* NomiItaliani[49] = {
     "DO", "DO#", "RE", "MIb", "MI", "FA", "FA#", "SOL", "LAb", "LA", "SIb", "SI",
 };
 
-// An Italian note name ("SOL#", "SIb") as a written note.
-NotaScritta NotaItaliana(std::string_view s) {
-    static constexpr std::pair<const char*, LetteraNota> lettere[] = {
-        {"DO", LetteraNota::Do}, {"RE", LetteraNota::Re},   {"MI", LetteraNota::Mi}, {"FA", LetteraNota::Fa},
-        {"SOL", LetteraNota::Sol}, {"LA", LetteraNota::La}, {"SI", LetteraNota::Si},
-    };
-    NotaScritta n;
-    if (!s.empty() && (s.back() == '#' || s.back() == 'b')) {
-        n.alterazione = s.back() == '#' ? Alterazione::Diesis : Alterazione::Bemolle;
-        s.remove_suffix(1);
-    }
-    for (const auto& [nome, lettera] : lettere)
-        if (s == nome) n.lettera = lettera;
-    return n;
-}
-
-std::string NomeIn(std::string_view italiano, Lingua l) {
-    const size_t sep = italiano.find(" - ");
-    if (sep == std::string_view::npos) return Scrivi(NotaItaliana(italiano), l);
-    return Scrivi(NotaItaliana(italiano.substr(0, sep)), l) + " - " +
-           Scrivi(NotaItaliana(italiano.substr(sep + 3)), l);
-}
+const char* NomeItaliano(int riga) { return riga <= 12 ? NomeQuintaItaliano(riga) : NomiItaliani[riga]; }
 
 }  // namespace
 
@@ -135,7 +113,7 @@ std::string TestoRapporto(ValoreFisso cents) {
 std::optional<std::string> NomePulsanteMicro(int riga, const std::string& lingua) {
     const auto l = LinguaDaCodice(lingua);
     if (!l || riga < 1 || riga > 48) return std::nullopt;
-    return NomeIn(NomiItaliani[riga], *l);
+    return NomeDaItaliano(NomeItaliano(riga), *l);
 }
 
 TabellaMicroLab::TabellaMicroLab()
@@ -143,7 +121,7 @@ TabellaMicroLab::TabellaMicroLab()
       diminuisci([this] { cmdDiminuisci_Click(); }, [this] { completaRilascio(); }, IntervalloTimer) {
     righe[0] = {Trattini, Trattini, Trattini, Trattini, Colori::Bianco};
     for (int r = 1; r <= 48; ++r) {
-        cmdQuintaM[static_cast<size_t>(r)] = NomiItaliani[r];
+        cmdQuintaM[static_cast<size_t>(r)] = NomeItaliano(r);
         coloreQuintaM[static_cast<size_t>(r)] = ColoreGruppo(r);
     }
     for (int i = 1; i <= 8; ++i) coloreScatto[static_cast<size_t>(i)] = i == 5 ? Colori::RossoChiaro : Colori::VerdeChiaro;

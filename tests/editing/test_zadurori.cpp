@@ -363,6 +363,32 @@ TEST(ZaduRori, NomiDelleRighePerNotazione) {
     }
 }
 
+// Every name of every notation, as the screen was designed to write them.
+TEST(ZaduRori, TuttiINomiDelleQuintePerNotazione) {
+    struct Caso {
+        const char* lingua;
+        std::array<const char*, 12> nomi;
+    } casi[] = {
+        {"IT", {"DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#", "FA# - DO#", "REb - LAb",
+                "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO"}},
+        {"FR", {"UT - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#", "FA# - UT#", "REb - LAb",
+                "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - UT"}},
+        {"DE", {"C - G", "G - D", "D - A", "A - E", "E - H", "H - F#", "F# - C#", "Db - Ab", "Ab - Eb", "Eb - B",
+                "B - F", "F - C"}},
+        {"EN", {"C - G", "G - D", "D - A", "A - E", "E - B", "B - F#", "F# - C#", "Db - Ab", "Ab - Eb", "Eb - Bb",
+                "Bb - F", "F - C"}},
+        {"", {"DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#", "FA# - DO#", "REb - LAb",
+              "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO"}},
+        {"it", {"DO - SOL", "SOL - RE", "RE - LA", "LA - MI", "MI - SI", "SI - FA#", "FA# - DO#", "REb - LAb",
+                "LAb - MIb", "MIb - SIb", "SIb - FA", "FA - DO"}},
+    };
+    for (const auto& c : casi) {
+        const auto nomi = NomiQuinteEasy(c.lingua);
+        EXPECT_EQ(nomi[0], "") << c.lingua;
+        for (size_t k = 1; k <= 12; ++k) EXPECT_EQ(nomi[k], c.nomi[k - 1]) << c.lingua << " " << k;
+    }
+}
+
 TEST_F(Easy, UnaQuintaCorrettaConIPuntiRestaLeggibile) {
     Digita(z, Con(Riempi(12, "-1", "-1"), 12, "-1,96"));
     ASSERT_EQ(z.ok(t, g, Progetto), ZaduRori::Esito::Correzione);
