@@ -35,10 +35,12 @@ std::string Cifra(int n) { return std::string(1, static_cast<char>('0' + n)); }
 // The digit of a text "0".."4", else -1.
 int CifraDi(const std::string& s) { return s.size() == 1 && s[0] >= '0' && s[0] <= '4' ? s[0] - '0' : -1; }
 
-// The step of the reference for a caption of cmdLA.
-ValoreFisso PassoDiapason(const std::string& caption) {
-    if (caption == "0.1") return ValoreFisso::daDecimillesimi(1000);
-    if (caption == "0.01") return ValoreFisso::daDecimillesimi(100);
+ValoreFisso PassoDiapason(PassoLA p) {
+    switch (p) {
+        case PassoLA::Decimi: return ValoreFisso::daDecimillesimi(1000);
+        case PassoLA::Centesimi: return ValoreFisso::daDecimillesimi(100);
+        case PassoLA::Interi: break;
+    }
     return ValoreFisso::intero(1);
 }
 
@@ -52,6 +54,15 @@ int64_t PassoDecimali(int decimali) {
 }  // namespace
 
 std::optional<ValoreFisso> Unita4296(double micro) { return ValoreFisso::daDouble(micro / 396.0); }
+
+const char* TestoPassoLA(PassoLA p) {
+    switch (p) {
+        case PassoLA::Decimi: return "0.1";
+        case PassoLA::Centesimi: return "0.01";
+        case PassoLA::Interi: break;
+    }
+    return "Interi";
+}
 
 int OttavaDellaCella(int cella) { return cella >= 121 ? 10 : (cella - 1) / 12 + 1; }
 
@@ -173,9 +184,11 @@ void TabellaFrequenze::Rilascio() {
 }
 
 void TabellaFrequenze::cmdLA_Click() {
-    if (cmdLA == "Interi") cmdLA = "0.1";
-    else if (cmdLA == "0.1") cmdLA = "0.01";
-    else if (cmdLA == "0.01") cmdLA = "Interi";
+    switch (cmdLA) {
+        case PassoLA::Interi: cmdLA = PassoLA::Decimi; break;
+        case PassoLA::Decimi: cmdLA = PassoLA::Centesimi; break;
+        case PassoLA::Centesimi: cmdLA = PassoLA::Interi; break;
+    }
 }
 
 void TabellaFrequenze::AzzeraTuttiIDecimali() {

@@ -29,6 +29,10 @@ inline constexpr int OttavaUnita = 4296;       // one octave in Unità4296
 // in double, to four decimals, ties to even; nullopt when not finite.
 std::optional<ValoreFisso> Unita4296(double micro);
 
+// The step of the reference, as cmdLA shows it: "Interi", "0.1", "0.01".
+enum class PassoLA { Interi, Decimi, Centesimi };
+const char* TestoPassoLA(PassoLA p);
+
 // Octave 1..10 of cell 1..121: cells 12k-11 .. 12k, and 121 with octave 10.
 int OttavaDellaCella(int cella);
 
@@ -90,7 +94,7 @@ public:
     // lblNomiNote(1..25).
     std::array<std::string, 26> lblNomiNote{};
     std::string TxtNomeDelTemperamento;  // the name with its CR LF
-    std::string cmdLA = "Interi";
+    PassoLA cmdLA = PassoLA::Interi;
     ColoreVB cmd440Colore = Colori::RossoChiaro;  // back colour of "440"
     int lblIndexDiap = 0;  // the arrow held: 0 "<", 2 ">"
 

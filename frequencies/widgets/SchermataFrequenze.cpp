@@ -186,7 +186,7 @@ void SchermataFrequenze::creaComandi(Costruttore& k) {
     cmdLA_ = k.pulsante("cmdLA", -1, PostoLA, {}, Colori::RossoChiaro);
     connect(cmdLA_, &PulsanteVB::clic, this, [this] {
         m_.cmdLA_Click();
-        ScriviSeDiverso(cmdLA_, m_.cmdLA);
+        ScriviSeDiverso(cmdLA_, TestoPassoLA(m_.cmdLA));
     });
     comando(k.pulsante("cmdDefault", -1, PostoDefault, QStringLiteral("Def"), Colori::Bianco),
             &TabellaFrequenze::cmdDefault_Click);
@@ -214,7 +214,7 @@ void SchermataFrequenze::aggiornaDaModello() {
         for (int i = 0; i <= 10; ++i)
             cmdDec_[static_cast<size_t>(n)][static_cast<size_t>(i)]->setColoreSfondo(m_.coloreDec(n, i));
     cmd440_[1]->setColoreSfondo(m_.cmd440Colore);
-    ScriviSeDiverso(cmdLA_, m_.cmdLA);
+    ScriviSeDiverso(cmdLA_, TestoPassoLA(m_.cmdLA));
     mostraSe(m_.aperta);
 }
 

@@ -173,16 +173,17 @@ TEST_F(Frequenze, PassiDelRiferimento) {
     };
     for (const auto& c : casi) {
         tab.lblFreq[CellaRiferimento] = "440";
-        tab.cmdLA = "Interi";
+        tab.cmdLA = PassoLA::Interi;
         for (int n = 0; n < c.clicLA; ++n) tab.cmdLA_Click();
         Tieni(c.indice, c.tick);
         EXPECT_EQ(Cella(58), c.riferimento);
         EXPECT_EQ(tab.cmd440Colore, c.colore) << c.riferimento;
         EXPECT_FALSE(tab.TmrDiapason().attivo());
     }
-    tab.cmdLA = "0.01";
+    tab.cmdLA = PassoLA::Centesimi;
+    EXPECT_STREQ(TestoPassoLA(tab.cmdLA), "0.01");
     tab.cmdLA_Click();
-    EXPECT_EQ(tab.cmdLA, "Interi");
+    EXPECT_STREQ(TestoPassoLA(tab.cmdLA), "Interi");
 }
 
 TEST_F(Frequenze, TenendoLaFrecciaSoloIlRiferimentoCambia) {
@@ -242,15 +243,18 @@ TEST_F(Frequenze, Il440RiportaSubitoIlTestoEIlColore) {
 TEST_F(Frequenze, IlRiferimentoRestaSopraZero) {
     Apri();
     const struct {
-        const char* passo;
+        PassoLA passo;
         const char* da;
         const char* resta;
-    } casi[] = {{"Interi", "1", "1"}, {"Interi", "0,5", "0,5"}, {"0.01", "0,01", "0,01"}, {"0.1", "0,1", "0,1"}};
+    } casi[] = {{PassoLA::Interi, "1", "1"},
+                {PassoLA::Interi, "0,5", "0,5"},
+                {PassoLA::Centesimi, "0,01", "0,01"},
+                {PassoLA::Decimi, "0,1", "0,1"}};
     for (const auto& c : casi) {
         tab.cmdLA = c.passo;
         tab.lblFreq[CellaRiferimento] = c.da;
         Tieni(0, 3);
-        EXPECT_EQ(Cella(58), c.resta) << c.passo << " " << c.da;
+        EXPECT_EQ(Cella(58), c.resta) << TestoPassoLA(c.passo) << " " << c.da;
         for (int i = 1; i <= 121; ++i) EXPECT_GT(Valore(i), 0) << i;
     }
     // Nor does rounding octave 5 to whole numbers take it to zero.
@@ -370,7 +374,7 @@ TEST_F(Frequenze, OgniAperturaRileggeIlTemperamentoETieneLoStato) {
     EXPECT_TRUE(tab.aperta);
     EXPECT_EQ(tab.TxtNomeDelTemperamento, "PITAGORICO\r\nsecondo");
     EXPECT_EQ(Cella(58), "440,2");
-    EXPECT_EQ(tab.cmdLA, "0.1");
+    EXPECT_STREQ(TestoPassoLA(tab.cmdLA), "0.1");
     EXPECT_EQ(tab.lblNDec[9], "0");
     EXPECT_EQ(Cella(65), "660,3");  // 440,2 x 3/2, at octave 6's two decimals
 }
