@@ -30,11 +30,6 @@ constexpr NotaScritta Righe[12] = {{L::Do, A::Nessuna}, {L::Do, A::Diesis},  {L:
                                    {L::Fa, A::Diesis},  {L::Sol, A::Nessuna}, {L::Sol, A::Diesis},
                                    {L::La, A::Nessuna}, {L::Si, A::Bemolle}, {L::Si, A::Nessuna}};
 
-std::string Cifra(int n) { return std::string(1, static_cast<char>('0' + n)); }
-
-// The digit of a text "0".."4", else -1.
-int CifraDi(const std::string& s) { return s.size() == 1 && s[0] >= '0' && s[0] <= '4' ? s[0] - '0' : -1; }
-
 ValoreFisso PassoDiapason(PassoLA p) {
     switch (p) {
         case PassoLA::Decimi: return ValoreFisso::daDecimillesimi(1000);
@@ -64,12 +59,16 @@ const char* TestoPassoLA(PassoLA p) {
     return "Interi";
 }
 
+std::string TestoDecimali(int decimali) {
+    return decimali == TabellaFrequenze::SenzaComune ? "N" : std::to_string(decimali);
+}
+
 int OttavaDellaCella(int cella) { return cella >= 121 ? 10 : (cella - 1) / 12 + 1; }
 
 TabellaFrequenze::TabellaFrequenze()
     : diapason_([this] { TmrDiapason_Timer(); }, [this] { Rilascio(); }, IntervalloDiapason, false) {
     lblFreq[CellaRiferimento] = "440";
-    lblNDec.fill("4");
+    lblNDec.fill(4);
     for (auto& riga : cmdDec) riga.fill(Colori::Bianco);
     cmdDec[4].fill(Colori::RossoChiaro);
     AggiornaNomiNoteFrequenze("IT");
@@ -123,13 +122,13 @@ void TabellaFrequenze::CompletaTabellaFrequenze() {
             cella(i).clear();
             continue;
         }
-        const std::string& dec = lblNDec[static_cast<size_t>(OttavaDellaCella(i))];
-        const bool arrotonda = dec == "0" || dec == "1" || dec == "2" || dec == "3";
-        ValoreFisso r = arrotonda ? v->arrotondato(dec[0] - '0') : *v;
+        const int dec = lblNDec[static_cast<size_t>(OttavaDellaCella(i))];
+        const bool arrotonda = dec >= 0 && dec <= 3;
+        ValoreFisso r = arrotonda ? v->arrotondato(dec) : *v;
         // The reference never rounds down to zero: it keeps the smallest
         // value its octave's decimals can show.
         if (i == CellaRiferimento && r.decimillesimi() <= 0 && v->decimillesimi() > 0)
-            r = ValoreFisso::daDecimillesimi(PassoDecimali(arrotonda ? dec[0] - '0' : 4));
+            r = ValoreFisso::daDecimillesimi(PassoDecimali(arrotonda ? dec : 4));
         cella(i) = r.testo();
     }
 }
@@ -197,7 +196,7 @@ void TabellaFrequenze::AzzeraTuttiIDecimali() {
 
 void TabellaFrequenze::AzzeraDecimaliTutti() {
     for (auto& riga : cmdDec) riga[0] = Colori::Bianco;
-    lblNDec[0] = "N";
+    lblNDec[0] = SenzaComune;
 }
 
 void TabellaFrequenze::AzzeraDecimaliOttava(int k) {
@@ -209,8 +208,8 @@ void TabellaFrequenze::AllineaDecimaliTutti() {
     for (int i = 2; i <= 10 && lblNDec[static_cast<size_t>(i)] == lblNDec[static_cast<size_t>(i - 1)]; ++i) ++uguali;
     if (uguali != 10) return;
     lblNDec[0] = lblNDec[1];
-    const int n = CifraDi(lblNDec[1]);
-    if (n >= 0) cmdDec[static_cast<size_t>(n)][0] = Colori::RossoChiaro;
+    const int n = lblNDec[1];
+    if (n >= 0 && n <= 4) cmdDec[static_cast<size_t>(n)][0] = Colori::RossoChiaro;
 }
 
 void TabellaFrequenze::cmdDec_Click(int cifra, int indice) {
@@ -220,12 +219,12 @@ void TabellaFrequenze::cmdDec_Click(int cifra, int indice) {
         AzzeraTuttiIDecimali();
         for (size_t i = 0; i <= 10; ++i) {
             cmdDec[n][i] = Colori::RossoChiaro;
-            lblNDec[i] = Cifra(cifra);
+            lblNDec[i] = cifra;
         }
     } else {
         const auto k = static_cast<size_t>(indice);
         AzzeraDecimaliOttava(indice);
-        lblNDec[k] = Cifra(cifra);
+        lblNDec[k] = cifra;
         if (lblNDec[k] != lblNDec[0]) AzzeraDecimaliTutti();
         cmdDec[n][k] = Colori::RossoChiaro;
     }
@@ -235,9 +234,9 @@ void TabellaFrequenze::cmdDec_Click(int cifra, int indice) {
 
 void TabellaFrequenze::cmdDefault_Click() {
     AzzeraTuttiIDecimali();
-    lblNDec[0] = "N";
+    lblNDec[0] = SenzaComune;
     for (size_t k = 1; k <= 10; ++k) {
-        lblNDec[k] = Cifra(DecimaliPredefiniti[k]);
+        lblNDec[k] = DecimaliPredefiniti[k];
         cmdDec[static_cast<size_t>(DecimaliPredefiniti[k])][k] = Colori::RossoChiaro;
     }
     Calcola();

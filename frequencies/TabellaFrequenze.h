@@ -32,6 +32,8 @@ std::optional<ValoreFisso> Unita4296(double micro);
 // The step of the reference, as cmdLA shows it: "Interi", "0.1", "0.01".
 enum class PassoLA { Interi, Decimi, Centesimi };
 const char* TestoPassoLA(PassoLA p);
+// The caption of lblNDec: the digit, "N" for no common value.
+std::string TestoDecimali(int decimali);
 
 // Octave 1..10 of cell 1..121: cells 12k-11 .. 12k, and 121 with octave 10.
 int OttavaDellaCella(int cella);
@@ -87,8 +89,10 @@ public:
     std::array<std::string, 13> lblValoreQuinte2{};
     // lblFreq(1..121); 58 is the reference, designed "440".
     std::array<std::string, 122> lblFreq{};
-    // lblNDec(1..10) the decimals of octave k, lblNDec(0) the common value or "N".
-    std::array<std::string, 11> lblNDec{};
+    // lblNDec(1..10) the decimals of octave k, lblNDec(0) the common value
+    // or SenzaComune.
+    static constexpr int SenzaComune = -1;
+    std::array<int, 11> lblNDec{};
     // Back colour of cmdDec<cifra>(indice).
     std::array<std::array<ColoreVB, 11>, 5> cmdDec{};
     // lblNomiNote(1..25).

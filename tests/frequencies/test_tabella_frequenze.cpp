@@ -289,7 +289,7 @@ TEST_F(Frequenze, RiferimentoArrotondatoConLOttava5) {
 // common value's, or none for "N".
 void ControllaGriglia(const TabellaFrequenze& t) {
     for (int i = 0; i <= 10; ++i) {
-        const std::string& d = t.lblNDec[static_cast<size_t>(i)];
+        const std::string d = TestoDecimali(t.lblNDec[static_cast<size_t>(i)]);
         for (int n = 0; n <= 4; ++n) {
             const bool scelto = d == std::string(1, static_cast<char>('0' + n));
             EXPECT_EQ(t.coloreDec(n, i), scelto ? Colori::RossoChiaro : Colori::Bianco)
@@ -301,7 +301,7 @@ void ControllaGriglia(const TabellaFrequenze& t) {
 TEST_F(Frequenze, GrigliaDeiDecimali) {
     Apri();
     ControllaGriglia(tab);
-    EXPECT_EQ(tab.lblNDec[0], "4");
+    EXPECT_EQ(TestoDecimali(tab.lblNDec[0]), "4");
 
     const struct {
         bool def;
@@ -320,14 +320,14 @@ TEST_F(Frequenze, GrigliaDeiDecimali) {
     for (const auto& p : passi) {
         if (p.def) tab.cmdDefault_Click();
         else tab.cmdDec_Click(p.cifra, p.indice);
-        EXPECT_EQ(tab.lblNDec[0], p.comune);
-        EXPECT_EQ(tab.lblNDec[4], p.ottava4);
+        EXPECT_EQ(TestoDecimali(tab.lblNDec[0]), p.comune);
+        EXPECT_EQ(TestoDecimali(tab.lblNDec[4]), p.ottava4);
         ControllaGriglia(tab);
     }
     for (int n = 0; n <= 4; ++n) EXPECT_EQ(tab.coloreDec(n, 0), Colori::Bianco);
-    for (size_t k = 1; k <= 10; ++k) EXPECT_EQ(tab.lblNDec[k], std::to_string(DecimaliPredefiniti[k])) << k;
+    for (size_t k = 1; k <= 10; ++k) EXPECT_EQ(TestoDecimali(tab.lblNDec[k]), std::to_string(DecimaliPredefiniti[k])) << k;
     for (int k = 2; k <= 10; ++k) tab.cmdDec_Click(4, k);
-    EXPECT_EQ(tab.lblNDec[0], "4");
+    EXPECT_EQ(TestoDecimali(tab.lblNDec[0]), "4");
     EXPECT_EQ(tab.coloreDec(4, 0), Colori::RossoChiaro);
     ControllaGriglia(tab);
     for (int i = 1; i <= 121; ++i) EXPECT_EQ(Cella(i), Oracolo(440, i, 4)) << i;
@@ -375,7 +375,7 @@ TEST_F(Frequenze, OgniAperturaRileggeIlTemperamentoETieneLoStato) {
     EXPECT_EQ(tab.TxtNomeDelTemperamento, "PITAGORICO\r\nsecondo");
     EXPECT_EQ(Cella(58), "440,2");
     EXPECT_STREQ(TestoPassoLA(tab.cmdLA), "0.1");
-    EXPECT_EQ(tab.lblNDec[9], "0");
+    EXPECT_EQ(TestoDecimali(tab.lblNDec[9]), "0");
     EXPECT_EQ(Cella(65), "660,3");  // 440,2 x 3/2, at octave 6's two decimals
 }
 
