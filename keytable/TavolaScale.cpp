@@ -187,16 +187,9 @@ void TavolaScale::inverti() {
 }
 
 void TavolaScale::spessore() {
-    if (cmdSpessore == "Linee 1") {
-        cmdSpessore = "Linee 2";
-        spessoreLivelli = 2;
-    } else if (cmdSpessore == "Linee 2") {
-        cmdSpessore = "Linee 3";
-        spessoreLivelli = 3;
-    } else if (cmdSpessore == "Linee 3") {
-        cmdSpessore = "Linee 1";
-        spessoreLivelli = 1;
-    }
+    // Lines 1, 2, 3 pixels thick, then 1 again; the caption says which.
+    spessoreLivelli = spessoreLivelli % 3 + 1;
+    cmdSpessore = "Linee " + std::to_string(spessoreLivelli);
 }
 
 void TavolaScale::colonna(int i, bool mostra) {

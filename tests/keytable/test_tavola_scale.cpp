@@ -266,11 +266,12 @@ TEST_F(Tavola, InvertiELinee) {
     EXPECT_EQ(t.testoLegenda[0], Colori::Nero);
     EXPECT_EQ(t.coloreInverti, Faccia);
 
-    for (const char* attesa : {"Linee 2", "Linee 3", "Linee 1"}) {
+    const std::pair<const char*, int> spessori[] = {{"Linee 2", 2}, {"Linee 3", 3}, {"Linee 1", 1}, {"Linee 2", 2}};
+    for (const auto& [attesa, pixel] : spessori) {
         t.spessore();
         EXPECT_EQ(t.cmdSpessore, attesa);
+        EXPECT_EQ(t.spessoreLivelli, pixel) << attesa;
     }
-    EXPECT_EQ(t.spessoreLivelli, 1);
 }
 
 TEST_F(Tavola, PresetDelFiltro) {
