@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
 
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
@@ -12,6 +11,7 @@
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
+#include "keytable/widgets/GraficoTavolaScale.h"
 
 namespace vk {
 
@@ -21,27 +21,81 @@ constexpr size_t I(int i) { return static_cast<size_t>(i); }
 float F(int i) { return static_cast<float>(i); }
 float Colonna(int iv) { return 1920.0f + 1200.0f * F(iv - 1); }
 
-// The key column's backgrounds, the histogram panel (1) among them.
-struct Forma {
+// The layout, in twips.
+struct Posto {
     float l, t, w, h;
-    ColoreVB colore;
 };
-constexpr std::array<Forma, 4> FormeScale = {{
-    {120, 720, 1455, 4455, Colori::GialloPallido},
-    {1680, 720, 13455, 9615, Colori::GrigioAzzurro},
-    {120, 5160, 1455, 735, ColoriTavola::VerdePallido},
-    {120, 5880, 1455, 4455, Colori::GialloPallido},
+Posto Giu(Posto p, float alto) { return {p.l, p.t + alto, p.w, p.h}; }
+
+// The key column's backgrounds, the histogram panel (1) among them.
+constexpr std::array<Posto, 4> PostiForme = {{
+    {120, 720, 1455, 4455},
+    {1680, 720, 13455, 9615},
+    {120, 5160, 1455, 735},
+    {120, 5880, 1455, 4455},
 }};
 // The outline bars' fixed Top and Height: the just sizes at 9015 twips the octave.
 constexpr std::array<std::array<float, 2>, 12> Livelli = {{
-    {0, 0},       {9130, 840},  {8445, 1530}, {7605, 2370}, {7080, 2895}, {6240, 3735},
-    {5535, 4440}, {4695, 5280}, {3855, 6120}, {3330, 6645}, {2325, 7650}, {1800, 8175},
+    {0, 0},
+    {9130, 840},
+    {8445, 1530},
+    {7605, 2370},
+    {7080, 2895},
+    {6240, 3735},
+    {5535, 4440},
+    {4695, 5280},
+    {3855, 6120},
+    {3330, 6645},
+    {2325, 7650},
+    {1800, 8175},
 }};
-// Swatch Tops, band 1 to 12, and the limit labels' Tops, lblNumLeg(1..11).
+// A key's row, its Tops from the key button's.
+constexpr Posto PostoAlterazioni{240, 45, 375, 375};
+constexpr Posto PostoNotaScala{720, 0, 735, 375};
+constexpr Posto PostoEufonico{120, 360, 615, 255};
+// The legend: its buttons, the swatches' Tops band 1 to 12, the zero band,
+// and the limit labels' Tops, lblNumLeg(1..11).
+constexpr std::array<Posto, 3> PostiLegenda = {{{1920, 960, 255, 375}, {2220, 960, 375, 375}, {2640, 960, 255, 375}}};
 constexpr std::array<float, 13> AltoCampione = {0,    6930, 6435, 5940, 5445, 4950, 4440,
                                                 3945, 3450, 2955, 2460, 1950, 1455};
-constexpr std::array<float, 12> AltoLimite = {0,    6720, 6210, 5715, 5205, 4710, 4200,
-                                              3690, 3195, 2685, 2190, 1680};
+constexpr Posto PostoFasciaZero{3000, 4200, 495, 375};
+constexpr std::array<float, 12> AltoLimite = {0, 6720, 6210, 5715, 5205, 4710, 4200, 3690, 3195, 2685, 2190, 1680};
+// The legend's texts, lblLegenda(i).
+struct TestoLegenda {
+    int i;
+    Posto posto;
+    float punti;
+    Allineamento a;
+};
+constexpr TestoLegenda TestiLegenda[] = {
+    {0, {3000, 1320, 855, 255}, 8.25f, Allineamento::Sinistra},
+    {16, {4080, 1035, 8535, 375}, 8.25f, Allineamento::Centro},
+    {15, {4920, 1320, 6975, 375}, 8.25f, Allineamento::Centro},
+    {17, {4920, 2040, 4935, 375}, 12, Allineamento::Destra},
+    {18, {9840, 2040, 735, 300}, 12, Allineamento::Centro},
+    {20, {4920, 2400, 3735, 375}, 12, Allineamento::Destra},
+    {19, {8760, 2400, 1455, 300}, 12, Allineamento::Centro},
+};
+// The histogram's own buttons.
+struct Comando {
+    const char* nome;
+    Posto posto;
+    const char* caption;
+    void (TavolaScale::*azione)();
+};
+constexpr Comando ComandiIstogramma[] = {
+    {"cmdEnfasi", {1920, 7440, 975, 375}, "Enfasi Isto", &TavolaScale::enfasi},
+    {"cmdInvertiColori", {3600, 3960, 975, 375}, "Inverti", &TavolaScale::inverti},
+    {"cmdSpessore", {3600, 4440, 975, 375}, "Linee 1", &TavolaScale::spessore},
+};
+// Below the cover: the filter's presets, the interval labels and buttons.
+constexpr struct {
+    int p;
+    float l, t;
+} PostiPreset[] = {{3, 120, 10440}, {0, 915, 10440}, {2, 120, 10920}, {1, 915, 10920}};
+constexpr float AltoEtichettaNote = 10440, AltoSelezInterv = 10920;
+constexpr Posto PostoTitolo{1680, 180, 13455, 375};
+constexpr Posto PostoEsci{480, 160, 780, 375};
 
 void Sfondo(QWidget* w, ColoreVB c) {
     w->setAutoFillBackground(true);
@@ -56,109 +110,61 @@ void Vedi(QWidget* w, bool si) {
     if (w->isHidden() == si) w->setVisible(si);
 }
 
-QRectF Px(const VoceGeometria& v) {
-    const double k = 1.0 / TwipsPerPixel;
-    return QRectF(v.sinistra * k, v.alto * k, v.larghezza * k, v.altezza * k);
+void Opaca(CellaTesto* e, ColoreVB c) {
+    e->setOpaca(true);
+    Colora(e, QPalette::Window, c);
 }
 
-// A border of `larghezza` pixels inside the rectangle.
-void Bordo(QPainter& p, const QRectF& r, const QColor& c, double larghezza) {
-    if (r.width() <= 0 || r.height() <= 0) return;
-    const double w = std::min(larghezza, r.width() / 2);
-    const double h = std::min(larghezza, r.height() / 2);
-    p.fillRect(QRectF(r.left(), r.top(), r.width(), h), c);
-    p.fillRect(QRectF(r.left(), r.bottom() - h, r.width(), h), c);
-    p.fillRect(QRectF(r.left(), r.top(), w, r.height()), c);
-    p.fillRect(QRectF(r.right() - w, r.top(), w, r.height()), c);
+template <class W>
+W* Crea(FinestraPrincipale& f, QWidget* genitore, const char* nome, int indice, const Posto& p, float punti,
+        const QFont& carattere) {
+    return f.creaTardivo<W>(genitore, nome, indice, TipoDaNome(nome), p.l, p.t, p.w, p.h, punti, &carattere);
+}
+
+PulsanteVB* Pulsante(FinestraPrincipale& f, QWidget* s, const char* nome, int indice, const Posto& p, float punti,
+                     const QFont& carattere, const char* caption) {
+    auto* b = Crea<PulsanteVB>(f, s, nome, indice, p, punti, carattere);
+    b->setText(QString::fromUtf8(caption));
+    b->setGrafico(true);
+    return b;
+}
+
+QLabel* Etichetta(FinestraPrincipale& f, QWidget* s, const char* nome, int indice, const Posto& p, float punti,
+                  const QFont& carattere, Allineamento a) {
+    auto* e = Crea<QLabel>(f, s, nome, indice, p, punti, carattere);
+    FormaEtichetta(e, a);
+    return e;
+}
+
+// A one-line text over the panel or the key column: laid out once, so that a
+// key shown or taken away repaints quickly.
+CellaTesto* Riga(FinestraPrincipale& f, QWidget* genitore, const char* nome, int indice, const Posto& p, float punti,
+                 const QFont& carattere, Allineamento a) {
+    auto* e = Crea<CellaTesto>(f, genitore, nome, indice, p, punti, carattere);
+    FormaEtichetta(e, a);
+    e->setWordWrap(false);
+    return e;
 }
 
 }  // namespace
 
-GraficoTavolaScale::GraficoTavolaScale(const TavolaScale& t, const RegistroGeometria& g, QWidget* schermata)
-    : QWidget(schermata), t_(t), g_(g) {
-    setObjectName(QStringLiteral("GraficoTavolaScale"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void GraficoTavolaScale::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    const QColor nero = ColoreQt(Colori::Nero);
-    for (int i : {0, 2, 3}) {
-        if (const VoceGeometria* v = g_.trova("ShpScale", i)) {
-            p.fillRect(Px(*v), ColoreQt(FormeScale[I(i)].colore));
-            Bordo(p, Px(*v), nero, 1);
-        }
-    }
-    const VoceGeometria* pannello = g_.trova("ShpScale", 1);
-    if (!pannello) return;
-    const QRectF area = Px(*pannello);
-    p.fillRect(area, ColoreQt(t_.colorePannello));
-    Bordo(p, area, nero, 1);
-    // Bars keep their full size in the model; here they stop at the panel.
-    p.setClipRect(area);
-    for (int n = 1; n <= IntervalliTavola; ++n) {
-        const VoceGeometria* v = g_.trova("ShpIstoScala", n);
-        const BarraScala& b = t_.ShpIstoScala[I(n)];
-        if (!v || !t_.visibileIsto[I(n)] || b.Height <= 0) continue;
-        const double k = 1.0 / TwipsPerPixel;
-        p.fillRect(QRectF(v->sinistra * k, b.Top * k, v->larghezza * k, b.Height * k),
-                   ColoreQt(t_.coloreIsto[I(n)]));
-    }
-    for (int n = 1; n <= IntervalliTavola; ++n) {
-        const VoceGeometria* v = g_.trova("ShpLivelliNaturali", n);
-        if (!v || !t_.visibileIsto[I(n)]) continue;
-        Bordo(p, Px(*v), ColoreQt(t_.bordoLivelli[I(n)]), t_.spessoreLivelli);
-    }
-}
-
-GraficoTavolaScale::Disegno GraficoTavolaScale::Da(const TavolaScale& t) {
-    return {t.colorePannello, t.ShpIstoScala, t.coloreIsto, t.bordoLivelli, t.visibileIsto, t.spessoreLivelli};
-}
-
-// Column n's outline and filled bar, in pixels.
-QRectF GraficoTavolaScale::colonna(const Disegno& d, int n) const {
-    QRectF r;
-    if (const VoceGeometria* v = g_.trova("ShpLivelliNaturali", n)) r = Px(*v);
-    if (const VoceGeometria* v = g_.trova("ShpIstoScala", n)) {
-        const BarraScala& b = d.barre[I(n)];
-        const double k = 1.0 / TwipsPerPixel;
-        if (b.Height > 0) r |= QRectF(v->sinistra * k, b.Top * k, v->larghezza * k, b.Height * k);
-    }
-    return r;
-}
-
-void GraficoTavolaScale::aggiorna() {
-    const VoceGeometria* pannello = g_.trova("ShpScale", 1);
-    const Disegno ora = Da(t_);
-    if (!pannello || !disegnato_ || disegnato_->pannello != ora.pannello) {
-        update(pannello ? Px(*pannello).toAlignedRect() : rect());
-        disegnato_ = ora;
-        return;
-    }
-    const Disegno& prima = *disegnato_;
-    const QRectF area = Px(*pannello);
-    QRegion cambiata;
-    for (int n = 1; n <= IntervalliTavola; ++n) {
-        const size_t i = I(n);
-        const bool uguale = prima.barre[i].Top == ora.barre[i].Top && prima.barre[i].Height == ora.barre[i].Height &&
-                            prima.colori[i] == ora.colori[i] && prima.bordi[i] == ora.bordi[i] &&
-                            prima.visibili[i] == ora.visibili[i] && prima.spessore == ora.spessore;
-        if (uguale) continue;
-        const QRectF r = (colonna(prima, n) | colonna(ora, n)) & area;
-        if (!r.isEmpty()) cambiata += r.toAlignedRect();
-    }
-    if (!cambiata.isEmpty()) update(cambiata);
-    disegnato_ = ora;
-}
+// The screen's fonts, made once a construction.
+struct SchermataTavolaScale::Caratteri {
+    QFont sans = CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont sansG = CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25, true);
+    QFont arial = CaratterePunti(QStringLiteral("Arial"), 9.75, true);
+    QFont arial1125 = CaratterePunti(QStringLiteral("Arial"), 11.25, true);
+    QFont arial12 = CaratterePunti(QStringLiteral("Arial"), 12, true);
+    QFont times = CaratterePunti(QStringLiteral("Times New Roman"), 14.25, true);
+    QFont times12 = CaratterePunti(QStringLiteral("Times New Roman"), 12, true);
+    QFont times1575 = CaratterePunti(QStringLiteral("Times New Roman"), 15.75, true);
+};
 
 SchermataTavolaScale::SchermataTavolaScale(FinestraPrincipale& finestra)
     : Schermata(finestra.pagina(), &finestra), f_(finestra), tavola_(finestra.stato()) {
-    f_.registra(this, "FraTavolaSCale", -1, TipoControllo::Cornice, 14160, 10560, LarghezzaProgetto,
-                AltezzaProgetto);
-    cmdTavolaScale_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdTavolaScale", -1, TipoControllo::Pulsante, 2400, 2760,
-                                          540, 540, 8.25f);
+    f_.registra(this, "FraTavolaSCale", -1, TipoControllo::Cornice, 14160, 10560, LarghezzaProgetto, AltezzaProgetto);
+    cmdTavolaScale_ =
+        f_.crea<PulsanteVB>(f_.pagina(), "cmdTavolaScale", -1, TipoControllo::Pulsante, 2400, 2760, 540, 540, 8.25f);
     cmdTavolaScale_->setText(QStringLiteral("Sc"));
     cmdTavolaScale_->setToolTip(QStringLiteral("Mostra Tabella tonalit\u00E0"));
     cmdTavolaScale_->setGrafico(true);
@@ -172,212 +178,149 @@ void SchermataTavolaScale::apriTavola() {
     aggiornaDaModello();
 }
 
-template <class W>
-W* SchermataTavolaScale::crea(QWidget* genitore, const char* nome, int indice, float l, float t, float w,
-                              float h, float punti, const QFont& carattere) {
-    return f_.creaTardivo<W>(genitore, nome, indice, TipoDaNome(nome), l, t, w, h, punti, &carattere);
-}
-
-PulsanteVB* SchermataTavolaScale::pulsante(QWidget* genitore, const char* nome, int indice, float l, float t,
-                                           float w, float h, float punti, const QFont& carattere,
-                                           const char* caption) {
-    auto* p = crea<PulsanteVB>(genitore, nome, indice, l, t, w, h, punti, carattere);
-    p->setText(QString::fromUtf8(caption));
-    p->setGrafico(true);
-    return p;
+void SchermataTavolaScale::alClic(PulsanteVB* b, std::function<void()> azione) {
+    connect(b, &PulsanteVB::clic, this, [this, azione = std::move(azione)] {
+        azione();
+        aggiornaDaModello();
+    });
 }
 
 void SchermataTavolaScale::costruisci() {
+    creaForme();
+    const Caratteri c;
+    creaColonnaTonalita(c);
+    creaLegenda(c);
+    creaIstogramma(c);
+    creaCopertura(c);
+    creaPiede(c);
+    costruisciNascosti();
+}
+
+// The painted shapes, registered for the painter beneath every control.
+void SchermataTavolaScale::creaForme() {
     StatoPrincipale& s = f_.stato();
-    auto forma = [&](const char* nome, int i, float l, float t, float w, float h) {
-        s.geometria.registra(nome, i, TipoControllo::Forma, l, t, w, h);
+    auto forma = [&](const char* nome, int i, const Posto& p) {
+        s.geometria.registra(nome, i, TipoControllo::Forma, p.l, p.t, p.w, p.h);
         AdattaRegistrazioneTardiva(s, nome, i);
     };
-    for (int i = 0; i <= 3; ++i) {
-        const Forma& f = FormeScale[I(i)];
-        forma("ShpScale", i, f.l, f.t, f.w, f.h);
-    }
+    for (int i = 0; i <= 3; ++i) forma("ShpScale", i, PostiForme[I(i)]);
     for (int n = 1; n <= IntervalliTavola; ++n) {
-        forma("ShpLivelliNaturali", n, 1800.0f + 1200.0f * F(n - 1), Livelli[I(n)][0], 1215, Livelli[I(n)][1]);
-        forma("ShpIstoScala", n, Colonna(n), 0, 975, 0);
+        forma("ShpLivelliNaturali", n, {1800.0f + 1200.0f * F(n - 1), Livelli[I(n)][0], 1215, Livelli[I(n)][1]});
+        forma("ShpIstoScala", n, {Colonna(n), 0, 975, 0});
     }
     grafico_ = new GraficoTavolaScale(tavola_, s.geometria, this);
     grafico_->setGeometry(rect());
+}
 
-    const QFont sans = CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25);
-    const QFont sansG = CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25, true);
-    const QFont arial = CaratterePunti(QStringLiteral("Arial"), 9.75, true);
-    const QFont times = CaratterePunti(QStringLiteral("Times New Roman"), 14.25, true);
-    auto etichetta = [&](QWidget* g, const char* nome, int i, float l, float t, float w, float h, float punti,
-                         const QFont& c, Allineamento a) {
-        auto* e = crea<QLabel>(g, nome, i, l, t, w, h, punti, c);
-        FormaEtichetta(e, a);
-        return e;
-    };
-    // A one-line text over the panel or the key column: laid out once, so
-    // that a key shown or taken away repaints quickly.
-    auto riga = [&](const char* nome, int i, float l, float t, float w, float h, float punti, const QFont& c,
-                    Allineamento a) {
-        auto* e = crea<CellaTesto>(this, nome, i, l, t, w, h, punti, c);
-        FormaEtichetta(e, a);
-        e->setWordWrap(false);
-        return e;
-    };
-    auto opaca = [](CellaTesto* e, ColoreVB c) {
-        e->setOpaca(true);
-        Colora(e, QPalette::Window, c);
-    };
-
-    // The key column.
+void SchermataTavolaScale::creaColonnaTonalita(const Caratteri& c) {
     for (int r = 0; r < TonalitaTavola; ++r) {
         const RigaTonalita& tasto = RigheTonalita[I(r)];
         const int k = tasto.tonalita;
-        auto* a = riga("lblNumeroAlterazioni", k, 240, tasto.altoPulsante + 45, 375, 375, 12,
-                       CaratterePunti(QStringLiteral("Arial"), 12, true), Allineamento::Centro);
+        auto* a = Riga(f_, this, "lblNumeroAlterazioni", k, Giu(PostoAlterazioni, tasto.altoPulsante), 12, c.arial12,
+                       Allineamento::Centro);
         a->setText(QString::fromUtf8(tasto.alterazioni));
-        opaca(a, Colori::Bianco);
+        Opaca(a, Colori::Bianco);
         lblNumeroAlterazioni_[I(k)] = a;
-        auto* b = pulsante(this, "cmdNotaScala", k, 720, tasto.altoPulsante, 735, 375, 11.25f,
-                           CaratterePunti(QStringLiteral("Arial"), 11.25, true), "");
-        connect(b, &PulsanteVB::clic, this, [this, k] {
-            tavola_.nota(k);
-            aggiornaDaModello();
-        });
-        cmdNotaScala_[I(k)] = b;
-        lblEufonico_[I(k)] =
-            riga("lblEufonico", k, 120, tasto.altoPulsante + 360, 615, 255, 8.25f, sansG, Allineamento::Centro);
+        cmdNotaScala_[I(k)] =
+            Pulsante(f_, this, "cmdNotaScala", k, Giu(PostoNotaScala, tasto.altoPulsante), 11.25f, c.arial1125, "");
+        alClic(cmdNotaScala_[I(k)], [this, k] { tavola_.nota(k); });
+        lblEufonico_[I(k)] = Riga(f_, this, "lblEufonico", k, Giu(PostoEufonico, tasto.altoPulsante), 8.25f, c.sansG,
+                                  Allineamento::Centro);
     }
+}
 
-    // The legend, in the histogram panel's upper left.
+// The legend, in the histogram panel's upper left: its buttons, the band
+// swatches, the limits between the bands and the texts.
+void SchermataTavolaScale::creaLegenda(const Caratteri& c) {
     for (int i = 0; i <= 2; ++i) {
-        const float l[3] = {1920, 2220, 2640};
-        auto* b = pulsante(this, "cmdLegenda", i, l[i], 960, i == 1 ? 375 : 255, 375, 8.25f, sansG,
-                           CaptionLegenda[I(i)]);
+        auto* b = Pulsante(f_, this, "cmdLegenda", i, PostiLegenda[I(i)], 8.25f, c.sansG, CaptionLegenda[I(i)]);
         connect(b, &PulsanteVB::mouseDown, this, [this, i] {
             tavola_.legendaPremi(i);
             aggiornaDaModello();
         });
-        connect(b, &PulsanteVB::clic, this, [this, i] {
-            tavola_.legenda(i);
-            aggiornaDaModello();
-        });
+        alClic(b, [this, i] { tavola_.legenda(i); });
         connect(b, &PulsanteVB::mouseUp, this, [this, i] {
             tavola_.legendaRilascia(i);
             aggiornaDaModello();
         });
         cmdLegenda_[I(i)] = b;
     }
-    for (int b = 12; b >= 1; --b) {
-        auto* c = etichetta(this, "lblLegenda", b, 1920, AltoCampione[I(b)], 975, 375, 8.25f, sans,
-                            Allineamento::Centro);
-        c->setFrameStyle(QFrame::Box | QFrame::Plain);
-        Sfondo(c, ColoriFasce[I(b)]);
-        lblLegenda_[I(b)] = c;
-    }
-    auto* zero = etichetta(this, "lblLegenda", 13, 3000, 4200, 495, 375, 8.25f, sans, Allineamento::Centro);
-    zero->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Sfondo(zero, ColoriFasce[FasciaZero]);
-    lblLegenda_[13] = zero;
+    auto campione = [&](int b, const Posto& p) {
+        auto* e = Etichetta(f_, this, "lblLegenda", b, p, 8.25f, c.sans, Allineamento::Centro);
+        e->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Sfondo(e, ColoriFasce[I(b)]);
+        lblLegenda_[I(b)] = e;
+    };
+    for (int b = 12; b >= 1; --b) campione(b, {1920, AltoCampione[I(b)], 975, 375});
+    campione(FasciaZero, PostoFasciaZero);
     for (int n = 11; n >= 1; --n) {
         const bool z = n == 6;
-        auto* e = riga("lblNumLeg", n, 3000, AltoLimite[I(n)], z ? 495 : 855, 375, 8.25f, sansG,
+        auto* e = Riga(f_, this, "lblNumLeg", n, {3000, AltoLimite[I(n)], z ? 495.0f : 855.0f, 375}, 8.25f, c.sansG,
                        z ? Allineamento::Centro : Allineamento::Sinistra);
-        if (z) opaca(e, Colori::FacciaPulsante);
+        if (z) Opaca(e, Colori::FacciaPulsante);
         lblNumLeg_[I(n)] = e;
     }
-    struct Testo {
-        int i;
-        float l, t, w, h, punti;
-        Allineamento a;
-    };
-    const Testo testi[] = {
-        {0, 3000, 1320, 855, 255, 8.25f, Allineamento::Sinistra},
-        {16, 4080, 1035, 8535, 375, 8.25f, Allineamento::Centro},
-        {15, 4920, 1320, 6975, 375, 8.25f, Allineamento::Centro},
-        {17, 4920, 2040, 4935, 375, 12, Allineamento::Destra},
-        {18, 9840, 2040, 735, 300, 12, Allineamento::Centro},
-        {20, 4920, 2400, 3735, 375, 12, Allineamento::Destra},
-        {19, 8760, 2400, 1455, 300, 12, Allineamento::Centro},
-    };
-    const QFont times12 = CaratterePunti(QStringLiteral("Times New Roman"), 12, true);
-    for (const Testo& x : testi) {
-        auto* e = riga("lblLegenda", x.i, x.l, x.t, x.w, x.h, x.punti, x.punti == 12 ? times12 : sans, x.a);
-        if (x.i == 18 || x.i == 19) opaca(e, Colori::SfondoFinestra);
+    for (const TestoLegenda& x : TestiLegenda) {
+        auto* e = Riga(f_, this, "lblLegenda", x.i, x.posto, x.punti, x.punti == 12 ? c.times12 : c.sans, x.a);
+        if (x.i == 18 || x.i == 19) Opaca(e, Colori::SfondoFinestra);
         lblLegenda_[I(x.i)] = e;
     }
+}
 
-    // Under the bars' feet, and the histogram's own buttons.
+// Under the bars' feet, and the histogram's own buttons.
+void SchermataTavolaScale::creaIstogramma(const Caratteri& c) {
     for (int n = 1; n <= IntervalliTavola; ++n)
         lblScartiInCents_[I(n)] =
-            riga("lblScartiInCents", n, Colonna(n), 9600, 975, 375, 8.25f, sansG, Allineamento::Centro);
-    cmdEnfasi_ = pulsante(this, "cmdEnfasi", -1, 1920, 7440, 975, 375, 8.25f, sans, "Enfasi Isto");
-    cmdInvertiColori_ = pulsante(this, "cmdInvertiColori", -1, 3600, 3960, 975, 375, 8.25f, sans, "Inverti");
-    cmdSpessore_ = pulsante(this, "cmdSpessore", -1, 3600, 4440, 975, 375, 8.25f, sans, "Linee 1");
-    connect(cmdEnfasi_, &PulsanteVB::clic, this, [this] {
-        tavola_.enfasi();
-        aggiornaDaModello();
-    });
-    connect(cmdInvertiColori_, &PulsanteVB::clic, this, [this] {
-        tavola_.inverti();
-        aggiornaDaModello();
-    });
-    connect(cmdSpessore_, &PulsanteVB::clic, this, [this] {
-        tavola_.spessore();
-        aggiornaDaModello();
-    });
+            Riga(f_, this, "lblScartiInCents", n, {Colonna(n), 9600, 975, 375}, 8.25f, c.sansG, Allineamento::Centro);
+    PulsanteVB** const comandi[] = {&cmdEnfasi_, &cmdInvertiColori_, &cmdSpessore_};
+    for (size_t i = 0; i < std::size(comandi); ++i) {
+        const Comando& x = ComandiIstogramma[i];
+        *comandi[i] = Pulsante(f_, this, x.nome, -1, x.posto, 8.25f, c.sans, x.caption);
+        alClic(*comandi[i], [this, azione = x.azione] { (tavola_.*azione)(); });
+    }
+}
 
-    // The table view's cover, over the whole histogram area.
-    const bool preparata = s.CopreIstogrammiVisibile;
-    FraCopreIstogrammi_ = crea<QFrame>(this, "FraCopreIstogrammi", -1, preparata ? 1740 : 1800,
-                                       preparata ? 795 : 960, 13335, 9345, 0, times);
+// The table view's cover, over the whole histogram area, with its cells.
+void SchermataTavolaScale::creaCopertura(const Caratteri& c) {
+    const bool preparata = f_.stato().CopreIstogrammiVisibile;
+    FraCopreIstogrammi_ =
+        Crea<QFrame>(f_, this, "FraCopreIstogrammi", -1,
+                     {preparata ? 1740.0f : 1800.0f, preparata ? 795.0f : 960.0f, 13335, 9345}, 0, c.times);
     FraCopreIstogrammi_->setAutoFillBackground(true);
     for (int r = 0; r < TonalitaTavola; ++r) {
-        const RigaTonalita& riga = RigheTonalita[I(r)];
+        const RigaTonalita& tasto = RigheTonalita[I(r)];
         for (int iv = 1; iv <= IntervalliTavola; ++iv) {
-            const int c = CellaScarto(riga.tonalita, iv);
-            auto* e = crea<CellaTesto>(FraCopreIstogrammi_, "lblScala", c, 180.0f + 1200.0f * F(iv - 1),
-                                       riga.altoTabella, 975, 375, 14.25f, times);
-            FormaEtichetta(e, Allineamento::Centro);
-            e->setWordWrap(false);
+            const int k = CellaScarto(tasto.tonalita, iv);
+            auto* e = Riga(f_, FraCopreIstogrammi_, "lblScala", k,
+                           {180.0f + 1200.0f * F(iv - 1), tasto.altoTabella, 975, 375}, 14.25f, c.times,
+                           Allineamento::Centro);
             e->setOpaca(true);
-            lblScala_[I(c)] = e;
+            lblScala_[I(k)] = e;
         }
     }
+}
 
-    // Below the cover: the filter, the title and "Esc".
-    const struct {
-        int p;
-        float l, t;
-    } preset[] = {{3, 120, 10440}, {0, 915, 10440}, {2, 120, 10920}, {1, 915, 10920}};
-    for (const auto& x : preset) {
-        auto* b = pulsante(this, "cmdPreset", x.p, x.l, x.t, 655, 375, 9.75f, arial, CaptionPreset[I(x.p)]);
-        connect(b, &PulsanteVB::clic, this, [this, p = x.p] {
-            tavola_.preset(p);
-            aggiornaDaModello();
-        });
+// Below the cover: the filter, the intervals' labels and buttons, the title
+// and "Esc".
+void SchermataTavolaScale::creaPiede(const Caratteri& c) {
+    for (const auto& x : PostiPreset) {
+        auto* b = Pulsante(f_, this, "cmdPreset", x.p, {x.l, x.t, 655, 375}, 9.75f, c.arial, CaptionPreset[I(x.p)]);
+        alClic(b, [this, p = x.p] { tavola_.preset(p); });
         cmdPreset_[I(x.p)] = b;
     }
     for (int i = 1; i <= IntervalliTavola; ++i) {
-        auto* e = etichetta(this, "lblEtichettaNote", i, Colonna(i), 10440, 975, 375, 14.25f, times,
+        auto* e = Etichetta(f_, this, "lblEtichettaNote", i, {Colonna(i), AltoEtichettaNote, 975, 375}, 14.25f, c.times,
                             Allineamento::Centro);
         e->setText(QString::fromUtf8(EtichetteIntervalli[I(i)]));
         e->setAutoFillBackground(true);
         lblEtichettaNote_[I(i)] = e;
-        auto* b = pulsante(this, "cmdSelezInterv", i, Colonna(i), 10920, 975, 375, 8.25f, sansG, "");
-        connect(b, &PulsanteVB::clic, this, [this, i] {
-            tavola_.selezInterv(i);
-            aggiornaDaModello();
-        });
-        cmdSelezInterv_[I(i)] = b;
+        cmdSelezInterv_[I(i)] =
+            Pulsante(f_, this, "cmdSelezInterv", i, {Colonna(i), AltoSelezInterv, 975, 375}, 8.25f, c.sansG, "");
+        alClic(cmdSelezInterv_[I(i)], [this, i] { tavola_.selezInterv(i); });
     }
-    lblLegenda_[14] = etichetta(this, "lblLegenda", 14, 1680, 180, 13455, 375, 15.75f,
-                                CaratterePunti(QStringLiteral("Times New Roman"), 15.75, true), Allineamento::Centro);
-    cmdEsciSCale_ = pulsante(this, "cmdEsciSCale", -1, 480, 160, 780, 375, 9.75f, arial, "Esc");
-    connect(cmdEsciSCale_, &PulsanteVB::clic, this, [this] {
-        tavola_.esci();
-        aggiornaDaModello();
-    });
-    costruisciNascosti();
+    lblLegenda_[14] = Etichetta(f_, this, "lblLegenda", 14, PostoTitolo, 15.75f, c.times1575, Allineamento::Centro);
+    cmdEsciSCale_ = Pulsante(f_, this, "cmdEsciSCale", -1, PostoEsci, 9.75f, c.arial, "Esc");
+    alClic(cmdEsciSCale_, [this] { tavola_.esci(); });
 }
 
 // Hidden at design and never shown, so neither placed nor scaled.
@@ -468,12 +411,12 @@ void SchermataTavolaScale::aggiornaDaModello() {
             calcoliScritti_ = t.calcoli;
         }
     }
-    if (t.aperta && !inVista()) apri();
-    else if (!t.aperta && inVista()) chiudi();
+    if (t.aperta && !inVista())
+        apri();
+    else if (!t.aperta && inVista())
+        chiudi();
 }
 
-SchermataTavolaScale& InstallaTavolaScale(FinestraPrincipale& finestra) {
-    return *new SchermataTavolaScale(finestra);
-}
+SchermataTavolaScale& InstallaTavolaScale(FinestraPrincipale& finestra) { return *new SchermataTavolaScale(finestra); }
 
 }  // namespace vk

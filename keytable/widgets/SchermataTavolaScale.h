@@ -2,11 +2,10 @@
 // The key-table screen FraTavolaSCale and the button "Sc" that opens it.
 // The screen's controls are built when it first opens; they forward their
 // events to TavolaScale and are repainted from it. The shapes (the key
-// column's backgrounds, the histogram panel and its bars) are painted by one
-// widget beneath the controls.
-#include <QWidget>
+// column's backgrounds, the histogram panel and its bars) are painted by
+// GraficoTavolaScale beneath the controls.
 #include <array>
-#include <optional>
+#include <functional>
 
 #include "common/widgets/Schermata.h"
 #include "keytable/TavolaScale.h"
@@ -18,35 +17,7 @@ namespace vk {
 class FinestraPrincipale;
 class PulsanteVB;
 
-class GraficoTavolaScale : public QWidget {
-    Q_OBJECT
-public:
-    GraficoTavolaScale(const TavolaScale& t, const RegistroGeometria& g, QWidget* schermata);
-
-    // Marks for repaint what changed since the last call: the panel when its
-    // colour did, else the columns whose bar or outline did. A whole repaint
-    // would repaint every control over the panel and the key column too.
-    void aggiorna();
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    // What the panel showed at the last call of aggiorna().
-    struct Disegno {
-        ColoreVB pannello = 0;
-        std::array<BarraScala, 12> barre{};
-        std::array<ColoreVB, 12> colori{}, bordi{};
-        std::array<bool, 12> visibili{};
-        int spessore = 0;
-    };
-    static Disegno Da(const TavolaScale& t);
-    QRectF colonna(const Disegno& d, int n) const;
-
-    const TavolaScale& t_;
-    const RegistroGeometria& g_;
-    std::optional<Disegno> disegnato_;
-};
+class GraficoTavolaScale;
 
 class SchermataTavolaScale : public Schermata {
     Q_OBJECT
@@ -63,13 +34,17 @@ public:
     void aggiornaDaModello();
 
 private:
+    struct Caratteri;
     void costruisci();
+    void creaForme();
+    void creaColonnaTonalita(const Caratteri& c);
+    void creaLegenda(const Caratteri& c);
+    void creaIstogramma(const Caratteri& c);
+    void creaCopertura(const Caratteri& c);
+    void creaPiede(const Caratteri& c);
     void costruisciNascosti();
-    template <class W>
-    W* crea(QWidget* genitore, const char* nome, int indice, float l, float t, float w, float h, float punti,
-            const QFont& carattere);
-    PulsanteVB* pulsante(QWidget* genitore, const char* nome, int indice, float l, float t, float w, float h,
-                         float punti, const QFont& carattere, const char* caption);
+    // The click does the model's command, then the screen shows the model.
+    void alClic(PulsanteVB* b, std::function<void()> azione);
 
     FinestraPrincipale& f_;
     TavolaScale tavola_;
