@@ -39,15 +39,14 @@ public:
 
 private:
     void costruisci();
+    void creaRiquadri();
+    void creaSpiegazioni();
+    void creaComandi();
     void creaTabella();
     void creaConvertitore();
-    void creaRiquadri();
+    void creaTastiera();
+    void creaRisultati();
     const QPalette& paletteCella(ColoreVB c);
-    // A control of this screen: its designed font, registered and placed,
-    // then scaled as the window's re-layout scaled the others.
-    template <class W>
-    W* nuovo(const std::string& nome, int indice, float sinistra, float alto, float larghezza, float altezza,
-             float punti, const char* famiglia = "MS Sans Serif", bool grassetto = false);
 
     FinestraPrincipale& f_;
     Utility utility_;
@@ -72,6 +71,7 @@ private:
     QLabel* decimali_ = nullptr;
     QLabel* cents_ = nullptr;
     QLabel* micro_ = nullptr;
+    QLabel* barra_ = nullptr;
 };
 
 // Builds "Utility" on the main page and the hidden, still empty FraUtility
