@@ -22,6 +22,44 @@ constexpr float Carattere = 8.25f;
 
 float Riga(int k) { return 2033.0f + 480.0f * static_cast<float>(k - 1); }
 
+// The layout, in twips.
+struct Posto {
+    float l, t, w, h;
+};
+Posto AllaRiga(Posto p, int k) { return {p.l, Riga(k), p.w, p.h}; }
+
+constexpr Posto PostiRiquadri[2] = {{5513, 1193, 3855, 9495}, {5520, 1193, 6015, 9495}};
+// The table's fixed texts, lblTabellaEasy(i); 9 is the title.
+struct Scritta {
+    int indice;
+    const char* testo;
+    Posto posto;
+};
+constexpr Scritta Scritte[] = {
+    {9, "RIDIVAZ UZO", {5520, 593, 3855, 495}},
+    {8, "'Zadu-Rori'", {5640, 1313, 1575, 255}},
+    {4, "Intervalli di Quinta", {5640, 1673, 1575, 255}},
+    {0, "Diff. in Cents rispetto alle Quinte naturali", {8040, 1320, 1215, 615}},
+    {3,
+     "Valori delle Quinte in 'Micro': il valore della quinta 'naturale' \xC3\xA8 di  995148 M.",
+     {9360, 1313, 2055, 615}},
+    {5, "Totale provvisorio:", {9360, 7913, 2055, 255}},
+    {7, "Scarto:", {10200, 8873, 1215, 255}},
+    {6, "Totale corretto:", {9360, 9833, 2055, 255}},
+};
+constexpr int Titolo = 9;
+constexpr float PuntiTitolo = 18.0f;
+constexpr Posto PostoCanc{7313, 1313, 615, 615};
+// A fifth's row, its Top from the row.
+constexpr Posto PostoEtiQuinte{5633, 0, 1575, 375}, PostoCopy{7313, 0, 615, 420}, PostoCents{8033, 0, 1215, 420},
+    PostoArrotondate{9360, 0, 2055, 420};
+constexpr Posto PostoIndicazioni{5633, 7793, 3615, 2055};
+constexpr float PuntiIndicazioni = 14.25f;
+// The correction step's totals and "MOD".
+constexpr Posto PostoTotale{9360, 8273, 2055, 375}, PostoCorreggi{9360, 8873, 735, 735},
+    PostoCorrezione{10200, 9233, 1215, 375}, PostoTotaleCorretto{9360, 10193, 2055, 375};
+constexpr Posto PostoEsci{5633, 9953, 1215, 615}, PostoSomma{8033, 9953, 1215, 615};
+
 void Sfondo(QLabel* l, ColoreVB c) {
     l->setAutoFillBackground(true);
     Colora(l, QPalette::Window, c);
@@ -40,12 +78,36 @@ void Pulsante(PulsanteVB* p, const char* caption, ColoreVB c) {
     p->setColoreSfondo(c);
 }
 
+// Created, registered and scaled as if laid out at the load.
+template <class W>
+W* Crea(FinestraPrincipale& f, QWidget* s, const std::string& nome, int indice, TipoControllo tipo, const Posto& p,
+        const QFont* font = nullptr, float punti = Carattere) {
+    return f.creaTardivo<W>(s, nome, indice, tipo, p.l, p.t, p.w, p.h, punti, font);
+}
+
+// A label in its back colour, its text from the top edge, centred.
+QLabel* Etichetta(FinestraPrincipale& f, QWidget* s, const std::string& nome, int indice, const Posto& p,
+                  ColoreVB sfondo, const QString& testo = {}, const QFont* font = nullptr, float punti = Carattere) {
+    auto* x = Crea<QLabel>(f, s, nome, indice, TipoControllo::Etichetta, p, font, punti);
+    FormaEtichetta(x, Allineamento::Centro);
+    if (!testo.isEmpty()) x->setText(testo);
+    Sfondo(x, sfondo);
+    return x;
+}
+
+PulsanteVB* Comando(FinestraPrincipale& f, QWidget* s, const std::string& nome, int indice, const Posto& p,
+                    const char* caption, ColoreVB c) {
+    auto* b = Crea<PulsanteVB>(f, s, nome, indice, TipoControllo::Pulsante, p);
+    Pulsante(b, caption, c);
+    return b;
+}
+
 }  // namespace
 
 ZaduRoriInstallato::ZaduRoriInstallato(FinestraPrincipale& finestra) : QObject(&finestra), f_(finestra) {
     setObjectName(QStringLiteral("ZaduRori"));
-    cmdApriEasy_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdApriEasy", -1, TipoControllo::Pulsante, 14595, 10200, 550,
-                                       495, Carattere);
+    cmdApriEasy_ =
+        f_.crea<PulsanteVB>(f_.pagina(), "cmdApriEasy", -1, TipoControllo::Pulsante, 14595, 10200, 550, 495, Carattere);
     Pulsante(cmdApriEasy_, "Easy", Riquadro);
     cmdApriEasy_->setToolTip(QStringLiteral("Apri Pannello 'Zadu-Rori'"));
     connect(cmdApriEasy_, &PulsanteVB::clic, this, &ZaduRoriInstallato::cmdApriEasy_Click);
@@ -60,116 +122,86 @@ void ZaduRoriInstallato::cmdApriEasy_Click() {
 SchermataZaduRori::SchermataZaduRori(FinestraPrincipale& finestra, ZaduRori& modello)
     : Schermata(finestra.pagina(), &finestra), f_(finestra), zadu_(modello) {
     setColoreSfondo(SfondoEasy);
-    f_.registraTardivo(this, "FraEasy", -1, TipoControllo::Cornice, 3840, 9000, LarghezzaProgetto,
-                       AltezzaProgetto);
+    f_.registraTardivo(this, "FraEasy", -1, TipoControllo::Cornice, 3840, 9000, LarghezzaProgetto, AltezzaProgetto);
     creaControlli();
-}
-
-template <class W>
-W* SchermataZaduRori::crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w,
-                           float h, float punti, const QFont* font) {
-    return f_.creaTardivo<W>(this, nome, indice, tipo, l, t, w, h, punti, font);
-}
-
-QLabel* SchermataZaduRori::etichetta(const std::string& nome, int indice, float l, float t, float w, float h,
-                                     float punti, Allineamento a, const QString& testo, const QFont* font) {
-    auto* x = crea<QLabel>(nome, indice, TipoControllo::Etichetta, l, t, w, h, punti, font);
-    FormaEtichetta(x, a);
-    if (!testo.isEmpty()) x->setText(testo);
-    return x;
 }
 
 void SchermataZaduRori::creaControlli() {
     // The background boxes first, so that everything else lies over them.
-    const float riquadri[2][4] = {{5513, 1193, 3855, 9495}, {5520, 1193, 6015, 9495}};
     for (int i = 0; i <= 1; ++i) {
-        auto* r = crea<QFrame>("ShpRiquadroEasy", i, TipoControllo::Forma, riquadri[i][0], riquadri[i][1],
-                               riquadri[i][2], riquadri[i][3]);
+        auto* r = Crea<QFrame>(f_, this, "ShpRiquadroEasy", i, TipoControllo::Forma, PostiRiquadri[i], nullptr, 0);
         r->setFrameStyle(QFrame::Box | QFrame::Plain);
         r->setAutoFillBackground(true);
         Colora(r, QPalette::Window, Riquadro);
         Colora(r, QPalette::WindowText, Colori::Nero);
         ShpRiquadroEasy_[static_cast<size_t>(i)] = r;
     }
-
-    struct Etichetta {
-        int indice;
-        const char* testo;
-        float l, t, w, h;
-    } etichette[] = {
-        {9, "RIDIVAZ UZO", 5520, 593, 3855, 495},
-        {8, "'Zadu-Rori'", 5640, 1313, 1575, 255},
-        {4, "Intervalli di Quinta", 5640, 1673, 1575, 255},
-        {0, "Diff. in Cents rispetto alle Quinte naturali", 8040, 1320, 1215, 615},
-        {3, "Valori delle Quinte in 'Micro': il valore della quinta 'naturale' \xC3\xA8 di  995148 M.", 9360, 1313,
-         2055, 615},
-        {5, "Totale provvisorio:", 9360, 7913, 2055, 255},
-        {7, "Scarto:", 10200, 8873, 1215, 255},
-        {6, "Totale corretto:", 9360, 9833, 2055, 255},
-    };
-    const QFont titolo = CaratterePunti(QStringLiteral("Times New Roman"), 18.0, true);
-    for (const auto& e : etichette) {
-        const bool eTitolo = e.indice == 9;
-        auto* l = etichetta("lblTabellaEasy", e.indice, e.l, e.t, e.w, e.h, eTitolo ? 18.0f : Carattere,
-                            Allineamento::Centro, QString::fromUtf8(e.testo), eTitolo ? &titolo : nullptr);
-        Sfondo(l, Colori::Bianco);
-        lblTabellaEasy_[static_cast<size_t>(e.indice)] = l;
+    const QFont titolo = CaratterePunti(QStringLiteral("Times New Roman"), PuntiTitolo, true);
+    for (const Scritta& e : Scritte) {
+        const bool eTitolo = e.indice == Titolo;
+        lblTabellaEasy_[static_cast<size_t>(e.indice)] =
+            Etichetta(f_, this, "lblTabellaEasy", e.indice, e.posto, Colori::Bianco, QString::fromUtf8(e.testo),
+                      eTitolo ? &titolo : nullptr, eTitolo ? PuntiTitolo : Carattere);
     }
-
-    cmdCopyEasy_[0] = crea<PulsanteVB>("cmdCopyEasy", 0, TipoControllo::Pulsante, 7313, 1313, 615, 615, Carattere);
-    Pulsante(cmdCopyEasy_[0], "Canc", SfondoEasy);
-    for (int k = 1; k <= 12; ++k) {
-        const auto i = static_cast<size_t>(k);
-        lblEtiQuinteEasy_[i] =
-            etichetta("lblEtiQuinteEasy", k, 5633, Riga(k), 1575, 375, Carattere, Allineamento::Centro);
-        Sfondo(lblEtiQuinteEasy_[i], Colori::Bianco);
-        cmdCopyEasy_[i] =
-            crea<PulsanteVB>("cmdCopyEasy", k, TipoControllo::Pulsante, 7313, Riga(k), 615, 420, Carattere);
-        Pulsante(cmdCopyEasy_[i], "Copy", Colori::GialloPallido);
-        TxtCentsEasy_[i] =
-            crea<QLineEdit>("TxtCentsEasy", k, TipoControllo::CasellaTesto, 8033, Riga(k), 1215, 420, Carattere);
-        Casella(TxtCentsEasy_[i], Verde);
-        connect(TxtCentsEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
-            if (!inAggiornamento_) zadu_.TxtCentsEasy[i] = s.toStdString();
-        });
-        TxtQuinteArrotondateEasy_[i] = crea<QLineEdit>("TxtQuinteArrotondateEasy", k, TipoControllo::CasellaTesto, 9360,
-                                                       Riga(k), 2055, 420, Carattere);
-        Casella(TxtQuinteArrotondateEasy_[i], Rossa);
-        connect(TxtQuinteArrotondateEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
-            if (!inAggiornamento_) zadu_.TxtQuinteArrotondateEasy[i] = s.toStdString();
-        });
-    }
+    cmdCopyEasy_[0] = Comando(f_, this, "cmdCopyEasy", 0, PostoCanc, "Canc", SfondoEasy);
+    for (int k = 1; k <= 12; ++k) creaRiga(k);
     for (int k = 0; k <= 12; ++k)
         connect(cmdCopyEasy_[static_cast<size_t>(k)], &PulsanteVB::clic, this, [this, k] {
             zadu_.copia(k);
             aggiornaDaModello();
         });
+    creaIndicazioni();
+    creaCorrezione();
+    creaComandi();
+}
 
-    const QFont indicazioni = CaratterePunti(QStringLiteral("Times New Roman"), 14.25);
-    TxtIndicazioniOperativeEasy_ = crea<QPlainTextEdit>("TxtIndicazioniOperativeEasy", -1, TipoControllo::CasellaTesto,
-                                                        5633, 7793, 3615, 2055, 14.25f, &indicazioni);
+// A fifth's row: its name, "Copy", its cents and its rounded Micro.
+void SchermataZaduRori::creaRiga(int k) {
+    const auto i = static_cast<size_t>(k);
+    lblEtiQuinteEasy_[i] = Etichetta(f_, this, "lblEtiQuinteEasy", k, AllaRiga(PostoEtiQuinte, k), Colori::Bianco);
+    cmdCopyEasy_[i] = Comando(f_, this, "cmdCopyEasy", k, AllaRiga(PostoCopy, k), "Copy", Colori::GialloPallido);
+    TxtCentsEasy_[i] =
+        Crea<QLineEdit>(f_, this, "TxtCentsEasy", k, TipoControllo::CasellaTesto, AllaRiga(PostoCents, k));
+    Casella(TxtCentsEasy_[i], Verde);
+    connect(TxtCentsEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
+        if (!inAggiornamento_) zadu_.TxtCentsEasy[i] = s.toStdString();
+    });
+    TxtQuinteArrotondateEasy_[i] = Crea<QLineEdit>(f_, this, "TxtQuinteArrotondateEasy", k, TipoControllo::CasellaTesto,
+                                                   AllaRiga(PostoArrotondate, k));
+    Casella(TxtQuinteArrotondateEasy_[i], Rossa);
+    connect(TxtQuinteArrotondateEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
+        if (!inAggiornamento_) zadu_.TxtQuinteArrotondateEasy[i] = s.toStdString();
+    });
+}
+
+void SchermataZaduRori::creaIndicazioni() {
+    const QFont indicazioni = CaratterePunti(QStringLiteral("Times New Roman"), PuntiIndicazioni);
+    TxtIndicazioniOperativeEasy_ =
+        Crea<QPlainTextEdit>(f_, this, "TxtIndicazioniOperativeEasy", -1, TipoControllo::CasellaTesto, PostoIndicazioni,
+                             &indicazioni, PuntiIndicazioni);
     TxtIndicazioniOperativeEasy_->setReadOnly(true);
     TxtIndicazioniOperativeEasy_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtIndicazioniOperativeEasy_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtIndicazioniOperativeEasy_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
 
+// The correction step's totals and "MOD".
+void SchermataZaduRori::creaCorrezione() {
     lblQuinteArrotondateTotale_ =
-        etichetta("lblQuinteArrotondateTotale", -1, 9360, 8273, 2055, 375, Carattere, Allineamento::Centro);
-    Sfondo(lblQuinteArrotondateTotale_, Colori::RossoChiaro);
-    cmdCorreggi_ = crea<PulsanteVB>("cmdCorreggi", -1, TipoControllo::Pulsante, 9360, 8873, 735, 735, Carattere);
-    Pulsante(cmdCorreggi_, "MOD", 0xFFFFE1);
-    lblCorrezione_ = etichetta("lblCorrezione", -1, 10200, 9233, 1215, 375, Carattere, Allineamento::Centro);
-    Sfondo(lblCorrezione_, Colori::RossoChiaro);
+        Etichetta(f_, this, "lblQuinteArrotondateTotale", -1, PostoTotale, Colori::RossoChiaro);
+    cmdCorreggi_ = Comando(f_, this, "cmdCorreggi", -1, PostoCorreggi, "MOD", 0xFFFFE1);
+    lblCorrezione_ = Etichetta(f_, this, "lblCorrezione", -1, PostoCorrezione, Colori::RossoChiaro);
     lblTotaleMicroEasyArrotondata_ =
-        etichetta("lblTotaleMicroEasyArrotondata", -1, 9360, 10193, 2055, 375, Carattere, Allineamento::Centro);
-    Sfondo(lblTotaleMicroEasyArrotondata_, Colori::VerdeChiaro);
+        Etichetta(f_, this, "lblTotaleMicroEasyArrotondata", -1, PostoTotaleCorretto, Colori::VerdeChiaro);
+    connect(cmdCorreggi_, &PulsanteVB::clic, this, [this] {
+        StatoPrincipale& s = f_.stato();
+        dopo(zadu_.mod(s.temperamento, s.istogrammi, s.altezzaSchermo()));
+    });
+}
 
-    cmdEsciEasyMode_ =
-        crea<PulsanteVB>("cmdEsciEasyMode", -1, TipoControllo::Pulsante, 5633, 9953, 1215, 615, Carattere);
-    Pulsante(cmdEsciEasyMode_, "Esc", 0xDFDFFF);
-    cmdSommaEasy_ = crea<PulsanteVB>("cmdSommaEasy", -1, TipoControllo::Pulsante, 8033, 9953, 1215, 615, Carattere);
-    Pulsante(cmdSommaEasy_, "OK", Verde);
-
+void SchermataZaduRori::creaComandi() {
+    cmdEsciEasyMode_ = Comando(f_, this, "cmdEsciEasyMode", -1, PostoEsci, "Esc", 0xDFDFFF);
+    cmdSommaEasy_ = Comando(f_, this, "cmdSommaEasy", -1, PostoSomma, "OK", Verde);
     connect(cmdEsciEasyMode_, &PulsanteVB::clic, this, [this] {
         zadu_.esci();
         aggiornaDaModello();
@@ -177,10 +209,6 @@ void SchermataZaduRori::creaControlli() {
     connect(cmdSommaEasy_, &PulsanteVB::clic, this, [this] {
         StatoPrincipale& s = f_.stato();
         dopo(zadu_.ok(s.temperamento, s.istogrammi, s.altezzaSchermo()));
-    });
-    connect(cmdCorreggi_, &PulsanteVB::clic, this, [this] {
-        StatoPrincipale& s = f_.stato();
-        dopo(zadu_.mod(s.temperamento, s.istogrammi, s.altezzaSchermo()));
     });
 }
 
@@ -215,8 +243,10 @@ void SchermataZaduRori::aggiornaDaModello() {
     // The background boxes stay beneath the controls they frame.
     ShpRiquadroEasy_[0]->lower();
     ShpRiquadroEasy_[1]->lower();
-    if (zadu_.aperta && !inVista()) apri();
-    else if (!zadu_.aperta && inVista()) chiudi();
+    if (zadu_.aperta && !inVista())
+        apri();
+    else if (!zadu_.aperta && inVista())
+        chiudi();
 }
 
 ZaduRoriInstallato& InstallaZaduRori(FinestraPrincipale& finestra) { return *new ZaduRoriInstallato(finestra); }

@@ -32,13 +32,11 @@ public:
     void aggiornaDaModello();
 
 private:
-    // Created, registered and scaled as if laid out at the load.
-    template <class W>
-    W* crea(const std::string& nome, int indice, TipoControllo tipo, float l, float t, float w, float h,
-            float punti = 0, const QFont* font = nullptr);
-    QLabel* etichetta(const std::string& nome, int indice, float l, float t, float w, float h, float punti,
-                      Allineamento a, const QString& testo = {}, const QFont* font = nullptr);
     void creaControlli();
+    void creaRiga(int k);
+    void creaIndicazioni();
+    void creaCorrezione();
+    void creaComandi();
     void dopo(ZaduRori::Esito esito);
 
     FinestraPrincipale& f_;
