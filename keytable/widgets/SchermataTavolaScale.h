@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "app/widgets/Costruttore.h"
 #include "common/widgets/Schermata.h"
 #include "keytable/TavolaScale.h"
 
@@ -14,41 +15,34 @@ class QLabel;
 
 namespace vk {
 
+class CellaTesto;
 class FinestraPrincipale;
-class PulsanteVB;
-
 class GraficoTavolaScale;
+class PulsanteVB;
 
 class SchermataTavolaScale : public Schermata {
     Q_OBJECT
 public:
-    explicit SchermataTavolaScale(FinestraPrincipale& finestra);
+    SchermataTavolaScale(FinestraPrincipale& finestra, TavolaScale& modello);
 
-    TavolaScale& modello() { return tavola_; }
-    PulsanteVB* cmdTavolaScale() const { return cmdTavolaScale_; }
-    bool costruita() const { return grafico_ != nullptr; }
-
-    // cmdTavolaScale_Click: builds the controls the first time, computes and shows.
-    void apriTavola();
     // Shows the model: texts, colours, visibility, the painted shapes.
     void aggiornaDaModello();
 
 private:
-    struct Caratteri;
-    void costruisci();
     void creaForme();
-    void creaColonnaTonalita(const Caratteri& c);
-    void creaLegenda(const Caratteri& c);
-    void creaIstogramma(const Caratteri& c);
-    void creaCopertura(const Caratteri& c);
-    void creaPiede(const Caratteri& c);
-    void costruisciNascosti();
+    void creaColonnaTonalita(Costruttore& k);
+    void creaLegenda(Costruttore& k);
+    void creaIstogramma(Costruttore& k);
+    void creaCopertura(Costruttore& k);
+    void creaPiede(Costruttore& k);
+    void creaNascosti(Costruttore& k);
+    static CellaTesto* riga(Costruttore& k, const char* nome, int indice, const Posto& p, const CarattereProgetto& c,
+                            Allineamento a);
     // The click does the model's command, then the screen shows the model.
     void alClic(PulsanteVB* b, std::function<void()> azione);
 
     FinestraPrincipale& f_;
-    TavolaScale tavola_;
-    PulsanteVB* cmdTavolaScale_ = nullptr;
+    TavolaScale& tavola_;
     GraficoTavolaScale* grafico_ = nullptr;
     QWidget* FraCopreIstogrammi_ = nullptr;
     std::array<QLabel*, CelleTavola> lblScala_{};
@@ -73,8 +67,23 @@ private:
     int calcoliScritti_ = -1;  // the model's computation the cumulative sizes show
 };
 
-// Builds "Sc" on the main page and the hidden screen over it; the window
-// owns the result.
-SchermataTavolaScale& InstallaTavolaScale(FinestraPrincipale& finestra);
+// The key table as installed: the model, which lasts for the run, "Sc" on
+// the main page, and the screen once it has been opened.
+class TavolaScaleInstallata : public QObject, public SchermataInstallata<TavolaScale, SchermataTavolaScale> {
+    Q_OBJECT
+public:
+    explicit TavolaScaleInstallata(FinestraPrincipale& finestra);
+
+    PulsanteVB* cmdTavolaScale() const { return cmdTavolaScale_; }
+    // "Sc": builds the screen the first time, computes and shows.
+    void cmdTavolaScale_Click();
+
+private:
+    FinestraPrincipale& f_;
+    PulsanteVB* cmdTavolaScale_ = nullptr;
+};
+
+// Puts "Sc" on the main page; the window owns the result.
+TavolaScaleInstallata& InstallaTavolaScale(FinestraPrincipale& finestra);
 
 }  // namespace vk

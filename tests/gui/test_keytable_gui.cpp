@@ -64,9 +64,7 @@ TEST_F(TavolaGui, TabellaTonalitaIstogrammaEChiusura) {
     carica();
     // Nothing of the screen exists before it first opens.
     EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("lblScala_4")), nullptr);
-    auto* fra = Trova(QStringLiteral("FraTavolaSCale"));
-    ASSERT_TRUE(fra);
-    EXPECT_FALSE(fra->isVisible());
+    EXPECT_EQ(finestra_->findChild<QWidget*>(QStringLiteral("FraTavolaSCale")), nullptr);
     auto* sc = Trova<PulsanteVB>(QStringLiteral("cmdTavolaScale"));
     ASSERT_TRUE(sc);
     EXPECT_EQ(sc->text(), QStringLiteral("Sc"));
@@ -74,6 +72,8 @@ TEST_F(TavolaGui, TabellaTonalitaIstogrammaEChiusura) {
     finestra_->activateWindow();
     QApplication::setActiveWindow(finestra_.get());
     Clic(QStringLiteral("cmdTavolaScale"));
+    auto* fra = Trova(QStringLiteral("FraTavolaSCale"));
+    ASSERT_TRUE(fra);
     ASSERT_TRUE(fra->isVisible());
     EXPECT_EQ(fra->pos(), QPoint(0, 0));
     EXPECT_EQ(fra->size(), QSize(1024, 768));
