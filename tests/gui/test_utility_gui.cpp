@@ -52,8 +52,6 @@ protected:
 };
 
 TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
-    auto* fra = Trova(QStringLiteral("FraUtility"));
-    ASSERT_TRUE(fra);
     auto* apri = Trova<PulsanteVB>(QStringLiteral("cmdUtility"));
     ASSERT_TRUE(apri);
     EXPECT_EQ(apri->text(), QStringLiteral("Utility"));
@@ -62,9 +60,11 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
     EXPECT_EQ(apri->toolTip(), QStringLiteral("Apri la schermata delle 'Utilility'"));
     // Nothing of the screen exists before its first opening.
     EXPECT_EQ(f_->findChild<QWidget*>(QStringLiteral("lblNomeInterv_1")), nullptr);
-    EXPECT_FALSE(fra->isVisible());
+    EXPECT_EQ(f_->findChild<QWidget*>(QStringLiteral("FraUtility")), nullptr);
 
     Clic(QStringLiteral("cmdUtility"));
+    auto* fra = Trova(QStringLiteral("FraUtility"));
+    ASSERT_TRUE(fra);
     ASSERT_TRUE(fra->isVisible());
     EXPECT_EQ(fra->geometry(), QRect(0, 0, 1024, 768));
     EXPECT_FALSE(f_->pagina()->isVisible());

@@ -1,12 +1,10 @@
 #pragma once
 // The utility screen FraUtility and the main screen's "Utility" that opens
-// it. The screen's controls are built at its first opening; they forward
+// it. The screen's widgets are built at its first opening; they forward
 // their clicks to the Utility model and are repainted from it.
-#include <QPalette>
 #include <array>
-#include <map>
-#include <string>
 
+#include "app/widgets/Costruttore.h"
 #include "common/widgets/Schermata.h"
 #include "utility/Utility.h"
 
@@ -22,15 +20,8 @@ class PulsanteVB;
 class SchermataUtility : public Schermata {
     Q_OBJECT
 public:
-    explicit SchermataUtility(FinestraPrincipale& finestra);
+    SchermataUtility(FinestraPrincipale& finestra, Utility& modello);
 
-    Utility& modello() { return utility_; }
-    bool costruita() const { return costruita_; }
-    PulsanteVB* cmdUtility() const { return cmdUtility_; }
-
-    // The click of "Utility": builds the controls the first time, renders
-    // the page and the note column, then shows the screen.
-    void apriUtility();
     // Shows the model: the table, the key controls, the converter.
     void aggiornaDaModello();
     // `premuto` is the control whose click changed the table, if any.
@@ -38,23 +29,17 @@ public:
     void aggiornaConvertitore();
 
 private:
-    void costruisci();
-    void creaRiquadri();
-    void creaSpiegazioni();
-    void creaComandi();
-    void creaTabella();
-    void creaConvertitore();
-    void creaTastiera();
-    void creaRisultati();
-    const QPalette& paletteCella(ColoreVB c);
+    void creaRiquadri(Costruttore& k);
+    void creaComandi(Costruttore& k);
+    void creaTabella(Costruttore& k);
+    void creaConvertitore(Costruttore& k);
+    void creaTastiera(Costruttore& k);
+    void creaRisultati(Costruttore& k);
 
     FinestraPrincipale& f_;
-    Utility utility_;
-    bool costruita_ = false;
-    PulsanteVB* cmdUtility_ = nullptr;
+    Utility& utility_;
 
     std::array<std::array<CellaTesto*, 24>, ColonneIntervalli> celle_{};
-    std::map<ColoreVB, QPalette> paletteCelle_;
     std::array<PulsanteVB*, 2> cmdTono_{};
     PulsanteVB* cmdAlterazioni_ = nullptr;
     QLabel* lblTono_ = nullptr;
@@ -74,8 +59,24 @@ private:
     QLabel* barra_ = nullptr;
 };
 
-// Builds "Utility" on the main page and the hidden, still empty FraUtility
-// over it; the window owns the result.
-SchermataUtility& InstallaUtility(FinestraPrincipale& finestra);
+// The utility screen as installed: the model, which lasts for the run,
+// "Utility" on the main page, and the screen once it has been opened.
+class UtilityInstallata : public QObject, public SchermataInstallata<Utility, SchermataUtility> {
+    Q_OBJECT
+public:
+    explicit UtilityInstallata(FinestraPrincipale& finestra);
+
+    PulsanteVB* cmdUtility() const { return cmdUtility_; }
+    // "Utility": builds the screen the first time, renders the page and the
+    // note column, then shows the screen.
+    void cmdUtility_Click();
+
+private:
+    FinestraPrincipale& f_;
+    PulsanteVB* cmdUtility_ = nullptr;
+};
+
+// Puts "Utility" on the main page; the window owns the result.
+UtilityInstallata& InstallaUtility(FinestraPrincipale& finestra);
 
 }  // namespace vk
