@@ -5,12 +5,10 @@
 #include <array>
 #include <string>
 
-#include "common/Geometria.h"
-#include "common/widgets/Etichetta.h"
+#include "app/widgets/Costruttore.h"
 #include "common/widgets/Schermata.h"
 #include "editing/ZaduRori.h"
 
-class QFont;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,8 +19,7 @@ namespace vk {
 class FinestraPrincipale;
 class PulsanteVB;
 
-// The screen itself, built at its first opening; the model outlives it in
-// ZaduRoriInstallato.
+// The screen itself, built at its first opening.
 class SchermataZaduRori : public Schermata {
     Q_OBJECT
 public:
@@ -32,11 +29,10 @@ public:
     void aggiornaDaModello();
 
 private:
-    void creaControlli();
-    void creaRiga(int k);
-    void creaIndicazioni();
-    void creaCorrezione();
-    void creaComandi();
+    void creaRiga(Costruttore& k, int n);
+    void creaIndicazioni(Costruttore& k);
+    void creaCorrezione(Costruttore& k);
+    void creaComandi(Costruttore& k);
     void dopo(ZaduRori::Esito esito);
 
     FinestraPrincipale& f_;
@@ -57,24 +53,20 @@ private:
     bool inAggiornamento_ = false;
 };
 
-// "Easy" on the main page and the model of the screen it opens; the screen's
-// widgets are built when it first opens, so they cost nothing at start-up.
-class ZaduRoriInstallato : public QObject {
+// The Zadu-Rori as installed: the model, which lasts for the run, "Easy" on
+// the main page, and the screen once it has been opened.
+class ZaduRoriInstallato : public QObject, public SchermataInstallata<ZaduRori, SchermataZaduRori> {
     Q_OBJECT
 public:
     explicit ZaduRoriInstallato(FinestraPrincipale& finestra);
 
-    ZaduRori& modello() { return zadu_; }
-    // nullptr until the first opening.
-    SchermataZaduRori* schermata() const { return schermata_; }
-
-private:
+    PulsanteVB* cmdApriEasy() const { return cmdApriEasy_; }
+    // "Easy": opens the model, builds the screen the first time, shows it.
     void cmdApriEasy_Click();
 
+private:
     FinestraPrincipale& f_;
-    ZaduRori zadu_;
     PulsanteVB* cmdApriEasy_ = nullptr;
-    SchermataZaduRori* schermata_ = nullptr;
 };
 
 // Builds "Easy" on the main page; the window owns the result.
