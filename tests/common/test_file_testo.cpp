@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <fstream>
+#include <ostream>
 #include <thread>
 #include <chrono>
 #include <filesystem>
@@ -30,6 +31,8 @@ struct CasoByte {
     unsigned char byte;
     const char* utf8;
 };
+// The case in the test list by its byte, not as the struct's bytes.
+void PrintTo(const CasoByte& c, std::ostream* os) { *os << "0x" << std::hex << static_cast<int>(c.byte); }
 
 class Tabella1252 : public ::testing::TestWithParam<CasoByte> {};
 
@@ -73,6 +76,7 @@ struct CasoLettura {
     std::vector<std::string> voci;
     EsitoLettura esitoFinale;
 };
+void PrintTo(const CasoLettura& c, std::ostream* os) { *os << c.nome; }
 
 class Lettura : public ::testing::TestWithParam<CasoLettura> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ struct CasoFattori {
     double verticale, orizzontale, caratteri;
     bool daAdattare;
 };
+void PrintTo(const CasoFattori& c, std::ostream* os) { *os << c.larghezza << "x" << c.altezza; }
 
 class Fattori : public ::testing::TestWithParam<CasoFattori> {};
 

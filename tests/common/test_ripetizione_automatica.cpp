@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "common/RipetizioneAutomatica.h"
@@ -16,6 +17,7 @@ struct Caso {
     int passi;
     int completamenti;
 };
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
 
 class Sequenza : public ::testing::TestWithParam<Caso> {};
 

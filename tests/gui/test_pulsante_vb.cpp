@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <ostream>
 
 #include "common/RipetizioneAutomatica.h"
 #include "common/widgets/ColoriQt.h"
@@ -126,6 +127,8 @@ struct CasoPerdita {
     const char* nome;
     void (*perdi)(PulsanteVB*, QWidget* altro);
 };
+// The case by its name in the test list, not as bytes.
+void PrintTo(const CasoPerdita& c, std::ostream* os) { *os << c.nome; }
 
 class PerditaDelMouse : public Pulsante, public ::testing::WithParamInterface<CasoPerdita> {};
 
