@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <map>
 #include <numeric>
-#include <regex>
 #include <set>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/Micro.h"
 #include "utility/TabellaIntervalli.h"
@@ -19,51 +21,71 @@ struct Rapporto {
     bool operator==(const Rapporto&) const = default;
 };
 
-Rapporto Riduci(__int128 n, __int128 d) {
-    __int128 a = n, b = d;
-    while (b != 0) {
-        __int128 t = a % b;
-        a = b;
-        b = t;
-    }
-    return {static_cast<int64_t>(n / a), static_cast<int64_t>(d / a)};
+// The product, reduced; the cross factors are cancelled first, so the
+// products stay within int64 for every ratio of the table (checked).
+Rapporto Per(Rapporto x, Rapporto y) {
+    const int64_t g1 = std::gcd(x.num, y.den), g2 = std::gcd(y.num, x.den);
+    Rapporto r;
+    const bool oltre = __builtin_mul_overflow(x.num / g1, y.num / g2, &r.num) ||
+                       __builtin_mul_overflow(x.den / g2, y.den / g1, &r.den);
+    EXPECT_FALSE(oltre) << x.num << "/" << x.den << " * " << y.num << "/" << y.den;
+    return r;
 }
 
-Rapporto Per(Rapporto x, Rapporto y) {
-    return Riduci(static_cast<__int128>(x.num) * y.num, static_cast<__int128>(x.den) * y.den);
+// Reads a whole number at the start of `s`, which it then leaves behind.
+std::optional<int64_t> Cifre(std::string_view& s) {
+    int64_t v = 0;
+    const auto [fine, errore] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (errore != std::errc() || fine == s.data() || s[0] == '-') return std::nullopt;
+    s.remove_prefix(static_cast<size_t>(fine - s.data()));
+    return v;
+}
+
+// Whether `s` starts with `c`, which it then leaves behind.
+bool Segno(std::string_view& s, char c) {
+    if (s.empty() || s[0] != c) return false;
+    s.remove_prefix(1);
+    return true;
 }
 
 // A formula as written in the table: factors "p", "p/q" or "(p/q)^n" joined by "*".
 std::optional<Rapporto> LeggiFormula(const std::string& f) {
-    static const std::regex potenza(R"(\((\d+)/(\d+)\)\^(\d+))"), frazione(R"((\d+)/(\d+))"), intero(R"(\d+)");
+    std::string_view s = f;
     Rapporto r;
-    size_t inizio = 0;
-    while (inizio <= f.size()) {
-        size_t fine = f.find('*', inizio);
-        if (fine == std::string::npos) fine = f.size();
-        const std::string fattore = f.substr(inizio, fine - inizio);
-        std::smatch m;
-        if (std::regex_match(fattore, m, potenza)) {
-            const Rapporto base{std::stoll(m[1]), std::stoll(m[2])};
-            for (int i = 0; i < std::stoi(m[3]); ++i) r = Per(r, base);
-        } else if (std::regex_match(fattore, m, frazione)) {
-            r = Per(r, {std::stoll(m[1]), std::stoll(m[2])});
-        } else if (std::regex_match(fattore, m, intero)) {
-            r = Per(r, {std::stoll(m[0]), 1});
-        } else {
-            return std::nullopt;
+    do {
+        const bool potenza = Segno(s, '(');
+        const auto p = Cifre(s);
+        if (!p) return std::nullopt;
+        Rapporto base{*p, 1};
+        if (Segno(s, '/')) {
+            const auto q = Cifre(s);
+            if (!q) return std::nullopt;
+            base.den = *q;
         }
-        inizio = fine + 1;
-    }
+        const int64_t g = std::gcd(base.num, base.den);
+        base = {base.num / g, base.den / g};
+        int64_t n = 1;
+        if (potenza) {
+            if (base.den == 1 || !Segno(s, ')') || !Segno(s, '^')) return std::nullopt;
+            const auto e = Cifre(s);
+            if (!e) return std::nullopt;
+            n = *e;
+        }
+        for (int64_t i = 0; i < n; ++i) r = Per(r, base);
+    } while (Segno(s, '*'));
+    if (!s.empty()) return std::nullopt;
     return r;
 }
 
 // "2^(a/b)": the exponent a / b.
 std::optional<std::pair<int, int>> Esponente(const std::string& f) {
-    static const std::regex radice(R"(2\^\((\d+)/(\d+)\))");
-    std::smatch m;
-    if (!std::regex_match(f, m, radice)) return std::nullopt;
-    return std::pair{std::stoi(m[1]), std::stoi(m[2])};
+    std::string_view s = f;
+    if (!Segno(s, '2') || !Segno(s, '^') || !Segno(s, '(')) return std::nullopt;
+    const auto a = Cifre(s);
+    if (!a || !Segno(s, '/')) return std::nullopt;
+    const auto b = Cifre(s);
+    if (!b || !Segno(s, ')') || !s.empty()) return std::nullopt;
+    return std::pair{static_cast<int>(*a), static_cast<int>(*b)};
 }
 
 // The row's ratio, in extended precision; exact for a fraction.
