@@ -9,6 +9,7 @@
 
 #include "model/Istogrammi.h"
 #include "model/Temperamento.h"
+#include "tests/editing/AiutiEditing.h"
 
 namespace vk::prova {
 
@@ -80,20 +81,7 @@ private:
 
 // Every field, the hidden ones included.
 inline void TuttoUguale(const Temperamento& a, const Temperamento& b) {
-    EXPECT_EQ(a.Nome, b.Nome);
-    EXPECT_EQ(a.Descrizione, b.Descrizione);
-    EXPECT_EQ(a.CommaCaption, b.CommaCaption);
-    EXPECT_EQ(a.CommaColore, b.CommaColore);
-    EXPECT_EQ(a.Quinte, b.Quinte);
-    EXPECT_EQ(a.QuinteCents, b.QuinteCents);
-    EXPECT_EQ(a.Frazioni, b.Frazioni);
-    EXPECT_EQ(a.CopiaQuinte, b.CopiaQuinte);
-    EXPECT_EQ(a.Terze, b.Terze);
-    EXPECT_EQ(a.TerzeCents, b.TerzeCents);
-    EXPECT_EQ(a.SigleTerze, b.SigleTerze);
-    EXPECT_EQ(a.Semitoni, b.Semitoni);
-    EXPECT_EQ(a.SemitoniCents, b.SemitoniCents);
-    EXPECT_EQ(a.ScartoSemitonale, b.ScartoSemitonale);
+    StessoTemperamento(a, b);
     EXPECT_EQ(a.ErroreChiusura, b.ErroreChiusura);
     EXPECT_EQ(a.QuintaSelezionata, b.QuintaSelezionata);
     EXPECT_EQ(a.IndiceQS, b.IndiceQS);
