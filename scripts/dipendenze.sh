@@ -14,9 +14,10 @@
 vk_script=$(realpath -- "$0")
 vk_radice=$(realpath -- "$(dirname -- "${BASH_SOURCE[0]}")/..")
 
+vk_programma=(qt6-base-dev cmake ninja-build g++ fonts-liberation)
 case "${1:-}" in
-    programma) vk_pacchetti=(qt6-base-dev cmake ninja-build g++ fonts-liberation) ;;
-    test) vk_pacchetti=(qt6-base-dev cmake ninja-build g++ fonts-liberation libgtest-dev libbenchmark-dev) ;;
+    programma) vk_pacchetti=("${vk_programma[@]}") ;;
+    test) vk_pacchetti=("${vk_programma[@]}" libgtest-dev libbenchmark-dev) ;;
     fuzz) vk_pacchetti=(clang libclang-rt-dev cmake ninja-build) ;;
     installazione) vk_pacchetti=(desktop-file-utils appstream dpkg-dev file xvfb xauth x11-utils) ;;
     *) echo "dipendenze.sh: unknown set of packages '${1:-}'" >&2; return 2 ;;
