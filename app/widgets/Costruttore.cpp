@@ -91,4 +91,15 @@ void Costruttore::fasce(const std::vector<float>& inizi, ColoreVB sfondo) {
     }
 }
 
+PulsanteVB* PulsanteApertura(FinestraPrincipale& finestra, const std::string& nome, const Posto& p, float punti,
+                             const QString& caption, ColoreVB sfondo, const QString& suggerimento) {
+    auto* b = finestra.crea<PulsanteVB>(finestra.pagina(), nome, -1, TipoControllo::Pulsante, p.sinistra, p.alto,
+                                        p.larghezza, p.altezza, punti);
+    b->setText(caption);
+    b->setGrafico(true);
+    b->setColoreSfondo(sfondo);
+    b->setToolTip(suggerimento);
+    return b;
+}
+
 }  // namespace vk

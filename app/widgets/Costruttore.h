@@ -86,6 +86,11 @@ private:
     std::vector<std::pair<float, QWidget*>> fasce_;  // top in twips, strip
 };
 
+// The button on the main page that opens a screen: graphical, in its own
+// colour, with its tooltip; registered at the load like the main page's.
+PulsanteVB* PulsanteApertura(FinestraPrincipale& finestra, const std::string& nome, const Posto& p, float punti,
+                             const QString& caption, ColoreVB sfondo, const QString& suggerimento);
+
 // A screen as installed: its model, which lasts for the run, and its widget,
 // built at the first opening. schermata() is null until then: the one way to
 // ask whether a screen is built yet.
