@@ -102,7 +102,8 @@ SchermataZaduRori::SchermataZaduRori(FinestraPrincipale& finestra, ZaduRori& mod
 void SchermataZaduRori::creaRiga(Costruttore& k, int n) {
     const auto i = static_cast<size_t>(n);
     lblEtiQuinteEasy_[i] = Etichetta(k, "lblEtiQuinteEasy", n, AllaRiga(PostoEtiQuinte, n), Colori::Bianco);
-    cmdCopyEasy_[i] = k.pulsante("cmdCopyEasy", n, AllaRiga(PostoCopy, n), QStringLiteral("Copy"), Colori::GialloPallido);
+    cmdCopyEasy_[i] =
+        k.pulsante("cmdCopyEasy", n, AllaRiga(PostoCopy, n), QStringLiteral("Copy"), Colori::GialloPallido);
     TxtCentsEasy_[i] = k.crea<QLineEdit>("TxtCentsEasy", n, AllaRiga(PostoCents, n), k.predefinito());
     Casella(TxtCentsEasy_[i], Verde);
     connect(TxtCentsEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
@@ -187,12 +188,8 @@ void SchermataZaduRori::aggiornaDaModello() {
 
 ZaduRoriInstallato::ZaduRoriInstallato(FinestraPrincipale& finestra) : QObject(&finestra), f_(finestra) {
     setObjectName(QStringLiteral("ZaduRori"));
-    cmdApriEasy_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdApriEasy", -1, TipoControllo::Pulsante, PostoEasy.sinistra,
-                                       PostoEasy.alto, PostoEasy.larghezza, PostoEasy.altezza, Carattere);
-    cmdApriEasy_->setText(QStringLiteral("Easy"));
-    cmdApriEasy_->setGrafico(true);
-    cmdApriEasy_->setColoreSfondo(Riquadro);
-    cmdApriEasy_->setToolTip(QStringLiteral("Apri Pannello 'Zadu-Rori'"));
+    cmdApriEasy_ = PulsanteApertura(f_, "cmdApriEasy", PostoEasy, Carattere, QStringLiteral("Easy"), Riquadro,
+                                    QStringLiteral("Apri Pannello 'Zadu-Rori'"));
     connect(cmdApriEasy_, &PulsanteVB::clic, this, &ZaduRoriInstallato::cmdApriEasy_Click);
 }
 

@@ -352,12 +352,8 @@ void SchermataTavolaScale::aggiornaDaModello() {
 TavolaScaleInstallata::TavolaScaleInstallata(FinestraPrincipale& finestra)
     : QObject(&finestra), SchermataInstallata(finestra.stato()), f_(finestra) {
     setObjectName(QStringLiteral("TavolaScale"));
-    cmdTavolaScale_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdTavolaScale", -1, TipoControllo::Pulsante, PostoSc.sinistra,
-                                          PostoSc.alto, PostoSc.larghezza, PostoSc.altezza, Sans.punti);
-    cmdTavolaScale_->setText(QStringLiteral("Sc"));
-    cmdTavolaScale_->setToolTip(QStringLiteral("Mostra Tabella tonalit\u00E0"));
-    cmdTavolaScale_->setGrafico(true);
-    cmdTavolaScale_->setColoreSfondo(ColoriTavola::SfondoSc);
+    cmdTavolaScale_ = PulsanteApertura(f_, "cmdTavolaScale", PostoSc, Sans.punti, QStringLiteral("Sc"),
+                                       ColoriTavola::SfondoSc, QStringLiteral("Mostra Tabella tonalit\u00E0"));
     connect(cmdTavolaScale_, &PulsanteVB::clic, this, &TavolaScaleInstallata::cmdTavolaScale_Click);
 }
 

@@ -17,7 +17,6 @@ namespace vk {
 
 namespace {
 
-
 constexpr const char* Colonne[ColonneIntervalli] = {"lblScalaDoInterv", "lblNomeInterv",   "lblFrazInterv",
                                                     "lblDecInterv",     "lblCentsInt",     "lblMicroInterv",
                                                     "lblProcedInt",     "lblFormulaInterv"};
@@ -318,12 +317,8 @@ void SchermataUtility::aggiornaConvertitore() {
 
 UtilityInstallata::UtilityInstallata(FinestraPrincipale& finestra) : QObject(&finestra), f_(finestra) {
     setObjectName(QStringLiteral("Utility"));
-    cmdUtility_ = f_.crea<PulsanteVB>(f_.pagina(), "cmdUtility", -1, TipoControllo::Pulsante, PostoUtility.sinistra,
-                                      PostoUtility.alto, PostoUtility.larghezza, PostoUtility.altezza, Sans.punti);
-    cmdUtility_->setText(QStringLiteral("Utility"));
-    cmdUtility_->setGrafico(true);
-    cmdUtility_->setColoreSfondo(Colori::VerdeChiaro);
-    cmdUtility_->setToolTip(QStringLiteral("Apri la schermata delle 'Utilility'"));
+    cmdUtility_ = PulsanteApertura(f_, "cmdUtility", PostoUtility, Sans.punti, QStringLiteral("Utility"),
+                                   Colori::VerdeChiaro, QStringLiteral("Apri la schermata delle 'Utilility'"));
     connect(cmdUtility_, &PulsanteVB::clic, this, &UtilityInstallata::cmdUtility_Click);
 }
 
