@@ -154,12 +154,37 @@ bool PulsanteVB::event(QEvent* e) {
     return QPushButton::event(e);
 }
 
+void DisegnaSmusso(QPainter& p, const QRect& r, const QPalette& pal, bool giu, const QBrush& fondo) {
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    // The style draws its lines otherwise on a scaled device and below three
+    // pixels a side.
+    if (p.device()->devicePixelRatio() != 1 || w < 3 || h < 3) {
+        qDrawWinButton(&p, r, pal, giu, &fondo);
+        return;
+    }
+    // Outer edge: top and left, then bottom and right; inner edge the same.
+    const QColor c1 = giu ? pal.shadow().color() : pal.light().color();
+    const QColor c2 = giu ? pal.light().color() : pal.shadow().color();
+    const QColor c3 = giu ? pal.dark().color() : pal.button().color();
+    const QColor c4 = giu ? pal.button().color() : pal.dark().color();
+    p.fillRect(QRect(x, y, 1, h - 1), c1);
+    p.fillRect(QRect(x, y, w - 1, 1), c1);
+    p.fillRect(QRect(x, y + h - 1, w, 1), c2);
+    p.fillRect(QRect(x + w - 1, y, 1, h), c2);
+    if (w <= 4 || h <= 4) return;
+    p.fillRect(QRect(x + 1, y + 1, 1, h - 3), c3);
+    p.fillRect(QRect(x + 1, y + 1, w - 3, 1), c3);
+    p.fillRect(QRect(x + 1, y + h - 2, w - 2, 1), c4);
+    p.fillRect(QRect(x + w - 2, y + 1, 1, h - 2), c4);
+    p.fillRect(QRect(x + 2, y + 2, w - 4, h - 4), fondo);
+}
+
 void PulsanteVB::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     const bool giu = isDown();
     const QBrush fondo(pal.color(QPalette::Button));
-    qDrawWinButton(&p, rect(), pal, giu, &fondo);
+    DisegnaSmusso(p, rect(), pal, giu, fondo);
     QRect area = rect().adjusted(3, 3, -3, -3);
     if (giu) area.translate(1, 1);
     p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));

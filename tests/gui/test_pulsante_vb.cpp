@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -178,6 +181,36 @@ TEST_F(Pulsante, ColoreSoloInStileGrafico) {
     pulsante_->setColoreSfondo(Colori::FacciaPulsante);
     EXPECT_EQ(pulsante_->palette().color(QPalette::Button), faccia);
     EXPECT_TRUE(pulsante_->styleSheet().isEmpty());
+}
+
+// The bevel in filled rectangles against the style's own, raised and
+// pressed, from the degenerate sizes to a wide button, in a plain palette and
+// in one whose every role differs, on a rectangle away from the origin.
+TEST(SmussoPulsante, ComeQuelloDelloStile) {
+    QPalette colorata;
+    colorata.setColor(QPalette::Light, QColor(250, 240, 200));
+    colorata.setColor(QPalette::Shadow, QColor(10, 20, 30));
+    colorata.setColor(QPalette::Dark, QColor(90, 80, 70));
+    colorata.setColor(QPalette::Button, QColor(180, 200, 220));
+    const QSize misure[] = {{1, 1}, {2, 2}, {2, 9}, {9, 2}, {3, 3}, {4, 6}, {5, 5}, {6, 4}, {7, 30}, {37, 25}, {73, 33}};
+    for (const QPalette& pal : {QApplication::palette(), colorata})
+        for (const QSize m : misure)
+            for (bool giu : {false, true}) {
+                const QRect r(QPoint(3, 2), m);
+                const QBrush fondo(QColor(0xC0, 0xFF, 0xC0));
+                QImage atteso(80, 40, QImage::Format_RGB32), ottenuto(80, 40, QImage::Format_RGB32);
+                atteso.fill(Qt::magenta);
+                ottenuto.fill(Qt::magenta);
+                {
+                    QPainter p(&atteso);
+                    qDrawWinButton(&p, r, pal, giu, &fondo);
+                }
+                {
+                    QPainter p(&ottenuto);
+                    DisegnaSmusso(p, r, pal, giu, fondo);
+                }
+                EXPECT_EQ(ottenuto, atteso) << m.width() << "x" << m.height() << (giu ? " pressed" : " raised");
+            }
 }
 
 TEST(TimerVB, IntervalloZeroNonScattaEIntervalloNonAbilita) {
