@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <functional>
 
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/CellaTesto.h"
@@ -165,12 +166,11 @@ void SchermataFrequenze::creaRiferimento(Costruttore& k) {
 }
 
 void SchermataFrequenze::creaComandi(Costruttore& k) {
-    auto comando = [this](PulsanteVB* p, void (TabellaFrequenze::*clic)()) {
-        connect(p, &PulsanteVB::clic, this, [this, clic] {
-            (m_.*clic)();
+    auto comando = [this](PulsanteVB* p, std::function<void()> azione) {
+        connect(p, &PulsanteVB::clic, this, [this, azione = std::move(azione)] {
+            azione();
             aggiornaDaModello();
         });
-        return p;
     };
     for (int n = 0; n <= 4; ++n)
         for (int i = 0; i <= 10; ++i) {
@@ -189,9 +189,9 @@ void SchermataFrequenze::creaComandi(Costruttore& k) {
         ScriviSeDiverso(cmdLA_, TestoPassoLA(m_.cmdLA));
     });
     comando(k.pulsante("cmdDefault", -1, PostoDefault, QStringLiteral("Def"), Colori::Bianco),
-            &TabellaFrequenze::cmdDefault_Click);
+            [this] { m_.cmdDefault_Click(); });
     comando(k.pulsante("cmdTorna", -1, PostoTorna, QStringLiteral("Esc"), Colori::Bianco),
-            &TabellaFrequenze::cmdTorna_Click);
+            [this] { m_.cmdTorna_Click(); });
 }
 
 void SchermataFrequenze::apertura() {

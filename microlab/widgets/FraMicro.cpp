@@ -1,6 +1,7 @@
 #include "microlab/widgets/FraMicro.h"
 
 #include <QLabel>
+#include <functional>
 
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/CellaTesto.h"
@@ -251,24 +252,24 @@ void FraMicro::creaRiferimenti(Costruttore& k) {
 }
 
 void FraMicro::creaComandi(Costruttore& k) {
-    void (TabellaMicroLab::*const azioni[3])() = {&TabellaMicroLab::cmdResetMicro_Click, nullptr,
-                                                   &TabellaMicroLab::cmdAnnullaMicro_Click};
+    const std::function<void()> azioni[3] = {
+        [this] { m_.cmdResetMicro_Click(); },
+        [this] {
+            StatoPrincipale& s = f_.stato();
+            m_.CmdApplicaMicro_Click(s.temperamento, s.istogrammi, s.altezzaSchermo());
+        },
+        [this] { m_.cmdAnnullaMicro_Click(); }};
     for (int i = 0; i < 3; ++i) {
         const Comando& c = Comandi[i];
         auto* p = k.pulsante(c.nome, -1, {c.sinistra, AltoComandi, LarghezzaComando, AltezzaComando},
                              QString::fromUtf8(c.caption), Colori::GrigioAzzurro);
         p->setToolTip(QString::fromUtf8(c.suggerimento));
         connect(p, &PulsanteVB::clic, this, [this, azione = azioni[i]] {
-            if (azione) {
-                (m_.*azione)();
-            } else {
-                StatoPrincipale& s = f_.stato();
-                m_.CmdApplicaMicro_Click(s.temperamento, s.istogrammi, s.altezzaSchermo());
-            }
+            azione();
             aggiornaDaModello();
         });
         // APPLICA changes the temperament: the main screen follows.
-        if (!azioni[i]) connect(p, &PulsanteVB::clic, &f_, &FinestraPrincipale::aggiorna);
+        if (i == 1) connect(p, &PulsanteVB::clic, &f_, &FinestraPrincipale::aggiorna);
     }
     for (int i = 1; i <= 8; ++i) {
         const Scatto& s = Scatti[i];
@@ -286,8 +287,8 @@ void FraMicro::creaFrecce(Costruttore& k) {
     // The press starts the timer only where the model allows it; the click
     // and the release are the repetition's own.
     RipetizioneAutomatica* ripetizioni[2] = {&m_.diminuisci, &m_.aumenta};
-    void (TabellaMicroLab::*const premi[2])() = {&TabellaMicroLab::cmdDiminuisci_MouseDown,
-                                                  &TabellaMicroLab::cmdAumenta_MouseDown};
+    const std::function<void()> premi[2] = {[this] { m_.cmdDiminuisci_MouseDown(); },
+                                            [this] { m_.cmdAumenta_MouseDown(); }};
     PilotaRipetizione** piloti[2] = {&pilotaDiminuisci_, &pilotaAumenta_};
     for (int i = 0; i < 2; ++i) {
         const Freccia& f = Frecce[i];
@@ -297,7 +298,7 @@ void FraMicro::creaFrecce(Costruttore& k) {
         auto* pilota = new PilotaRipetizione(*ripetizioni[i], this);
         pilota->timer().setObjectName(QString::fromUtf8(f.timer));
         PilotaRipetizione::Gesti gesti = pilota->propri();
-        gesti.premi = [this, premi = premi[i]] { (m_.*premi)(); };
+        gesti.premi = premi[i];
         pilota->collega(p, std::move(gesti));
         connect(pilota, &PilotaRipetizione::eseguito, this, &FraMicro::aggiornaDaModello);
         *piloti[i] = pilota;
