@@ -17,6 +17,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
 #include "bench/MisuraGui.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "editing/widgets/SchermateEditing.h"
 #include "frequencies/widgets/SchermataFrequenze.h"
@@ -66,6 +67,7 @@ int AvvioFiglio(int argc, char** argv, bool conFrequenze) {
     orologio.start();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vk::ImpostaCarattereProgramma();
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, conFrequenze ? InstallaSchermate : InstallaSenzaFrequenze);
     f->show();
@@ -112,6 +114,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vk::ImpostaCarattereProgramma();
 
     // Start-up with every screen, and without this one: alternated, medians.
     std::vector<double> con, senza, heapCon, heapSenza;

@@ -15,6 +15,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
 #include "bench/MisuraGui.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "editing/widgets/SchermateEditing.h"
 #include "frequencies/widgets/SchermataFrequenze.h"
@@ -95,6 +96,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vk::ImpostaCarattereProgramma();
     const bool conTavola = !(argc > 1 && std::strcmp(argv[1], "senza") == 0);
 
     // Start-up: the main window built, installed and loaded, then shown.

@@ -12,6 +12,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
 #include "bench/MisuraGui.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "editing/widgets/SchermateEditing.h"
 #include "microlab/widgets/FraMicro.h"
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vk::ImpostaCarattereProgramma();
     if (argc == 3 && std::string(argv[1]) == "--avvio") return AvvioSolo(std::string(argv[2]) == "con");
 
     StatoPrincipale stato;

@@ -36,6 +36,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
 #include "bench/MisuraGui.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "common/widgets/Schermata.h"
 #include "programma/Programma.h"
@@ -190,6 +191,7 @@ int main(int argc, char** argv) {
     // ---- in this process: the main window as the program builds it.
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vk::ImpostaCarattereProgramma();
     ImpostaFornitoreSchermo([] {
         const QSize z = QGuiApplication::primaryScreen()->size();
         return DimensioniSchermo{static_cast<float>(z.width()) * TwipsPerPixel,

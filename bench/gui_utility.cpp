@@ -14,6 +14,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Splash.h"
 #include "bench/MisuraGui.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "common/widgets/CellaTesto.h"
 #include "editing/widgets/SchermateEditing.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vk::ImpostaCarattereProgramma();
     if (argc > 1 && std::strcmp(argv[1], "--con") == 0) return SoloAvvio(true);
     if (argc > 1 && std::strcmp(argv[1], "--senza") == 0) return SoloAvvio(false);
     if (argc > 1 && std::strcmp(argv[1], "--aperta") == 0) return SoloAvvio(true, true);

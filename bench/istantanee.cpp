@@ -18,6 +18,7 @@
 #include "app/widgets/SezioneFile.h"
 #include "app/widgets/Splash.h"
 #include "common/Geometria.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
 
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The program's font before any control, as the program starts.
+    vk::ImpostaCarattereProgramma();
     if (argc < 2) {
         std::fprintf(stderr, "uso: istantanee CARTELLA [LARGHEZZAxALTEZZA in twips]\n");
         return 2;

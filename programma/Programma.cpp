@@ -10,6 +10,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Icona.h"
 #include "app/widgets/Splash.h"
+#include "common/widgets/ColoriQt.h"
 #include "programma/Schermate.h"
 
 namespace vk {
@@ -56,6 +57,7 @@ int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura) {
     QApplication app(argc, argv);
     ImpostaIdentita();
     QApplication::setStyle(QStringLiteral("Fusion"));
+    ImpostaCarattereProgramma();
     // The windows end the program themselves (see Avviatore).
     QApplication::setQuitOnLastWindowClosed(false);
 

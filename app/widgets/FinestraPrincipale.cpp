@@ -57,7 +57,7 @@ FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
     : QWidget(parent), stato_(stato) {
     setObjectName(QStringLiteral("vivUDO15"));
     setWindowTitle(QStringLiteral("VelmoraKOV"));
-    setFont(CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(CarattereProgramma());
     setAutoFillBackground(true);
     pagina_ = new QWidget(this);
     pagina_->setObjectName(QStringLiteral("PaginaPrincipale"));

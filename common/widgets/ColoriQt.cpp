@@ -1,8 +1,10 @@
 #include "common/widgets/ColoriQt.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -78,6 +80,17 @@ QFont CaratterePunti(const QString& famigliaProgetto, double punti, bool grasset
     f.setBold(grassetto);
     f.setItalic(corsivo);
     return f;
+}
+
+QFont CarattereProgramma() { return CaratterePunti(QStringLiteral("MS Sans Serif"), 8.25); }
+
+void ImpostaCarattereProgramma() {
+    // Setting the default drops the fonts the platform gave these classes.
+    static const char* const Altrui[] = {"QTipLabel", "QMenu", "QDialog"};
+    QFont loro[std::size(Altrui)];
+    for (size_t i = 0; i < std::size(Altrui); ++i) loro[i] = QApplication::font(Altrui[i]);
+    QApplication::setFont(CarattereProgramma());
+    for (size_t i = 0; i < std::size(Altrui); ++i) QApplication::setFont(loro[i], Altrui[i]);
 }
 
 namespace {

@@ -50,4 +50,12 @@ void ImpostaPunti(QFont& f, double punti);
 // The dpi the point sizes are corrected for.
 double DpiLogici();
 
+// The program's own font, the design's MS Sans Serif 8.25 pt.
+QFont CarattereProgramma();
+// Makes it the application's font; called once, before any control exists,
+// so that no control is first laid out in the platform's font. Tool tips,
+// menus and dialogs, which are not the program's own windows, keep the
+// platform's.
+void ImpostaCarattereProgramma();
+
 }  // namespace vk

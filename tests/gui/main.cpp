@@ -4,10 +4,14 @@
 
 #include <QApplication>
 
+#include "common/widgets/ColoriQt.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // As the program starts, so that what the tests see is what it shows.
+    vk::ImpostaCarattereProgramma();
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Posiziona.h"
@@ -56,6 +62,30 @@ TEST(Caratteri, PixelComeA96Dpi) {
     QLabel l;
     l.setFont(CaratterePunti("Arial", 8.25));
     EXPECT_EQ(QFontInfo(l.font()).pixelSize(), 11);
+}
+
+TEST(Caratteri, QuelloDelProgrammaPrimaDiOgniControllo) {
+    // The test main starts as the program does. A text box lays out its
+    // empty document as it is made: in the program's font, none other.
+    const QFont programma = CarattereProgramma();
+    EXPECT_EQ(QFontInfo(programma).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QApplication::font(), programma);
+    QPlainTextEdit casella;
+    EXPECT_EQ(casella.document()->defaultFont(), programma);
+    QLabel etichetta;
+    EXPECT_EQ(etichetta.font(), programma);
+    // The windows that are not the program's keep the platform's font.
+    const QFont sistema = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    ASSERT_NE(sistema, programma);
+    EXPECT_EQ(QToolTip::font(), sistema);
+    // As they are shown: polished, which takes a font for their class.
+    QMenu menu;
+    menu.ensurePolished();
+    EXPECT_EQ(menu.font(), sistema) << menu.font().toString().toStdString();
+    QMessageBox avviso(QMessageBox::Warning, QStringLiteral("Titolo"), QStringLiteral("Testo"));
+    avviso.ensurePolished();
+    EXPECT_EQ(avviso.font(), sistema) << avviso.font().toString().toStdString();
+    for (QLabel* l : avviso.findChildren<QLabel*>()) EXPECT_EQ(l->font(), sistema) << l->objectName().toStdString();
 }
 
 TEST(Posiziona, QuindiciTwipsPerPixel) {
