@@ -10,7 +10,6 @@
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
-#include "app/widgets/Splash.h"
 #include "bench/MisuraGui.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"

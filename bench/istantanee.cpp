@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/Avvio.h"
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/SezioneFile.h"

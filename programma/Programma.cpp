@@ -9,7 +9,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Icona.h"
-#include "app/widgets/Splash.h"
+#include "app/widgets/Avviatore.h"
 #include "common/widgets/ColoriQt.h"
 #include "programma/Schermate.h"
 

@@ -1,5 +1,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <QTextOption>
 
 #include "app/Adattamento.h"
+#include "app/Avvio.h"
 #include "app/widgets/Disegni.h"
 #include "app/widgets/SezioneFile.h"
 #include "app/widgets/SezioneGrafici.h"
@@ -186,6 +189,31 @@ void FinestraPrincipale::aggiornaCelleTemperamento() {
         if (txtFraz_[static_cast<size_t>(k)]->text() != q) txtFraz_[static_cast<size_t>(k)]->setText(q);
     }
     inAggiornamento_ = prima;
+}
+
+std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(StatoPrincipale& s,
+                                                             const std::function<void(PassiCaricamento&)>& ritocca,
+                                                             const std::function<void(FinestraPrincipale&)>& installa) {
+    auto f = std::make_unique<FinestraPrincipale>(s);
+    // The screens of the higher subsystems join before the load, so the
+    // re-layout finds their controls.
+    if (installa) installa(*f);
+    PassiCaricamento passi = PassiPredefiniti(s, QCoreApplication::applicationDirPath().toStdString());
+    if (ritocca) ritocca(passi);
+    SequenzaCaricamento(s, passi, SchermoTwips());
+    f->posizionaTutto();
+    f->aggiorna();
+    if (s.copiaFallita) {
+        const QString testo =
+            QStringLiteral("La cartella dei dati non \u00e8 stata copiata in \"%1\":\n%2\n"
+                           "Si usa quella installata, \"%3\", dove le impostazioni non si possono salvare.")
+                .arg(QFile::decodeName(s.copiaFallita->cartella.c_str()),
+                     QString::fromLocal8Bit(s.copiaFallita->motivo.c_str()),
+                     QFile::decodeName(s.percorsi.CartellaDati.c_str()));
+        s.copiaFallita.reset();  // said once
+        MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio), testo);
+    }
+    return f;
 }
 
 }  // namespace vk

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <map>
 #include <string>
 #include <utility>
@@ -24,6 +25,7 @@ class QLineEdit;
 namespace vk {
 
 class PulsanteVB;
+struct PassiCaricamento;
 
 class FinestraPrincipale : public QWidget {
     Q_OBJECT
@@ -109,5 +111,15 @@ private:
 // Converts between the model's CR LF and a text box's LF.
 QString TestoPerCasella(const std::string& modello);
 std::string TestoDaCasella(const QString& casella);
+
+// The main window's load: builds it with "Esc" (the closing screen comes at
+// its first opening), lets `installa` add the other screens, runs the load
+// sequence (`ritocca` may change its steps: tests) and places the controls
+// where the re-layout put them. When the probe could not copy the data folder into the user's, a
+// warning says where and why.
+inline constexpr const char* TitoloAvvio = "Avvio del Programma";
+std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(
+    StatoPrincipale& s, const std::function<void(PassiCaricamento&)>& ritocca = {},
+    const std::function<void(FinestraPrincipale&)>& installa = {});
 
 }  // namespace vk

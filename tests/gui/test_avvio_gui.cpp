@@ -11,12 +11,13 @@
 #include <fstream>
 #include <memory>
 
+#include "app/Avvio.h"
 #include "app/Impostazioni.h"
 #include "app/Percorsi.h"
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/SchermataFinale.h"
-#include "app/widgets/Splash.h"
+#include "app/widgets/Avviatore.h"
 #include "common/FileTesto.h"
 #include "common/widgets/Schermata.h"
 #include "tests/comune/ImpostazioniProgetto.h"

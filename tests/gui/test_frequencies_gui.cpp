@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "app/widgets/FinestraPrincipale.h"
-#include "app/widgets/Splash.h"
 #include "common/widgets/PulsanteVB.h"
 #include "frequencies/widgets/SchermataFrequenze.h"
 #include "programma/Schermate.h"

@@ -12,7 +12,6 @@
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
-#include "app/widgets/Splash.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"

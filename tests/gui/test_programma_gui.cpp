@@ -7,7 +7,6 @@
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
-#include "app/widgets/Splash.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"

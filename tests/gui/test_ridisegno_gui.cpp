@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <QTest>
 
+#include "app/Avvio.h"
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
-#include "app/widgets/Splash.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
 
