@@ -179,6 +179,12 @@ void DisegnaSmusso(QPainter& p, const QRect& r, const QPalette& pal, bool giu, c
     p.fillRect(QRect(x + 2, y + 2, w - 4, h - 4), fondo);
 }
 
+bool PulsanteVB::captionSuUnaRiga() const {
+    // Inside the button's outline: a caption that fits there is not broken
+    // at a hyphen or a space only because the margin is wider.
+    return fontMetrics().size(Qt::TextShowMnemonic, text()).width() <= width() - 2;
+}
+
 void PulsanteVB::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
@@ -188,7 +194,8 @@ void PulsanteVB::paintEvent(QPaintEvent*) {
     QRect area = rect().adjusted(3, 3, -3, -3);
     if (giu) area.translate(1, 1);
     p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    p.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic | (captionSuUnaRiga() ? Qt::TextDontClip : Qt::TextWordWrap),
+               text());
     if (hasFocus()) {
         QStyleOptionFocusRect o;
         o.initFrom(this);

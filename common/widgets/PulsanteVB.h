@@ -39,6 +39,10 @@ public:
     // Whether a mouse button pressed on this button is still held.
     bool premuto() const { return premuti_ != Qt::NoButton; }
 
+    // Whether the caption is drawn on one line: it fits inside the button's
+    // outline. Else it wraps at word breaks.
+    bool captionSuUnaRiga() const;
+
 signals:
     void mouseDown(Qt::MouseButton button);
     void clic();
