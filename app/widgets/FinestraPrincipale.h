@@ -56,26 +56,6 @@ public:
     // Screens build through Costruttore, which calls this.
     void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, const Posto& p,
                          float carattere = 0);
-    void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
-                         float alto, float larghezza, float altezza, float carattere = 0) {
-        registraTardivo(w, nome, indice, tipo, Posto{sinistra, alto, larghezza, altezza}, carattere);
-    }
-    // A control built after the load, created and registered late. A font of
-    // its own (family, weight) goes on first, at the designed size, so that
-    // placing it changes only what the screen's scale changes.
-    // (Costruttore::crea does the same for the screens built with it.)
-    template <class W>
-    W* creaTardivo(QWidget* genitore, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
-                   float alto, float larghezza, float altezza, float carattere = 0, const QFont* font = nullptr) {
-        auto* w = new W(genitore);
-        if (font) {
-            QFont c = *font;
-            ImpostaPunti(c, carattere);
-            w->setFont(c);
-        }
-        registraTardivo(w, nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
-        return w;
-    }
     // The widget of a registered control, or nullptr.
     QWidget* controllo(const std::string& nome, int indice = -1) const;
 
