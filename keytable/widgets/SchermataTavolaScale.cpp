@@ -85,12 +85,14 @@ struct Comando {
     const char* nome;
     Posto posto;
     const char* caption;
-    void (TavolaScale::*azione)();
+    // A plain function rather than a member pointer: GCC 12's undefined-behaviour
+    // checks misread a member pointer called from a closure.
+    void (*azione)(TavolaScale&);
 };
 constexpr Comando ComandiIstogramma[] = {
-    {"cmdEnfasi", {1920, 7440, 975, 375}, "Enfasi Isto", &TavolaScale::enfasi},
-    {"cmdInvertiColori", {3600, 3960, 975, 375}, "Inverti", &TavolaScale::inverti},
-    {"cmdSpessore", {3600, 4440, 975, 375}, "Linee 1", &TavolaScale::spessore},
+    {"cmdEnfasi", {1920, 7440, 975, 375}, "Enfasi Isto", [](TavolaScale& t) { t.enfasi(); }},
+    {"cmdInvertiColori", {3600, 3960, 975, 375}, "Inverti", [](TavolaScale& t) { t.inverti(); }},
+    {"cmdSpessore", {3600, 4440, 975, 375}, "Linee 1", [](TavolaScale& t) { t.spessore(); }},
 };
 // The table view's cover, as designed and as the settings may prepare it.
 constexpr Posto PostoCopertura = {1800, 960, 13335, 9345};
@@ -219,7 +221,7 @@ void SchermataTavolaScale::creaIstogramma(Costruttore& k) {
     for (size_t i = 0; i < std::size(comandi); ++i) {
         const Comando& x = ComandiIstogramma[i];
         *comandi[i] = k.pulsante(x.nome, -1, x.posto, QString::fromUtf8(x.caption), Colori::FacciaPulsante, Sans);
-        alClic(*comandi[i], [this, azione = x.azione] { (tavola_.*azione)(); });
+        alClic(*comandi[i], [this, azione = x.azione] { azione(tavola_); });
     }
 }
 
