@@ -55,41 +55,57 @@ OpzioniQuinte OpzioniCompletamento(int k) {
     return o;
 }
 
-bool ApplicaQuinte(Temperamento& t, QuinteNuove n, const OpzioniQuinte& o) {
-    // Every fifth is read once, from its new text or the one held.
+namespace {
+
+// The fifths as read once, compensated, and what is derived from them.
+struct Lette {
     std::array<bool, 13> nuova{};
     std::array<std::optional<ValoreFisso>, 13> q{};
+    std::array<ValoreFisso, 13> numeri{};
+    int numeriLetti = 0;  // how many fifths from the first are numbers
+    int compensata = 0;   // the fifth whose change the next one took, or 0
+    bool derivaTerze = false, derivaSemitoni = false;
+    DerivatiMicro d;
+};
+
+// Reads every fifth once, from its new text or the one held, and checks
+// what the options ask; nullopt when the commit cannot be made.
+std::optional<Lette> LeggiQuinte(const Temperamento& t, QuinteNuove& n, const Opzioni& o) {
+    Lette l;
     for (int k = 1; k <= 12; ++k) {
-        nuova[k] = n.Quinte[k].has_value();
-        q[k] = Numero(nuova[k] ? *n.Quinte[k] : t.Quinte[k]);
+        l.nuova[k] = n.Quinte[k].has_value();
+        l.q[k] = Numero(l.nuova[k] ? *n.Quinte[k] : t.Quinte[k]);
     }
     const int c = o.Compensa >= 1 && o.Compensa <= 12 ? o.Compensa : 0;
+    l.compensata = c;
     if (c != 0) {
         const int j = Successivo(c);
         const auto copia = Numero(t.CopiaQuinte[c]);
-        if (!copia || !q[c] || !q[j]) return false;
-        q[j] = *q[j] - (*q[c] - *copia);
-        n.Quinte[j] = Testo(*q[j]);
-        nuova[j] = true;
+        if (!copia || !l.q[c] || !l.q[j]) return std::nullopt;
+        l.q[j] = *l.q[j] - (*l.q[c] - *copia);
+        n.Quinte[j] = Testo(*l.q[j]);
+        l.nuova[j] = true;
     }
-    std::array<ValoreFisso, 13> numeri{};
-    int numeriLetti = 0;  // how many fifths from the first are numbers
-    for (int k = 1; k <= 12 && q[k]; ++k, ++numeriLetti) numeri[k] = *q[k];
+    for (int k = 1; k <= 12 && l.q[k]; ++k, ++l.numeriLetti) l.numeri[k] = *l.q[k];
 
-    const bool derivaTerze = o.Deriva && !n.Terze;
-    const bool derivaSemitoni = o.Deriva && !n.Semitoni;
-    DerivatiMicro d;
-    if (derivaTerze || derivaSemitoni || o.SoloLeggibili) {
-        if (numeriLetti < 11) return false;
-        d = DerivaDaQuinte(numeri);
+    l.derivaTerze = o.Deriva && !n.Terze;
+    l.derivaSemitoni = o.Deriva && !n.Semitoni;
+    if (l.derivaTerze || l.derivaSemitoni || o.SoloLeggibili) {
+        if (l.numeriLetti < 11) return std::nullopt;
+        l.d = DerivaDaQuinte(l.numeri);
     }
     if (o.SoloLeggibili) {
-        if (numeriLetti < 12) return false;
+        if (l.numeriLetti < 12) return std::nullopt;
         for (int k = 1; k <= 12; ++k)
-            if (!numeri[k].leggibile() || !d.semitoni[k].leggibile() || !d.terze[k].leggibile()) return false;
+            if (!l.numeri[k].leggibile() || !l.d.semitoni[k].leggibile() || !l.d.terze[k].leggibile())
+                return std::nullopt;
     }
+    return l;
+}
 
-    // From here on nothing fails.
+// The sizes: name and comma, fifths and their copies, thirds, semitones and
+// the texts a screen supplies, and the closing error.
+void ScriviMisure(Temperamento& t, QuinteNuove& n, const Opzioni& o, const Lette& l) {
     if (n.Nome) t.Nome = std::move(*n.Nome);
     if (n.Descrizione) t.Descrizione = std::move(*n.Descrizione);
     if (n.CommaCaption) {
@@ -97,44 +113,48 @@ bool ApplicaQuinte(Temperamento& t, QuinteNuove n, const OpzioniQuinte& o) {
         t.CommaColore = t.CommaCaption == CaptionPitagorico ? Colori::RossoChiaro : Colori::VerdeChiaro;
     }
     for (int k = 1; k <= 12; ++k)
-        if (nuova[k]) t.Quinte[k] = std::move(*n.Quinte[k]);
+        if (l.nuova[k]) t.Quinte[k] = std::move(*n.Quinte[k]);
     if (n.CopiaQuinte) {
         Assegna(t.CopiaQuinte, *n.CopiaQuinte);
     } else if (o.CopiaQuinte != Opzioni::Copie::Nessuna) {
         const bool tutte = o.CopiaQuinte == Opzioni::Copie::Tutte;
         for (int k = 1; k <= 12; ++k)
-            if (tutte || nuova[k] || k == c) t.CopiaQuinte[k] = t.Quinte[k];
+            if (tutte || l.nuova[k] || k == l.compensata) t.CopiaQuinte[k] = t.Quinte[k];
     }
 
     if (n.Terze) Assegna(t.Terze, *n.Terze);
-    else if (derivaTerze)
-        for (int k = 1; k <= 12; ++k) AggiornaTesto(t.Terze[k], d.terze[k]);
+    else if (l.derivaTerze)
+        for (int k = 1; k <= 12; ++k) AggiornaTesto(t.Terze[k], l.d.terze[k]);
     if (n.Semitoni) Assegna(t.Semitoni, *n.Semitoni);
-    else if (derivaSemitoni)
-        for (int k = 1; k <= 12; ++k) AggiornaTesto(t.Semitoni[k], d.semitoni[k]);
+    else if (l.derivaSemitoni)
+        for (int k = 1; k <= 12; ++k) AggiornaTesto(t.Semitoni[k], l.d.semitoni[k]);
     if (n.SigleTerze) Assegna(t.SigleTerze, *n.SigleTerze);
     if (n.Frazioni) Assegna(t.Frazioni, *n.Frazioni);
 
-    if (o.ErroreChiusura && numeriLetti == 12) {
+    if (o.ErroreChiusura && l.numeriLetti == 12) {
         ValoreFisso somma;
-        for (int k = 1; k <= 12; ++k) somma += numeri[k];
+        for (int k = 1; k <= 12; ++k) somma += l.numeri[k];
         t.ErroreChiusura = somma - Micro::SetteOttave;
     }
+}
 
+// Every cents field the options ask for, then the semitone spread.
+void ScriviCentsEScarto(Temperamento& t, QuinteNuove& n, const Opzioni& o, const Lette& l) {
     std::array<ValoreFisso, 13> centsSemitoni{};
     bool centsSemitoniNoti = false;
     if (n.QuinteCents) {
         Assegna(t.QuinteCents, *n.QuinteCents);
     } else if (o.Deriva) {
         for (int k = 1; k <= 12; ++k)
-            if (!o.CentsSoloQuinteNuove || nuova[k]) ScriviCents(t.QuinteCents[k], q[k], t.Quinte[k], o.RegolaCents);
+            if (!o.CentsSoloQuinteNuove || l.nuova[k])
+                ScriviCents(t.QuinteCents[k], l.q[k], t.Quinte[k], o.RegolaCents);
     }
     if (n.TerzeCents) Assegna(t.TerzeCents, *n.TerzeCents);
     else if (o.Deriva)
-        ScriviCentsGruppo(t.TerzeCents, t.Terze, derivaTerze ? &d.terze : nullptr, o.RegolaCents, nullptr);
+        ScriviCentsGruppo(t.TerzeCents, t.Terze, l.derivaTerze ? &l.d.terze : nullptr, o.RegolaCents, nullptr);
     if (n.SemitoniCents) Assegna(t.SemitoniCents, *n.SemitoniCents);
     else if (o.Deriva)
-        centsSemitoniNoti = ScriviCentsGruppo(t.SemitoniCents, t.Semitoni, derivaSemitoni ? &d.semitoni : nullptr,
+        centsSemitoniNoti = ScriviCentsGruppo(t.SemitoniCents, t.Semitoni, l.derivaSemitoni ? &l.d.semitoni : nullptr,
                                               o.RegolaCents, &centsSemitoni);
 
     if (o.ScartoSemitonale) {
@@ -142,18 +162,30 @@ bool ApplicaQuinte(Temperamento& t, QuinteNuove n, const OpzioniQuinte& o) {
         if (centsSemitoniNoti) AggiornaTesto(t.ScartoSemitonale, ScartoDaCents(centsSemitoni));
         else if (auto s = ScartoDaCents(t.SemitoniCents)) AggiornaTesto(t.ScartoSemitonale, *s);
     }
-    if (o.Ridisegna) AggiornaIstogrammi(*o.Ridisegna, t, o.AltezzaSchermo);
+}
 
-    if (!n.Frazioni && o.Nomina != Opzioni::Nomi::Nessuna) {
-        const bool tutte = o.Nomina == Opzioni::Nomi::Tutte;
-        for (int k = 1; k <= 12; ++k) {
-            if (!tutte && !nuova[k]) continue;
-            const ModoComma modo = o.ModoDa == Opzioni::Prova::Caption ? t.modoPerCaption() : t.modoPerColore();
-            t.Frazioni[k] = q[k] ? CercaFrazione(TabellaFrazioni::Per(modo), *q[k]) : std::string("ND");
-            if (o.NomeConCents && modo == ModoComma::Pitagorico && q[k])
-                AggiornaTesto(t.QuinteCents[k], CentsDaMicro(*q[k]));
-        }
+// Names the fifths the options ask for, each from its size as read.
+void NominaQuinte(Temperamento& t, const Opzioni& o, const Lette& l) {
+    const bool tutte = o.Nomina == Opzioni::Nomi::Tutte;
+    for (int k = 1; k <= 12; ++k) {
+        if (!tutte && !l.nuova[k]) continue;
+        const ModoComma modo = o.ModoDa == Opzioni::Prova::Caption ? t.modoPerCaption() : t.modoPerColore();
+        t.Frazioni[k] = l.q[k] ? CercaFrazione(TabellaFrazioni::Per(modo), *l.q[k]) : std::string("ND");
+        if (o.NomeConCents && modo == ModoComma::Pitagorico && l.q[k])
+            AggiornaTesto(t.QuinteCents[k], CentsDaMicro(*l.q[k]));
     }
+}
+
+}  // namespace
+
+bool ApplicaQuinte(Temperamento& t, QuinteNuove n, const OpzioniQuinte& o) {
+    const std::optional<Lette> l = LeggiQuinte(t, n, o);
+    if (!l) return false;
+    // From here on nothing fails.
+    ScriviMisure(t, n, o, *l);
+    ScriviCentsEScarto(t, n, o, *l);
+    if (o.Ridisegna) AggiornaIstogrammi(*o.Ridisegna, t, o.AltezzaSchermo);
+    if (!n.Frazioni && o.Nomina != Opzioni::Nomi::Nessuna) NominaQuinte(t, o, *l);
     if (o.AzzeraSelezione) t.QuintaSelezionata = 0;
     return true;
 }
