@@ -3,6 +3,7 @@
 // of another size for the length of a test.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
@@ -18,6 +19,15 @@ inline void Fotografa(QWidget* w, const QString& nome) {
     const QString cartella = QStringLiteral(VK_BUILD) + QStringLiteral("/screens");
     QDir().mkpath(cartella);
     ASSERT_TRUE(w->grab().save(cartella + "/" + nome + ".png"));
+}
+
+// The program's window on screen and active, as after its start: the focus
+// then sits where the program put it.
+inline void MostraAttiva(QWidget* w) {
+    w->show();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    QTest::qWait(20);
 }
 
 struct SchermoFinto {

@@ -11,6 +11,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
+#include "tests/gui/AiutiGui.h"
 
 using namespace vk;
 
@@ -46,10 +47,7 @@ const CasoFuoco Casi[] = {
 TEST(FuocoSchermate, SiApreSulPrimoControlloESiRendeAlPulsanteCheApre) {
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    f->show();
-    f->activateWindow();
-    QApplication::setActiveWindow(f.get());
-    QTest::qWait(20);
+    test::MostraAttiva(f.get());
     auto* nome = f->findChild<QPlainTextEdit*>(QStringLiteral("TxtNomeTemperamento"));
     ASSERT_NE(nome, nullptr);
     for (const CasoFuoco& c : Casi) {

@@ -133,10 +133,7 @@ TEST(Programma, SchermataFinaleApertaDopoIlCaricoComeSeCaricataConIlResto) {
 TEST(Programma, IlFuocoInizialeStaSulPiuDellaQuintaDodici) {
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    f->show();
-    f->activateWindow();
-    QApplication::setActiveWindow(f.get());
-    QTest::qWait(20);
+    test::MostraAttiva(f.get());
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromUtf8("cmdPiù_12"));
     // Space on it steps fifth 12 and completes the edit: the sum holds.
