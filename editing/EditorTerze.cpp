@@ -158,22 +158,21 @@ void EditorTerze::clic(int indice, Temperamento& t, Istogrammi& g, double altezz
 
     // The click as it would count; it counts only when its change can be made.
     CicloTerza ciclo = ciclo_;
-    const std::string testoIndice = std::to_string(indice);
-    if (ciclo.UltimaTerza != testoIndice || ciclo.NumeroClick == "12") ciclo.NumeroClick = "1";
-    else ciclo.NumeroClick = std::to_string(std::stoi(ciclo.NumeroClick) + 1);
-    ciclo.UltimaTerza = testoIndice;
-    if (ciclo.NumeroClick == "1") {
+    if (ciclo.UltimaTerza != indice || ciclo.NumeroClick == 12) ciclo.NumeroClick = 1;
+    else ++ciclo.NumeroClick;
+    ciclo.UltimaTerza = indice;
+    if (ciclo.NumeroClick == 1) {
         ciclo.Memoria.Dimensione = t.Terze[indice];
         ciclo.Memoria.Cents = t.TerzeCents[indice];
         ciclo.Memoria.Colore = g.ShpTerze[indice].Colore;
         ciclo.Sequenza = SequenzaTerza(*T);
     }
-    const std::string& lettera = ciclo.Sequenza[static_cast<size_t>(std::stoi(ciclo.NumeroClick))];
+    const std::string& lettera = ciclo.Sequenza[static_cast<size_t>(ciclo.NumeroClick)];
     if (!CambioTerza(t, indice, lettera, ciclo.Memoria)) return;
 
     ciclo_ = std::move(ciclo);
     t.QuintaSelezionata = indice;
-    t.SigleTerze[indice] = ciclo_.Sequenza[static_cast<size_t>(std::stoi(ciclo_.NumeroClick))];
+    t.SigleTerze[indice] = ciclo_.Sequenza[static_cast<size_t>(ciclo_.NumeroClick)];
     ApplicaTerza(t, g, ciclo_.Memoria, altezza);
 }
 

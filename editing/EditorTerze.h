@@ -21,8 +21,8 @@ struct TerzaMemorizzata {
 
 // One cycle for the whole editor, not one per third.
 struct CicloTerza {
-    std::string UltimaTerza = "0";   // lblIndexTerze
-    std::string NumeroClick = "0";   // lblNClickTerza
+    int UltimaTerza = 0;   // lblIndexTerze
+    int NumeroClick = 0;   // lblNClickTerza
     std::array<std::string, 13> Sequenza{"0", "0", "0", "0", "0", "0", "0",
                                          "0", "0", "0", "0", "0", "0"};  // lblSeq(1..12)
     TerzaMemorizzata Memoria;

@@ -183,7 +183,7 @@ ZaduRori::Esito ZaduRori::ok(Temperamento& t, Istogrammi& g, double altezza) {
         T += r[static_cast<size_t>(k)];
     }
     lblQuinteArrotondateTotale = Testo(T);
-    if (lblQuinteArrotondateTotale != TestiEasy::TotaleCorretto) {
+    if (T != Micro::SetteOttave) {
         lblCorrezione = Testo(T - Micro::SetteOttave);
         passoCorrezione = true;
         TxtIndicazioniOperativeEasy = TestiEasy::Correggi;
@@ -207,7 +207,7 @@ ZaduRori::Esito ZaduRori::mod(Temperamento& t, Istogrammi& g, double altezza) {
         T += *v;
     }
     lblQuinteArrotondateTotale = Testo(T);
-    if (lblQuinteArrotondateTotale != TestiEasy::TotaleCorretto) {
+    if (T != Micro::SetteOttave) {
         // The Scarto keeps the first difference; the instructions are those of
         // the correction again (a previous refusal may have replaced them).
         TxtIndicazioniOperativeEasy = TestiEasy::Correggi;

@@ -77,8 +77,8 @@ TEST(EditorTerze, DallEquabileIlPrimoClicRicordaLaTerzaEPoiPNE) {
     EXPECT_EQ(e.ciclo().Memoria.Dimensione, "567072");
     EXPECT_EQ(e.ciclo().Memoria.Cents, "400");
     EXPECT_EQ(e.ciclo().Memoria.Colore, 0x80FFFFu);
-    EXPECT_EQ(e.ciclo().UltimaTerza, "1");
-    EXPECT_EQ(e.ciclo().NumeroClick, "1");
+    EXPECT_EQ(e.ciclo().UltimaTerza, 1);
+    EXPECT_EQ(e.ciclo().NumeroClick, 1);
     EXPECT_EQ(t.QuintaSelezionata, 1);
     const char* attese[][2] = {{"P", "578160"}, {"N", "547668"}, {"E", "567072"}};
     for (int n = 0; n < 3; ++n) {
@@ -106,7 +106,7 @@ TEST(EditorTerze, DodiciClicEIlTredicesimo) {
     const char* dimensioni[] = {"578160", "547668", "567072", "569844"};
     for (int n = 1; n <= 12; ++n) {
         e.clic(1, t, g, Progetto);
-        EXPECT_EQ(e.ciclo().NumeroClick, std::to_string(n));
+        EXPECT_EQ(e.ciclo().NumeroClick, n);
         std::string attesa = lettere[n - 1] == '-' ? "" : std::string(1, lettere[n - 1]);
         EXPECT_EQ(t.SigleTerze[1], attesa) << n;
         EXPECT_EQ(t.Terze[1], dimensioni[(n - 1) % 4]) << n;
@@ -119,7 +119,7 @@ TEST(EditorTerze, DodiciClicEIlTredicesimo) {
     }
     // The 13th click begins a new cycle: counted 1, remembered anew, P again.
     e.clic(1, t, g, Progetto);
-    EXPECT_EQ(e.ciclo().NumeroClick, "1");
+    EXPECT_EQ(e.ciclo().NumeroClick, 1);
     EXPECT_EQ(e.ciclo().Memoria.Dimensione, "569844");
     EXPECT_EQ(t.SigleTerze[1], "P");
     EXPECT_EQ(t.Terze[1], "578160");
@@ -174,7 +174,7 @@ TEST(EditorTerze, IlCicloSopravviveAQuinteEPreimpostazioni) {
     ASSERT_TRUE(PassoQuinta(t, 8, Verso::Piu));
     ASSERT_TRUE(CompletaQuinta(t, g, Progetto));
     e.clic(1, t, g, Progetto);
-    EXPECT_EQ(e.ciclo().NumeroClick, "2");
+    EXPECT_EQ(e.ciclo().NumeroClick, 2);
     EXPECT_EQ(t.SigleTerze[1], "N");
     EXPECT_EQ(t.Terze[1], "547668");
 
@@ -348,7 +348,7 @@ TEST(EditorTerze, UnValoreCheNonENumeroNonCambiaNulla) {
         const Temperamento prima = t;
         EditorTerze e;
         e.clic(1, t, g, Progetto);
-        EXPECT_EQ(e.ciclo().NumeroClick, "0") << caso;
+        EXPECT_EQ(e.ciclo().NumeroClick, 0) << caso;
         EXPECT_EQ(t.Quinte, prima.Quinte) << caso;
         EXPECT_EQ(t.SigleTerze, prima.SigleTerze) << caso;
         EXPECT_EQ(t.QuintaSelezionata, 0) << caso;

@@ -122,7 +122,7 @@ TEST_F(ZaduRoriGui, PulsantiDelleTerze) {
     b->setFocus();
     QTest::keyClick(b, Qt::Key_Space);
     EXPECT_EQ(b->text(), QStringLiteral("N"));
-    EXPECT_EQ(terze_->modello().ciclo().NumeroClick, "2");
+    EXPECT_EQ(terze_->modello().ciclo().NumeroClick, 2);
     Fotografa(QStringLiteral("editor_terze"));
 }
 
