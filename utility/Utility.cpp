@@ -20,24 +20,19 @@ void Utility::cmdUtility_Click(std::string_view lingua) {
 }
 
 void Utility::cmdPagina_Click(std::string_view lingua) {
-    cmdPagina = PaginaSuccessiva(cmdPagina);
+    Pagina = Pagina % PagineIntervalli + 1;
     MostraPaginaIntervalli();
     MostraNoteNelTono(lingua);
 }
 
 void Utility::cmdTono_Click(int indice, std::string_view lingua) {
-    // Only this handler writes lblTono, always "1" to "12".
-    int k = std::stoi(lblTono);
-    if (indice == 0) k = k == 1 ? 12 : k - 1;
-    else k = k == 12 ? 1 : k + 1;
-    lblTono = std::to_string(k);
+    if (indice == 0) Tono = Tono == 1 ? 12 : Tono - 1;
+    else Tono = Tono == 12 ? 1 : Tono + 1;
     MostraNoteNelTono(lingua);
 }
 
 void Utility::cmdAlterazioni_Click(std::string_view lingua) {
-    const std::string nuova = cmdAlterazioni == "b" ? "#" : "b";
-    cmdAlterazioni = nuova;
-    lblAlterazioni = nuova;
+    Diesis = !Diesis;
     MostraNoteNelTono(lingua);
 }
 
@@ -46,10 +41,8 @@ void Utility::MostraPaginaIntervalli() {
         for (auto& colonna : sfondi) colonna[static_cast<size_t>(r)] = Colori::Bianco;
         allineamentoNota[static_cast<size_t>(r)] = AllineamentoCella::Centro;
     }
-    const auto pagina = PaginaDaCaption(cmdPagina);
-    if (!pagina) return;
     for (int r = 1; r <= RighePerPagina; ++r) {
-        const RigaIntervallo& riga = RigaIntervalli(*pagina, r);
+        const RigaIntervallo& riga = RigaIntervalli(Pagina, r);
         const char* const celle[ColonneIntervalli] = {riga.notaDaDo, riga.nome,         riga.frazione,
                                                       riga.decimali, riga.cents,        riga.micro,
                                                       riga.procedimento, riga.formula};
@@ -64,7 +57,7 @@ void Utility::MostraPaginaIntervalli() {
 }
 
 void Utility::MostraNoteNelTono(std::string_view lingua) {
-    const ColonnaNote col = ScriviColonnaNote(lingua, lblTono, lblAlterazioni, cmdPagina);
+    const ColonnaNote col = ScriviColonnaNote(lingua, lblTono(), lblAlterazioni(), cmdPagina());
     for (size_t r = 0; r < col.size(); ++r)
         if (col[r]) testi[0][r] = *col[r];
 }

@@ -38,10 +38,15 @@ public:
     std::array<std::array<ColoreVB, 24>, ColonneIntervalli> sfondi;
     std::array<AllineamentoCella, 24> allineamentoNota;
 
-    std::string cmdPagina = "Pag. 1";
-    std::string lblTono = "1";
-    std::string lblAlterazioni = "b";
-    std::string cmdAlterazioni = "b";
+    // The page 1..3, the key 1..12 and the spelling, held as values; the
+    // captions are written from them.
+    int Pagina = 1;
+    int Tono = 1;
+    bool Diesis = false;
+    std::string cmdPagina() const { return "Pag. " + std::to_string(Pagina); }
+    std::string lblTono() const { return std::to_string(Tono); }
+    std::string lblAlterazioni() const { return Diesis ? "#" : "b"; }
+    std::string cmdAlterazioni() const { return lblAlterazioni(); }
     Convertitore convertitore;
     bool aperta = false;
 };

@@ -14,7 +14,7 @@ TEST(Utility, PrimaApertura) {
     EXPECT_FALSE(u.aperta);
     u.cmdUtility_Click("IT");
     EXPECT_TRUE(u.aperta);
-    EXPECT_EQ(u.cmdPagina, "Pag. 1");
+    EXPECT_EQ(u.cmdPagina(), "Pag. 1");
     EXPECT_EQ(u.testo(1, 1), "Unisono");
     for (int c = 0; c < 8; ++c) EXPECT_EQ(u.sfondo(c, 1), Ciano) << c;
     EXPECT_EQ(u.testo(0, 1), "DO") << "the note column writes over the page's \"Do\"";
@@ -35,7 +35,7 @@ TEST(Utility, PagineInCiclo) {
     const auto prima = u.testi;
     const auto sfondiPrima = u.sfondi;
     u.cmdPagina_Click("IT");
-    EXPECT_EQ(u.cmdPagina, "Pag. 2");
+    EXPECT_EQ(u.cmdPagina(), "Pag. 2");
     // Schisma (green) becomes the natural major third (green), the syntonic
     // comma (green) the equal major third, white.
     EXPECT_EQ(u.testo(1, 2), "Terza maggiore naturale");
@@ -44,11 +44,11 @@ TEST(Utility, PagineInCiclo) {
     for (int c = 0; c < 8; ++c) EXPECT_EQ(u.sfondo(c, 3), Colori::Bianco) << c;
     EXPECT_EQ(u.testo(0, 6), "") << "a row without a note is empty";
     u.cmdPagina_Click("IT");
-    EXPECT_EQ(u.cmdPagina, "Pag. 3");
+    EXPECT_EQ(u.cmdPagina(), "Pag. 3");
     EXPECT_EQ(u.testo(1, 23), "Ottava");
     EXPECT_EQ(u.testo(0, 16), "DOb");
     u.cmdPagina_Click("IT");
-    EXPECT_EQ(u.cmdPagina, "Pag. 1");
+    EXPECT_EQ(u.cmdPagina(), "Pag. 1");
     EXPECT_EQ(u.testi, prima);
     EXPECT_EQ(u.sfondi, sfondiPrima);
 }
@@ -72,11 +72,11 @@ TEST(Utility, TonoEAlterazioni) {
     u.cmdUtility_Click("IT");
     // "<" from key 1: key 12, DOb under "b", SI under "#".
     u.cmdTono_Click(0, "IT");
-    EXPECT_EQ(u.lblTono, "12");
+    EXPECT_EQ(u.lblTono(), "12");
     EXPECT_EQ(u.testo(0, 0), "DOb");
     u.cmdAlterazioni_Click("IT");
-    EXPECT_EQ(u.cmdAlterazioni, "#");
-    EXPECT_EQ(u.lblAlterazioni, "#");
+    EXPECT_EQ(u.cmdAlterazioni(), "#");
+    EXPECT_EQ(u.lblAlterazioni(), "#");
     EXPECT_EQ(u.testo(0, 0), "SI");
     // ">" from 12 is key 1, then the sharp preference holds for key 2.
     u.cmdTono_Click(1, "DE");
@@ -89,13 +89,13 @@ TEST(Utility, TonoEAlterazioni) {
     u.cmdTono_Click(1, "IT");
     const auto prima = u.testi;
     u.cmdAlterazioni_Click("IT");
-    EXPECT_EQ(u.cmdAlterazioni, "b");
+    EXPECT_EQ(u.cmdAlterazioni(), "b");
     EXPECT_EQ(u.testi, prima);
     // Twelve steps either way come back.
     for (int i = 0; i < 12; ++i) u.cmdTono_Click(1, "IT");
-    EXPECT_EQ(u.lblTono, "4");
+    EXPECT_EQ(u.lblTono(), "4");
     for (int i = 0; i < 12; ++i) u.cmdTono_Click(0, "IT");
-    EXPECT_EQ(u.lblTono, "4");
+    EXPECT_EQ(u.lblTono(), "4");
     // The rows without a note keep their empty text, the colours stay.
     EXPECT_EQ(u.testo(0, 2), "");
     EXPECT_EQ(u.sfondo(0, 2), Colori::VerdeChiaro);
@@ -107,9 +107,9 @@ TEST(Utility, SelettoriNelleQuattroNotazioni) {
         Utility u;
         u.cmdUtility_Click(lingua);
         u.cmdTono_Click(0, lingua);
-        EXPECT_EQ(u.lblTono, "12");
+        EXPECT_EQ(u.lblTono(), "12");
         u.cmdTono_Click(1, lingua);
-        EXPECT_EQ(u.lblTono, "1");
+        EXPECT_EQ(u.lblTono(), "1");
         EXPECT_EQ(u.testo(0, 0), tonica) << lingua;
     }
     // The toggle at keys 7 and 2 switches the tonic and its notes.
@@ -128,8 +128,8 @@ TEST(Utility, SelettoriNelleQuattroNotazioni) {
         EXPECT_EQ(u.testo(0, 4), c.notaDiesis);
         u.cmdAlterazioni_Click("IT");
         EXPECT_EQ(u.testo(0, 0), c.bemolle);
-        EXPECT_EQ(u.cmdAlterazioni, "b");
-        EXPECT_EQ(u.lblAlterazioni, "b");
+        EXPECT_EQ(u.cmdAlterazioni(), "b");
+        EXPECT_EQ(u.lblAlterazioni(), "b");
     }
 }
 
@@ -146,7 +146,7 @@ TEST(Utility, ChiusuraEDUnaNuovaNotazione) {
     // The notation changed on the main screen shows at the next opening;
     // page, key and the half-typed number stay.
     u.cmdUtility_Click("FR");
-    EXPECT_EQ(u.cmdPagina, "Pag. 3");
+    EXPECT_EQ(u.cmdPagina(), "Pag. 3");
     EXPECT_EQ(u.testo(1, 1), "Sesta minore greca");
     EXPECT_EQ(u.testo(0, 0), "REb");
     EXPECT_EQ(u.testo(0, 16), "REbb");

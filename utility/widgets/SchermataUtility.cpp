@@ -292,10 +292,10 @@ void SchermataUtility::aggiornaTabella(const QWidget* premuto) {
     // marks: the repaint then clips to one rectangle rather than to two
     // hundred, and paints the table in one pass.
     if (!cambiate.isEmpty()) update(cambiate);
-    ScriviSeDiverso(cmdPagina_, utility_.cmdPagina);
-    ScriviSeDiverso(cmdAlterazioni_, utility_.cmdAlterazioni);
-    ScriviSeDiverso(lblTono_, utility_.lblTono);
-    ScriviSeDiverso(lblAlterazioni_, utility_.lblAlterazioni);
+    ScriviSeDiverso(cmdPagina_, utility_.cmdPagina());
+    ScriviSeDiverso(cmdAlterazioni_, utility_.cmdAlterazioni());
+    ScriviSeDiverso(lblTono_, utility_.lblTono());
+    ScriviSeDiverso(lblAlterazioni_, utility_.lblAlterazioni());
 }
 
 void SchermataUtility::aggiornaConvertitore() {
