@@ -5,7 +5,7 @@
 
 namespace vk {
 
-std::optional<int64_t> ArrotondaPari(double x, int decimali) {
+std::optional<int64_t> ArrotondaPariEsatto(double x, int decimali) {
     static constexpr double potenze[6] = {1, 10, 100, 1000, 10000, 100000};
     const double s = potenze[decimali];
     const double p = x * s;
@@ -125,62 +125,51 @@ std::string ValoreFisso::testo() const {
 
 namespace {
 
-// Whether `t` is exactly the written form of `v`, checked from its last
-// character, two digits at a time, without writing the form out.
-bool ScrittoCome(std::string_view t, ValoreFisso v) {
+// Whether `t` is exactly the written form of `v`: read forward as that form
+// (no leading zero, no trailing decimal zero, at most four decimals) and its
+// number compared, which costs less than writing the form out. The digits
+// stop at the terminating NUL; the end is checked against the size.
+bool ScrittoCome(const std::string& t, ValoreFisso v) {
     const int64_t n = v.decimillesimi();
-    const char* inizio = t.data();
-    const char* p = inizio + t.size();
-    if (n < 0) {
-        if (t.empty() || *inizio != '-') return false;
-        ++inizio;
-    }
-    auto due = [&](uint32_t coppia) {
-        if (p - inizio < 2) return false;
-        p -= 2;
-        return p[0] == Coppie[2 * coppia] && p[1] == Coppie[2 * coppia + 1];
+    const char* p = t.c_str();
+    const char* const fine = p + t.size();
+    if (n < 0 && *p++ != '-') return false;
+    auto leggi = [&p](uint64_t& x) {
+        for (unsigned c; (c = static_cast<unsigned char>(*p) - unsigned{'0'}) < 10; ++p) x = x * 10 + c;
     };
+    const char* const inizio = p;
+    uint64_t intera = 0;
+    leggi(intera);
+    // The int64 range has 15 whole digits.
+    const auto cifreIntere = p - inizio;
+    if (cifreIntere == 0 || cifreIntere > 15 || (*inizio == '0' && cifreIntere > 1)) return false;
+    uint64_t frazione = 0;
+    if (p != fine) {
+        if (*p != ',') return false;
+        const char* const decimali = ++p;
+        leggi(frazione);
+        const auto cifreFrazione = p - decimali;
+        if (p != fine || cifreFrazione == 0 || cifreFrazione > 4 || p[-1] == '0') return false;
+        static constexpr uint64_t scala[5] = {1, 1000, 100, 10, 1};
+        frazione *= scala[cifreFrazione];
+    }
     const uint64_t a = n < 0 ? static_cast<uint64_t>(-(n + 1)) + 1 : static_cast<uint64_t>(n);
-    uint64_t intera = a / ValoreFisso::Scala;
-    if (auto f = static_cast<uint32_t>(a % ValoreFisso::Scala); f != 0) {
-        int cifre = 4;
-        while (f % 10 == 0) {
-            f /= 10;
-            --cifre;
-        }
-        if (cifre % 2 != 0) {
-            if (p == inizio || *--p != static_cast<char>('0' + f % 10)) return false;
-            f /= 10;
-        }
-        for (int i = cifre / 2; i > 0; --i, f /= 100)
-            if (!due(f % 100)) return false;
-        if (p == inizio || *--p != ',') return false;
-    }
-    while (intera > UINT32_MAX) {
-        if (!due(static_cast<uint32_t>(intera % 100))) return false;
-        intera /= 100;
-    }
-    auto i32 = static_cast<uint32_t>(intera);
-    while (i32 >= 100) {
-        if (!due(i32 % 100)) return false;
-        i32 /= 100;
-    }
-    if (i32 >= 10) {
-        if (!due(i32)) return false;
-    } else if (p == inizio || *--p != static_cast<char>('0' + i32)) {
-        return false;
-    }
-    return p == inizio;
+    return intera * ValoreFisso::Scala + frazione == a;
+}
+
+// The written form of v into the field; apart, so that the check before it
+// needs no buffer.
+[[gnu::noinline]] void Riscrivi(std::string& campo, ValoreFisso v) {
+    char buf[32];
+    char* fine = buf + sizeof buf;
+    const char* p = v.scriviFinoA(fine);
+    campo.assign(p, static_cast<size_t>(fine - p));
 }
 
 }  // namespace
 
 void AggiornaTesto(std::string& campo, ValoreFisso v) {
-    if (ScrittoCome(campo, v)) return;
-    char buf[32];
-    char* fine = buf + sizeof buf;
-    const char* p = v.scriviFinoA(fine);
-    campo.assign(p, static_cast<size_t>(fine - p));
+    if (!ScrittoCome(campo, v)) Riscrivi(campo, v);
 }
 
 }  // namespace vk

@@ -1,8 +1,11 @@
 #pragma once
 // Signed fixed-point number with four decimals: every size in Micro, every
 // value in cents and every frequency of the program.
+#include <cfloat>
+#include <cmath>
 #include <compare>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,7 +75,22 @@ constexpr ValoreFisso ValoreFisso::arrotondato(int decimali) const {
 // x times 10^decimali (0..5) to the nearest integer, ties to even, decided
 // on the exact value of x rather than on the rounded product; nullopt when
 // not finite or from 2^53 on.
-std::optional<int64_t> ArrotondaPari(double x, int decimali);
+std::optional<int64_t> ArrotondaPariEsatto(double x, int decimali);
+
+// The same, inline where the product is below 2^52 and lies off a half, as
+// nearly every product does: adding 2^52 leaves it no fraction, rounded to
+// the nearest, ties to even. The rest goes to ArrotondaPariEsatto.
+inline std::optional<int64_t> ArrotondaPari(double x, int decimali) {
+    static_assert(FLT_EVAL_METHOD == 0, "doubles evaluated as doubles");
+    constexpr double potenze[6] = {1, 10, 100, 1000, 10000, 100000};
+    const double p = x * potenze[decimali];
+    if (std::fabs(p) < 0x1p52) {
+        const double m = std::copysign(0x1p52, p);
+        const double n = (p + m) - m;
+        if (std::fabs(p - n) != 0.5) return static_cast<int64_t>(n);
+    }
+    return ArrotondaPariEsatto(x, decimali);
+}
 
 // Text helpers for fields held as text: the number, or nullopt when the text is none.
 inline std::optional<ValoreFisso> Numero(std::string_view t) { return ValoreFisso::daTesto(t); }
@@ -81,5 +99,28 @@ inline std::string Testo(ValoreFisso v) { return v.testo(); }
 // Writes v's written form into a field held as text only when it differs, so
 // a commit that recomputes every field copies only what changed.
 void AggiornaTesto(std::string& campo, ValoreFisso v);
+
+template <class Parola>
+bool UgualiAiBordi(const char* a, const char* b, size_t n) {
+    Parola pa, pb, ua, ub;
+    std::memcpy(&pa, a, sizeof pa);
+    std::memcpy(&pb, b, sizeof pb);
+    std::memcpy(&ua, a + n - sizeof ua, sizeof ua);
+    std::memcpy(&ub, b + n - sizeof ub, sizeof ub);
+    return pa == pb && ua == ub;
+}
+
+// Whether two texts are equal, the short ones compared as two overlapping
+// words (their first and their last bytes) rather than through a call: the
+// fields a commit compares hold a handful of characters.
+[[gnu::always_inline]] inline bool StessoTesto(std::string_view a, std::string_view b) {
+    const size_t n = a.size();
+    if (n != b.size()) return false;
+    if (n > 16) return a == b;
+    if (n >= 8) return UgualiAiBordi<uint64_t>(a.data(), b.data(), n);
+    if (n >= 4) return UgualiAiBordi<uint32_t>(a.data(), b.data(), n);
+    if (n >= 2) return UgualiAiBordi<uint16_t>(a.data(), b.data(), n);
+    return n == 0 || a[0] == b[0];
+}
 
 }  // namespace vk

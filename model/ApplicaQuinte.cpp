@@ -15,6 +15,30 @@ void Assegna(Dodici& campo, Dodici& dati) {
     for (int k = 1; k <= 12; ++k) campo[k] = std::move(dati[k]);
 }
 
+using Valori = std::array<ValoreFisso, 13>;
+
+// Twelve fields from their values. Most temperaments repeat sizes side by
+// side: a value equal to the one before it takes that field's text, already
+// its written form, by a compare of the two texts instead of a reading of
+// the digits.
+void ScriviGruppo(Dodici& campi, const Valori& valori) {
+    AggiornaTesto(campi[1], valori[1]);
+    for (int k = 2; k <= 12; ++k) {
+        if (valori[k] != valori[k - 1]) AggiornaTesto(campi[k], valori[k]);
+        else if (!StessoTesto(campi[k], campi[k - 1])) campi[k] = campi[k - 1];
+    }
+}
+
+// The cents of twelve sizes by CentsDaMicro, written; a size equal to the one
+// before it takes the cents just computed.
+Valori ScriviCentsDerivati(Dodici& campi, const Valori& misure) {
+    Valori cents{};
+    for (int k = 1; k <= 12; ++k)
+        cents[k] = k > 1 && misure[k] == misure[k - 1] ? cents[k - 1] : CentsDaMicro(misure[k]);
+    ScriviGruppo(campi, cents);
+    return cents;
+}
+
 // One cents field by the rule, from the size's value or its text; the value
 // written when the rule is CentsDaMicro.
 std::optional<ValoreFisso> ScriviCents(std::string& campo, const std::optional<ValoreFisso>& misura,
@@ -32,8 +56,13 @@ std::optional<ValoreFisso> ScriviCents(std::string& campo, const std::optional<V
 
 // The cents of a group of sizes, derived or read from the texts held. With
 // `valori`, keeps the values for the spread; true when all twelve are known.
-bool ScriviCentsGruppo(Dodici& cents, const Dodici& testi, const std::array<ValoreFisso, 13>* derivate,
-                       Opzioni::Cents regola, std::array<ValoreFisso, 13>* valori) {
+bool ScriviCentsGruppo(Dodici& cents, const Dodici& testi, const Valori* derivate, Opzioni::Cents regola,
+                       Valori* valori) {
+    if (derivate && regola == Opzioni::Cents::DaMicro) {
+        const Valori c = ScriviCentsDerivati(cents, *derivate);
+        if (valori) *valori = c;
+        return valori != nullptr;
+    }
     bool completi = valori != nullptr;
     for (int k = 1; k <= 12; ++k) {
         const std::optional<ValoreFisso> misura = derivate ? std::optional((*derivate)[k]) : Numero(testi[k]);
@@ -61,7 +90,7 @@ namespace {
 struct Lette {
     std::array<bool, 13> nuova{};
     std::array<std::optional<ValoreFisso>, 13> q{};
-    std::array<ValoreFisso, 13> numeri{};
+    Valori numeri{};
     int numeriLetti = 0;  // how many fifths from the first are numbers
     int compensata = 0;   // the fifth whose change the next one took, or 0
     bool derivaTerze = false, derivaSemitoni = false;
@@ -72,9 +101,13 @@ struct Lette {
 // what the options ask; nullopt when the commit cannot be made.
 std::optional<Lette> LeggiQuinte(const Temperamento& t, QuinteNuove& n, const Opzioni& o) {
     Lette l;
+    const std::string* prima = nullptr;
     for (int k = 1; k <= 12; ++k) {
         l.nuova[k] = n.Quinte[k].has_value();
-        l.q[k] = Numero(l.nuova[k] ? *n.Quinte[k] : t.Quinte[k]);
+        const std::string& testo = l.nuova[k] ? *n.Quinte[k] : t.Quinte[k];
+        // Fifths of one size are mostly written alike: read each text once.
+        l.q[k] = prima && StessoTesto(testo, *prima) ? l.q[k - 1] : Numero(testo);
+        prima = &testo;
     }
     const int c = o.Compensa >= 1 && o.Compensa <= 12 ? o.Compensa : 0;
     l.compensata = c;
@@ -124,10 +157,10 @@ void ScriviMisure(Temperamento& t, QuinteNuove& n, const Opzioni& o, const Lette
 
     if (n.Terze) Assegna(t.Terze, *n.Terze);
     else if (l.derivaTerze)
-        for (int k = 1; k <= 12; ++k) AggiornaTesto(t.Terze[k], l.d.terze[k]);
+        ScriviGruppo(t.Terze, l.d.terze);
     if (n.Semitoni) Assegna(t.Semitoni, *n.Semitoni);
     else if (l.derivaSemitoni)
-        for (int k = 1; k <= 12; ++k) AggiornaTesto(t.Semitoni[k], l.d.semitoni[k]);
+        ScriviGruppo(t.Semitoni, l.d.semitoni);
     if (n.SigleTerze) Assegna(t.SigleTerze, *n.SigleTerze);
     if (n.Frazioni) Assegna(t.Frazioni, *n.Frazioni);
 
@@ -138,16 +171,21 @@ void ScriviMisure(Temperamento& t, QuinteNuove& n, const Opzioni& o, const Lette
     }
 }
 
+// Whether fifth k's cents are derived when no group is supplied.
+bool DerivaCentsQuinta(const Opzioni& o, const Lette& l, int k) { return !o.CentsSoloQuinteNuove || l.nuova[k]; }
+
 // Every cents field the options ask for, then the semitone spread.
 void ScriviCentsEScarto(Temperamento& t, QuinteNuove& n, const Opzioni& o, const Lette& l) {
-    std::array<ValoreFisso, 13> centsSemitoni{};
+    Valori centsSemitoni{};
     bool centsSemitoniNoti = false;
     if (n.QuinteCents) {
         Assegna(t.QuinteCents, *n.QuinteCents);
     } else if (o.Deriva) {
-        for (int k = 1; k <= 12; ++k)
-            if (!o.CentsSoloQuinteNuove || l.nuova[k])
-                ScriviCents(t.QuinteCents[k], l.q[k], t.Quinte[k], o.RegolaCents);
+        if (o.RegolaCents == Opzioni::Cents::DaMicro && !o.CentsSoloQuinteNuove && l.numeriLetti == 12)
+            ScriviCentsDerivati(t.QuinteCents, l.numeri);
+        else
+            for (int k = 1; k <= 12; ++k)
+                if (DerivaCentsQuinta(o, l, k)) ScriviCents(t.QuinteCents[k], l.q[k], t.Quinte[k], o.RegolaCents);
     }
     if (n.TerzeCents) Assegna(t.TerzeCents, *n.TerzeCents);
     else if (o.Deriva)
@@ -165,13 +203,15 @@ void ScriviCentsEScarto(Temperamento& t, QuinteNuove& n, const Opzioni& o, const
 }
 
 // Names the fifths the options ask for, each from its size as read.
-void NominaQuinte(Temperamento& t, const Opzioni& o, const Lette& l) {
+void NominaQuinte(Temperamento& t, const QuinteNuove& n, const Opzioni& o, const Lette& l) {
     const bool tutte = o.Nomina == Opzioni::Nomi::Tutte;
+    // Cents just derived by CentsDaMicro are those the naming writes.
+    const bool centsDerivati = !n.QuinteCents && o.Deriva && o.RegolaCents == Opzioni::Cents::DaMicro;
     for (int k = 1; k <= 12; ++k) {
         if (!tutte && !l.nuova[k]) continue;
         const ModoComma modo = o.ModoDa == Opzioni::Prova::Caption ? t.modoPerCaption() : t.modoPerColore();
         t.Frazioni[k] = l.q[k] ? CercaFrazione(TabellaFrazioni::Per(modo), *l.q[k]) : std::string("ND");
-        if (o.NomeConCents && modo == ModoComma::Pitagorico && l.q[k])
+        if (o.NomeConCents && modo == ModoComma::Pitagorico && l.q[k] && !(centsDerivati && DerivaCentsQuinta(o, l, k)))
             AggiornaTesto(t.QuinteCents[k], CentsDaMicro(*l.q[k]));
     }
 }
@@ -185,7 +225,7 @@ bool ApplicaQuinte(Temperamento& t, QuinteNuove n, const OpzioniQuinte& o) {
     ScriviMisure(t, n, o, *l);
     ScriviCentsEScarto(t, n, o, *l);
     if (o.Ridisegna) AggiornaIstogrammi(*o.Ridisegna, t, o.AltezzaSchermo);
-    if (!n.Frazioni && o.Nomina != Opzioni::Nomi::Nessuna) NominaQuinte(t, o, *l);
+    if (!n.Frazioni && o.Nomina != Opzioni::Nomi::Nessuna) NominaQuinte(t, n, o, *l);
     if (o.AzzeraSelezione) t.QuintaSelezionata = 0;
     return true;
 }

@@ -58,10 +58,34 @@ TEST(ValoreFisso, ScritturaComeDallaDefinizione) {
         const std::string forma = atteso(n);
         std::string ultima = forma;
         ultima.back() = ultima.back() == '9' ? '8' : static_cast<char>(ultima.back() + 1);
+        std::string punto = forma, senzaZero = forma, zeroInterno = forma;
+        if (auto virgola = forma.find(','); virgola != std::string::npos) {
+            punto[virgola] = '.';
+            if (forma[virgola - 1] == '0') senzaZero.erase(virgola - 1, 1);  // ",5" for "0,5"
+            zeroInterno.insert(virgola + 1, "0");
+        }
         for (std::string campo : {std::string(), forma, forma + "0", forma + ",", "0" + forma, "-" + forma,
-                                  forma.substr(1), ultima, std::string("un testo oltre il buffer corto")}) {
+                                  "+" + forma, forma.substr(1), ultima, punto, senzaZero, zeroInterno,
+                                  forma + "1", "1" + forma, std::string("un testo oltre il buffer corto"),
+                                  std::string(40, '9')}) {
             AggiornaTesto(campo, v);
             ASSERT_EQ(campo, forma) << n;
+        }
+    }
+}
+
+// Every length from empty to past the word compares, the two texts apart
+// at each single position, or equal.
+TEST(StessoTesto, OgniLunghezzaEOgniPosizione) {
+    const std::string base = "0123456789,-abcdefghijklmnop";
+    for (size_t n = 0; n <= 24; ++n) {
+        const std::string a = base.substr(0, n);
+        EXPECT_TRUE(StessoTesto(a, std::string(a))) << n;
+        EXPECT_FALSE(StessoTesto(a, base.substr(0, n + 1))) << n;
+        for (size_t i = 0; i < n; ++i) {
+            std::string b = a;
+            b[i] = static_cast<char>(b[i] ^ 1);
+            EXPECT_FALSE(StessoTesto(a, b)) << n << " " << i;
         }
     }
 }
@@ -210,6 +234,8 @@ TEST(ArrotondaPari, ControUnOracoloEsattoSuMilioniDiDouble) {
         ++provati;
         const auto atteso = Oracolo(x, k);
         ASSERT_EQ(ArrotondaPari(x, k), atteso) << std::hexfloat << x << " k=" << k;
+        // The full path alone, also where the inline one answers.
+        ASSERT_EQ(ArrotondaPariEsatto(x, k), atteso) << std::hexfloat << x << " k=" << k;
         double s = 1;
         for (int i = 0; i < k; ++i) s *= 10;
         if (atteso && std::nearbyint(x * s) != static_cast<double>(*atteso)) ++sbagliatiDalProdotto;

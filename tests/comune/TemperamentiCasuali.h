@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "model/Derivazioni.h"
 #include "model/Istogrammi.h"
 #include "model/Temperamento.h"
 #include "tests/editing/AiutiEditing.h"
@@ -66,6 +67,32 @@ public:
         t.CommaColore = probabile(50) ? Colori::RossoChiaro : Colori::VerdeChiaro;  // not always the caption's
         t.QuintaSelezionata = intero(0, 13);
         t.IndiceQS = intero(0, 12);
+        return t;
+    }
+
+    // One as most temperaments are: fifths of two or three sizes in runs, in
+    // the written form or another, and half of the time thirds, semitones
+    // and cents already derived from them, a few of those then changed.
+    Temperamento regolare() {
+        Temperamento t = temperamento();
+        const std::string dimensioni[3] = {misura(992376, 8000), misura(992376, 8000), misura(992376, 8000)};
+        for (int k = 1; k <= 12; ++k) {
+            const std::string& prima = k == 1 ? dimensioni[0] : t.Quinte[k - 1];
+            const auto v = ValoreFisso::daTesto(prima);
+            if (!probabile(70)) t.Quinte[k] = dimensioni[intero(0, 2)];
+            else t.Quinte[k] = v && probabile(20) ? forma(*v) : prima;
+            t.CopiaQuinte[k] = probabile(85) ? t.Quinte[k] : misura(992376, 8000);
+        }
+        if (probabile(50)) {
+            CalcolaSemitoniTerze(t);
+            CalcolaCents(t);
+            Dodici* gruppi[] = {&t.QuinteCents, &t.Terze, &t.TerzeCents, &t.Semitoni, &t.SemitoniCents};
+            for (int i = intero(0, 3); i > 0; --i) {
+                std::string& campo = (*gruppi[intero(0, 4)])[static_cast<size_t>(intero(1, 12))];
+                const auto v = ValoreFisso::daTesto(campo);
+                campo = v ? forma(*v + ValoreFisso::intero(intero(0, 1))) : "abc";
+            }
+        }
         return t;
     }
 

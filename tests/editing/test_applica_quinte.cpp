@@ -351,7 +351,7 @@ bool ApplicaTerzaPassoPasso(Temperamento& t, Istogrammi& g, const TerzaMemorizza
 // Runs both on copies of one random state and compares everything.
 template <class Vecchio, class Nuovo>
 void Confronta(Casuale& c, int caso, Vecchio vecchio, Nuovo nuovo) {
-    const Temperamento t0 = c.temperamento();
+    const Temperamento t0 = c.probabile(50) ? c.temperamento() : c.regolare();
     const Istogrammi g0 = c.istogrammi();
     Temperamento ta = t0, tb = t0;
     Istogrammi ga = g0, gb = g0;
