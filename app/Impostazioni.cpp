@@ -66,6 +66,15 @@ void TestoIntero(std::string& campo, const std::string& letto) {
 
 }  // namespace
 
+std::optional<InteroLetto> InteroLetto::daTesto(std::string_view t) {
+    const auto n = Intero(t);
+    if (!n || *n < INT32_MIN || *n > INT32_MAX) return std::nullopt;
+    InteroLetto i(static_cast<int32_t>(*n));
+    i.proprio_ = t == i.testo_;
+    i.testo_ = t;
+    return i;
+}
+
 bool InteroImpostazioni(ValoreFisso v) {
     return v.decimillesimi() % ValoreFisso::Scala == 0 && v >= ValoreFisso::intero(INT32_MIN) &&
            v <= ValoreFisso::intero(INT32_MAX);
@@ -94,7 +103,7 @@ Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni 
         } else if (voce == 4) {
             Caption(imp.DuplicatoIstogramma, t, {"Ist Y", "Ist N"});
         } else if (voce == 5) {
-            TestoIntero(imp.PassoInfo, t);
+            if (auto n = InteroLetto::daTesto(t)) imp.PassoInfo = *n;
         } else if (voce == 6) {
             TestoIntero(imp.LivelloVelocita, t);
         } else if (voce <= 16) {
@@ -116,7 +125,7 @@ std::string TestoImpostazioni(const Impostazioni& imp) {
     s.testo(imp.LinguaNote);
     s.testo(imp.VistaValori);
     s.testo(imp.DuplicatoIstogramma);
-    s.testo(imp.PassoInfo);
+    s.testo(imp.PassoInfo.testo());
     s.testo(imp.LivelloVelocita);
     for (int k = 1; k <= 10; ++k) s.numero(ScriviColore(imp.SegmentiVelocita[static_cast<size_t>(k)]));
     s.numero(imp.IntervalloPiu);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,13 +37,35 @@ inline constexpr std::array<ColoreVB, 12> SelezioneLiberaProgetto = [] {
     return a;
 }();
 
+// A whole number of the file that no caption shows (the hidden
+// lblContaInfo): its value, and the digits it was read with ("02", "-0"),
+// which the file gets back as they were.
+class InteroLetto {
+public:
+    explicit InteroLetto(int32_t valore = 0) : valore_(valore), testo_(std::to_string(valore)) {}
+    // Optional "-" and decimal digits within 32 bits; nullopt otherwise.
+    static std::optional<InteroLetto> daTesto(std::string_view t);
+
+    int32_t valore() const { return valore_; }
+    const std::string& testo() const { return testo_; }
+    // Written as its value alone: no leading zero, no "-0".
+    bool proprio() const { return proprio_; }
+
+    bool operator==(const InteroLetto&) const = default;
+
+private:
+    int32_t valore_;
+    std::string testo_;
+    bool proprio_ = true;
+};
+
 // The image of the file, item by item, with the designed values.
 struct Impostazioni {
     std::string ColorazioneQuinte = "Colori Quinte";  // 1: caption of Command9
     std::string LinguaNote = "IT";                    // 2: caption of cmdLingua
     std::string VistaValori = "Val";                  // 3: caption of cmdTastiera
     std::string DuplicatoIstogramma = "Ist Y";        // 4: caption of cmdMostraIsto
-    std::string PassoInfo = "2";                      // 5: lblContaInfo
+    InteroLetto PassoInfo{2};                         // 5: lblContaInfo
     std::string LivelloVelocita = "6";                // 6: lblVelocità
     // 7..16: ShpVelo(1..10), segment 1 at the bottom; element 0 unused.
     std::array<ColoreVB, 11> SegmentiVelocita = SegmentiVelocitaProgetto;

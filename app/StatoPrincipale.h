@@ -49,7 +49,7 @@ struct StatoPrincipale {
     // free selection, the back colours of lblEtichettaNote(1..11).
     std::string VistaValori = "Val";
     std::string DuplicatoIstogramma = "Ist Y";
-    std::string PassoInfo = "2";
+    InteroLetto PassoInfo{2};
     std::string LivelloVelocita = "6";
     std::array<ColoreVB, 11> SegmentiVelocita = SegmentiVelocitaProgetto;
     std::array<ColoreVB, 12> SelezioneLibera = SelezioneLiberaProgetto;

@@ -1,8 +1,9 @@
 #include "app/Viste.h"
 
+#include <cstdint>
+
 #include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
-#include "common/ValoreFisso.h"
 
 namespace vk {
 
@@ -20,29 +21,35 @@ void cmdMostraIsto_Click(StatoPrincipale& s) {
 }
 
 void cmdInfoSemitoni_Click(StatoPrincipale& s) {
-    if (auto n = Numero(s.PassoInfo)) {
-        const ValoreFisso uno = ValoreFisso::intero(1);
-        if (*n == ValoreFisso::intero(3)) s.PassoInfo = "0";
-        else if (InteroImpostazioni(*n + uno)) s.PassoInfo = Testo(*n + uno);  // else the file could not keep it
-    }
+    const int32_t n = s.PassoInfo.valore();
+    if (n == 3) s.PassoInfo = InteroLetto(0);
+    else if (n < INT32_MAX) s.PassoInfo = InteroLetto(n + 1);  // else the file could not keep it
     MostraInfoIstogrammi(s);
 }
 
 void MostraInfoIstogrammi(StatoPrincipale& s) {
     VisibilitaViste& v = s.visibilita;
-    const std::string& p = s.PassoInfo;
-    if (p == "0") {
+    // A step written otherwise ("02") names none.
+    if (!s.PassoInfo.proprio()) return;
+    switch (s.PassoInfo.valore()) {
+    case 0:
         v.riferimenti = false;
         v.scarto = false;
         v.titoloSemitoni = false;
-    } else if (p == "1") {
+        break;
+    case 1:
         v.titoloSemitoni = true;
         v.titoloQuinteTerze = true;
-    } else if (p == "2") {
+        break;
+    case 2:
         v.scarto = true;
         v.titoloQuinteTerze = false;
-    } else if (p == "3") {
+        break;
+    case 3:
         v.riferimenti = true;
+        break;
+    default:
+        break;
     }
 }
 

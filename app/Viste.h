@@ -32,11 +32,11 @@ struct VisibilitaViste {
 void cmdTastiera_Click(StatoPrincipale& s);
 // Decided by what is shown, not by the caption.
 void cmdMostraIsto_Click(StatoPrincipale& s);
-// Steps lblContaInfo (3 -> 0, else + 1) and applies it. A step that is no
-// number stays as it is.
+// Steps lblContaInfo (3 -> 0, else + 1) and applies it; at the 32-bit limit,
+// past which the file could not keep it, it stays.
 void cmdInfoSemitoni_Click(StatoPrincipale& s);
-// Applies the step's row: each step changes only what it names; a text
-// other than "0".."3" changes nothing.
+// Applies the step's row: each step changes only what it names; a step
+// other than 0..3, or written otherwise ("02"), changes nothing.
 void MostraInfoIstogrammi(StatoPrincipale& s);
 
 }  // namespace vk

@@ -78,6 +78,13 @@ public:
         clic(QStringLiteral("Command1"));
         return f;
     }
+    // A file the program wrote, kept beside the pictures.
+    void copia(const std::filesystem::path& da, const char* nome) {
+        const QString f = QStringLiteral("%1/%2-%3.txt").arg(dir_).arg(n_++, 2, 10, QLatin1Char('0')).arg(nome);
+        std::error_code e;
+        std::filesystem::copy_file(da, f.toStdString(), std::filesystem::copy_options::overwrite_existing, e);
+        if (e) std::fprintf(stderr, "non copiato: %s\n", da.c_str());
+    }
     void apriFile(const QString& percorso) {
         d_->prossimo = percorso;
         clic(QStringLiteral("Command6"));
@@ -234,8 +241,14 @@ int main(int argc, char** argv) {
     // Open a saved file again, then the closing screen.
     s.apriFile(primo);
     s.foto("riaperto");
+    // The info step round its four rows; the closing writes it to the settings.
+    for (const char* nome : {"info_3", "info_0", "info_1", "info_2"}) {
+        s.clic(QStringLiteral("cmdInfoSemitoni"));
+        s.foto(nome);
+    }
     s.clic(QStringLiteral("cmdEXit"));
     s.foto("finale");
+    s.copia(dati / "Dati" / "Impostazioni.txt", "impostazioni");
     std::filesystem::remove_all(dati);
     return 0;
 }

@@ -22,7 +22,7 @@ void GiroCompleto(const vk::Impostazioni& imp) {
     const std::string testo = vk::TestoImpostazioni(imp);
     vk::Impostazioni altre;
     altre.LinguaNote = "DE";
-    altre.PassoInfo = "1";
+    altre.PassoInfo = vk::InteroLetto(1);
     altre.IntervalloPiu = 7;
     altre.SelezioneLibera[3] = 0x123456;
     Verifica(vk::ImpostazioniDaTesto(testo) == imp);

@@ -76,7 +76,7 @@ TEST(Impostazioni, OgniVoceVaAlSuoControllo) {
     EXPECT_EQ(s.LinguaNote, "EN");
     EXPECT_EQ(s.VistaValori, "Tast");
     EXPECT_EQ(s.DuplicatoIstogramma, "Ist N");
-    EXPECT_EQ(s.PassoInfo, "0");
+    EXPECT_EQ(s.PassoInfo, InteroLetto(0));
     EXPECT_EQ(s.LivelloVelocita, "11");
     for (int k = 1; k <= 10; ++k) EXPECT_EQ(s.SegmentiVelocita[k], k % 2 ? 0xC0C0FFu : 0xC0FFC0u) << k;
     EXPECT_EQ(s.IntervalloPiu, 35);
@@ -84,6 +84,28 @@ TEST(Impostazioni, OgniVoceVaAlSuoControllo) {
     for (int i = 1; i <= 11; ++i) EXPECT_EQ(s.SelezioneLibera[i], i == 3 || i == 11 ? 0xDBFDE7u : 0xE3FEFFu) << i;
     // Nothing checked against anything else, and written back as read.
     EXPECT_EQ(TestoImpostazioni(RaccogliImpostazioni(s)), file);
+}
+
+// The step written in any form the file can hold: it names a step only as
+// its value alone, and goes back to the file as it was read.
+TEST(Impostazioni, PassoInfoTornaComeLetto) {
+    struct Caso {
+        const char* passo;
+        bool scarto;  // the spread shown, as step 2 shows it
+    };
+    const Caso casi[] = {{"2", true}, {"02", false}, {"-0", false}, {"0002", false}, {"-2147483648", false}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.passo);
+        std::vector<std::string> righe = RigheProgetto();
+        righe[4] = std::string("\"") + c.passo + "\"";
+        const std::string file = Unisci(righe);
+        StatoPrincipale s;
+        s.visibilita.scarto = false;
+        ApplicaImpostazioni(s, ImpostazioniDaTesto(file));
+        MostraInfoIstogrammi(s);
+        EXPECT_EQ(s.visibilita.scarto, c.scarto);
+        EXPECT_EQ(TestoImpostazioni(RaccogliImpostazioni(s)), file);
+    }
 }
 
 // One line of the designed file replaced: the item is taken only when its
@@ -188,17 +210,19 @@ TEST(Impostazioni, CioCheScriveLoRilegge) {
         {"6", "2147483647", info, "6", "2147483647"},
         {"6", "-2147483648", info, "6", "-2147483647"},
         {"6", "3", info, "6", "0"},
+        {"6", "02", info, "6", "3"},
+        {"6", "-0", info, "6", "1"},
         {"11", "2", piu, "11", "2"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(std::string(c.livello) + " " + c.passo);
         StatoPrincipale s;
         s.LivelloVelocita = c.livello;
-        s.PassoInfo = c.passo;
+        s.PassoInfo = *InteroLetto::daTesto(c.passo);
         ASSERT_EQ(ImpostazioniDaTesto(TestoImpostazioni(RaccogliImpostazioni(s))), RaccogliImpostazioni(s));
         c.clic(s);
         EXPECT_EQ(s.LivelloVelocita, c.livelloDopo);
-        EXPECT_EQ(s.PassoInfo, c.passoDopo);
+        EXPECT_EQ(s.PassoInfo.testo(), c.passoDopo);
         // What the next start reads is what was written.
         const Impostazioni scritte = RaccogliImpostazioni(s);
         EXPECT_EQ(ImpostazioniDaTesto(TestoImpostazioni(scritte)), scritte);
@@ -271,7 +295,7 @@ TEST_F(CartellaTemporanea, CaricaESalvaNellaCartellaDati) {
     EXPECT_EQ(s.IntervalloPiu, 50);
     EXPECT_EQ(s.IntervalloMeno, 135);
 
-    s.PassoInfo = "3";
+    s.PassoInfo = InteroLetto(3);
     ASSERT_TRUE(SalvaImpostazioni(s, file));
     righe[4] = "\"3\"";
     EXPECT_EQ(*LeggiByte(file), Unisci(righe));

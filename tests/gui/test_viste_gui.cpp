@@ -153,7 +153,8 @@ TEST_F(VisteGui, PassiInformazioni) {
         {"3", "SR", {"0", "1", "2"}, {"", "TQ", "TS"}},
         {"5", "S", {"6", "7", "8"}, {"S", "S", "S"}},
         {"-1", "S", {"0", "1", "2"}, {"", "TQ", "TS"}},
-        {"due", "S", {"due", "due", "due"}, {"S", "S", "S"}},
+        {"02", "S", {"3", "0", "1"}, {"SR", "", "TQ"}},
+        {"-0", "S", {"1", "2", "3"}, {"TQS", "TS", "TSR"}},
     };
     auto vis = [this](const char* n) { return visibile(n); };
     for (const auto& c : casi) {
@@ -162,13 +163,13 @@ TEST_F(VisteGui, PassiInformazioni) {
         stato = StatoPrincipale{};
         SetUp();
         EXPECT_EQ(Informazioni(vis), "S") << "designed";
-        stato.PassoInfo = c.salvato;
+        stato.PassoInfo = *InteroLetto::daTesto(c.salvato);
         MostraInfoIstogrammi(stato);
         fin->aggiorna();
         EXPECT_EQ(Informazioni(vis), c.avvio);
         for (int i = 0; i < 3; ++i) {
             clicca("cmdInfoSemitoni");
-            EXPECT_EQ(stato.PassoInfo, c.passi[i]);
+            EXPECT_EQ(stato.PassoInfo.testo(), c.passi[i]);
             EXPECT_EQ(Informazioni(vis), c.visti[i]);
             if (std::string(c.salvato) == "2" && i == 0) Salva(fin->pagina(), QStringLiteral("principale_info3"));
         }
