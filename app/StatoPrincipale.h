@@ -60,10 +60,10 @@ struct StatoPrincipale {
 
     // Notation, speed control and view toggles (app/Notazione.h, Velocita.h,
     // Viste.h): the note captions of the main screen, the hidden lblIndexVelo
-    // ("1" after "+", "0" after "-"), what the toggles and "Info" show, and
+    // (1 after "+", 0 after "-"), what the toggles and "Info" show, and
     // the factors of the main window's re-layout once it has run.
     NomiNote nomiNote = NomiNoteIniziali();
-    std::string IndexVelo = "0";
+    int IndexVelo = 0;
     VisibilitaViste visibilita;
     std::optional<FattoriSchermo> fattoriAdattamento;
 

@@ -13,7 +13,7 @@ std::optional<int> LivelloValido(const std::string& t) {
 }
 
 void cmdVelocita_Click(StatoPrincipale& s, int indice) {
-    s.IndexVelo.assign(1, indice == VelocitaPiu ? '1' : '0');
+    s.IndexVelo = indice == VelocitaPiu ? 1 : 0;
     // The limits are tests of equality, so a hand-edited "12" still moves,
     // but never to a level the settings file could not keep.
     if (auto n = Numero(s.LivelloVelocita)) {
@@ -30,8 +30,7 @@ void ApplicaVelocita(StatoPrincipale& s) {
         s.IntervalloPiu = IntervalloDiLivello(*livello);
         s.IntervalloMeno = IntervalloDiLivello(*livello);
     }
-    const auto direzione = Numero(s.IndexVelo);
-    if (direzione && *direzione == ValoreFisso::intero(1)) {
+    if (s.IndexVelo == 1) {
         if (livello && *livello >= 2) s.SegmentiVelocita[static_cast<size_t>(*livello - 1)] = SegmentoAcceso;
     } else if (livello && *livello <= 10) {
         s.SegmentiVelocita[static_cast<size_t>(*livello)] = SegmentoSpento;

@@ -74,7 +74,7 @@ void ComandiEditing::cmdZero_Click(int k) {
     prova.Quinte[k] = ripetuto ? "995148" : t_.Quinte[sinistra];
     if (!CompletamentoPossibile(prova, k)) return;
 
-    lblRepeat_ = ripetuto ? "2" : "1";
+    lblRepeat_ = ripetuto ? 2 : 1;
     lblIndexCopy_ = k;
     if (ripetuto) {
         t_.Quinte[k] = "995148";

@@ -78,8 +78,8 @@ public:
 
     // The last fifth edited by the fifth buttons or "Copy/0" (13 = none).
     int lblIndexCopy() const { return lblIndexCopy_; }
-    // Kind of the last "Copy/0" press: "0" none yet, "1" copy, "2" pure.
-    const std::string& lblRepeat() const { return lblRepeat_; }
+    // Kind of the last "Copy/0" press: 0 none yet, 1 copy, 2 pure.
+    int lblRepeat() const { return lblRepeat_; }
 
     // What the fifth buttons did, for the screen and for checks.
     long passi() const { return passi_; }
@@ -103,7 +103,7 @@ private:
     // Index of the button whose mouse press is in progress (0 = none).
     int premuto_ = 0;
     int lblIndexCopy_ = NessunaQuinta;
-    std::string lblRepeat_ = "0";
+    int lblRepeat_ = 0;
     StatoFraComma fraComma_;
     long passi_ = 0;
     long completamenti_ = 0;

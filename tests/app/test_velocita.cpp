@@ -62,10 +62,10 @@ TEST(Velocita, UnaPressione) {
         s.LivelloVelocita = c.livello;
         ImpostaMisuratore(s, c.misuratore);
         s.IntervalloPiu = s.IntervalloMeno = 135;
-        s.IndexVelo = c.indice == VelocitaPiu ? "0" : "1";
+        s.IndexVelo = c.indice == VelocitaPiu ? 0 : 1;
         cmdVelocita_Click(s, c.indice);
         SCOPED_TRACE(std::string(c.indice == VelocitaPiu ? "+" : "-") + " da " + c.livello);
-        EXPECT_EQ(s.IndexVelo, c.indice == VelocitaPiu ? "1" : "0");
+        EXPECT_EQ(s.IndexVelo, c.indice == VelocitaPiu ? 1 : 0);
         EXPECT_EQ(s.LivelloVelocita, c.livelloDopo);
         EXPECT_EQ(Misuratore(s), c.misuratoreDopo);
         EXPECT_EQ(s.IntervalloPiu, c.intervalloDopo);

@@ -129,13 +129,13 @@ TEST(CopiaOZero, Ciclo) {
     const std::string q4 = b.t.Quinte[4], n4 = b.t.Frazioni[4];
     const ValoreFisso q5 = V(b.t.Quinte[5]), q6 = V(b.t.Quinte[6]);
     b.c.cmdZero_Click(5);  // first press: copy of fifth 4
-    EXPECT_EQ(b.c.lblRepeat(), "1");
+    EXPECT_EQ(b.c.lblRepeat(), 1);
     EXPECT_EQ(b.t.Quinte[5], q4);
     EXPECT_EQ(b.t.Frazioni[5], n4);
     EXPECT_EQ(V(b.t.Quinte[6]), q6 - (V(q4) - q5));
     Coerente(b.t, b.g);
     b.c.cmdZero_Click(5);  // second press: pure
-    EXPECT_EQ(b.c.lblRepeat(), "2");
+    EXPECT_EQ(b.c.lblRepeat(), 2);
     EXPECT_EQ(b.t.Quinte[5], "995148");
     EXPECT_EQ(b.t.Frazioni[5], "0");
     Coerente(b.t, b.g);
@@ -170,7 +170,7 @@ TEST(CopiaOZero, QuandoCopiaEQuandoAzzera) {
         ASSERT_NE(sinistra, "995148") << cs.nome;
         b.c.cmdZero_Click(7);
         EXPECT_EQ(b.t.Quinte[7], cs.pura ? "995148" : sinistra) << cs.nome;
-        EXPECT_EQ(b.c.lblRepeat(), cs.pura ? "2" : "1") << cs.nome;
+        EXPECT_EQ(b.c.lblRepeat(), cs.pura ? 2 : 1) << cs.nome;
         Coerente(b.t, b.g);
     }
 }

@@ -283,7 +283,7 @@ TEST(ComandiEditing, PassoSuTestoNonNumericoDaMouseEDaTastiera) {
         EXPECT_EQ(t.QuintaSelezionata, 9) << cs.nome;
         EXPECT_EQ(c.lblIndexCopy(), 9) << cs.nome;
         c.cmdZero_Click(9);
-        EXPECT_EQ(c.lblRepeat(), "2") << cs.nome;
+        EXPECT_EQ(c.lblRepeat(), 2) << cs.nome;
         EXPECT_EQ(t.Quinte[9], "995148") << cs.nome;
         EXPECT_EQ(t.Quinte[10], "989604") << cs.nome;
         Coerente(t, g);
