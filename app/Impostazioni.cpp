@@ -57,15 +57,10 @@ void Caption(std::string& campo, const std::string& letto, std::initializer_list
         }
 }
 
-// The level and the information step are counted on by one per click: a
-// whole number of 32 bits keeps every later step exact.
-void TestoIntero(std::string& campo, const std::string& letto) {
-    const auto n = Intero(letto);
-    if (n && *n >= INT32_MIN && *n <= INT32_MAX) campo = letto;
-}
-
 }  // namespace
 
+// The level and the information step are counted on by one per click: a
+// whole number of 32 bits keeps every later step exact.
 std::optional<InteroLetto> InteroLetto::daTesto(std::string_view t) {
     const auto n = Intero(t);
     if (!n || *n < INT32_MIN || *n > INT32_MAX) return std::nullopt;
@@ -105,7 +100,7 @@ Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni 
         } else if (voce == 5) {
             if (auto n = InteroLetto::daTesto(t)) imp.PassoInfo = *n;
         } else if (voce == 6) {
-            TestoIntero(imp.LivelloVelocita, t);
+            if (InteroLetto::daTesto(t)) imp.LivelloVelocita = t;  // the caption as read
         } else if (voce <= 16) {
             if (auto c = Colore(t)) imp.SegmentiVelocita[static_cast<size_t>(voce - 6)] = *c;
         } else if (voce == 17) {

@@ -5,9 +5,15 @@
 
 namespace vk {
 
+namespace {
+
+// Ten-thousandths in one unit of the last digit of a fraction written with 0..4 decimals.
+constexpr int64_t ScalaDecimali[5] = {10000, 1000, 100, 10, 1};
+
+}  // namespace
+
 std::optional<int64_t> ArrotondaPariEsatto(double x, int decimali) {
-    static constexpr double potenze[6] = {1, 10, 100, 1000, 10000, 100000};
-    const double s = potenze[decimali];
+    const double s = PotenzeDieci[decimali];
     const double p = x * s;
     if (!(std::fabs(p) < 0x1p53)) return std::nullopt;
     double n = std::nearbyint(p);
@@ -57,8 +63,7 @@ std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
         }
     }
     if (p != fine || (!cifreIntere && cifreFrazione == 0)) return std::nullopt;
-    static constexpr int64_t potenze[5] = {10000, 1000, 100, 10, 1};
-    frazione *= potenze[cifreFrazione < 4 ? cifreFrazione : 4];
+    frazione *= ScalaDecimali[cifreFrazione < 4 ? cifreFrazione : 4];
     int64_t n = intera * Scala + frazione;
     if (decisiva > 5 || (decisiva == 5 && (resto || (n % 2 != 0)))) n += 1;
     if (n > Limite) return std::nullopt;
@@ -150,8 +155,7 @@ bool ScrittoCome(const std::string& t, ValoreFisso v) {
         leggi(frazione);
         const auto cifreFrazione = p - decimali;
         if (p != fine || cifreFrazione == 0 || cifreFrazione > 4 || p[-1] == '0') return false;
-        static constexpr uint64_t scala[5] = {1, 1000, 100, 10, 1};
-        frazione *= scala[cifreFrazione];
+        frazione *= static_cast<uint64_t>(ScalaDecimali[cifreFrazione]);
     }
     const uint64_t a = n < 0 ? static_cast<uint64_t>(-(n + 1)) + 1 : static_cast<uint64_t>(n);
     return intera * ValoreFisso::Scala + frazione == a;

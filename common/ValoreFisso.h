@@ -77,13 +77,15 @@ constexpr ValoreFisso ValoreFisso::arrotondato(int decimali) const {
 // not finite or from 2^53 on.
 std::optional<int64_t> ArrotondaPariEsatto(double x, int decimali);
 
+// 10^decimali for the two above.
+inline constexpr double PotenzeDieci[6] = {1, 10, 100, 1000, 10000, 100000};
+
 // The same, inline where the product is below 2^52 and lies off a half, as
 // nearly every product does: adding 2^52 leaves it no fraction, rounded to
 // the nearest, ties to even. The rest goes to ArrotondaPariEsatto.
 inline std::optional<int64_t> ArrotondaPari(double x, int decimali) {
     static_assert(FLT_EVAL_METHOD == 0, "doubles evaluated as doubles");
-    constexpr double potenze[6] = {1, 10, 100, 1000, 10000, 100000};
-    const double p = x * potenze[decimali];
+    const double p = x * PotenzeDieci[decimali];
     if (std::fabs(p) < 0x1p52) {
         const double m = std::copysign(0x1p52, p);
         const double n = (p + m) - m;
