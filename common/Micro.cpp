@@ -2,11 +2,10 @@
 
 namespace vk {
 
-ValoreFisso CentsDaMicro4(ValoreFisso x) {
-    // Any int64 count of ten-thousandths gives cents well below 2^53 of them.
-    return ValoreFisso::daDecimillesimi(*ArrotondaPari(x.comeDouble() / Micro::PerCent, 4));
-}
-
 ValoreFisso CentsDaMicro(ValoreFisso x) { return CentsDaMicro4(x).arrotondato(2); }
+
+std::optional<ValoreFisso> CentsDaTestoMicro(std::string_view micro) { return ProporzioneDiTesto(micro, 100, Micro::CentesimiPerCent); }
+
+std::optional<ValoreFisso> MicroDaTestoCents(std::string_view cents) { return ProporzioneDiTesto(cents, Micro::CentesimiPerCent, 100); }
 
 }  // namespace vk

@@ -5,6 +5,8 @@
 namespace vk::Micro {
 
 inline constexpr double PerCent = 1417.68;
+// The same in hundredths of a Micro, for exact quotients: x / 1417,68 = 100 x / 141768.
+inline constexpr uint32_t CentesimiPerCent = 141768;
 inline constexpr ValoreFisso Ottava = ValoreFisso::intero(1701216);
 inline constexpr ValoreFisso SetteOttave = ValoreFisso::intero(11908512);
 inline constexpr ValoreFisso QuattroOttave = ValoreFisso::intero(6804864);
@@ -22,10 +24,20 @@ inline constexpr ValoreFisso SemitonoEquabile = ValoreFisso::intero(141768);
 
 namespace vk {
 
-// Cents of a size in Micro: x / 1417.68 in double, rounded to four decimals,
-// then that value to two (both ties to even).
+// Cents of a size in Micro: x / 1417,68 rounded to four decimals, then that
+// value to two, each on the exact value, ties to even.
 ValoreFisso CentsDaMicro(ValoreFisso x);
 // The same at four decimals only (the first rounding).
-ValoreFisso CentsDaMicro4(ValoreFisso x);
+inline ValoreFisso CentsDaMicro4(ValoreFisso x) { return Proporzione(x, 100, Micro::CentesimiPerCent); }
+
+// Cents of a size to two decimals in one rounding of the exact quotient,
+// ties to even: the thirds editor's rule for the third it compensates.
+inline ValoreFisso CentsDaMicroInUnPasso(ValoreFisso x) { return Proporzione(x, 1, Micro::CentesimiPerCent) * 100; }
+
+// A size typed or written as text (any number of decimals) in cents, and
+// cents in Micro, each to four decimals of its exact value; nullopt when the
+// text is no number or the result too large.
+std::optional<ValoreFisso> CentsDaTestoMicro(std::string_view micro);
+std::optional<ValoreFisso> MicroDaTestoCents(std::string_view cents);
 
 }  // namespace vk

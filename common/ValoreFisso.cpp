@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace vk {
 
@@ -68,6 +69,109 @@ std::optional<ValoreFisso> ValoreFisso::daTesto(std::string_view t) {
     if (decisiva > 5 || (decisiva == 5 && (resto || (n % 2 != 0)))) n += 1;
     if (n > Limite) return std::nullopt;
     return daDecimillesimi(negativo ? -n : n);
+}
+
+namespace {
+
+// Decimal digits, most significant first, as values 0..9.
+using Cifre = std::vector<uint8_t>;
+
+// c * m (m < 2^32), in place.
+void Moltiplica(Cifre& c, uint32_t m) {
+    uint64_t riporto = 0;
+    for (auto i = c.size(); i-- > 0;) {
+        const uint64_t v = uint64_t{c[i]} * m + riporto;
+        c[i] = static_cast<uint8_t>(v % 10);
+        riporto = v / 10;
+    }
+    while (riporto != 0) {
+        c.insert(c.begin(), static_cast<uint8_t>(riporto % 10));
+        riporto /= 10;
+    }
+}
+
+// The digits of c up to `fine` divided by d: the quotient, or nullopt past
+// the limit, and the remainder.
+std::optional<int64_t> Dividi(const Cifre& c, size_t fine, uint32_t d, uint64_t& resto) {
+    uint64_t q = 0;
+    resto = 0;
+    for (size_t i = 0; i < fine; ++i) {
+        resto = resto * 10 + c[i];
+        const uint64_t cifra = resto / d;
+        resto %= d;
+        if (q > (static_cast<uint64_t>(ValoreFisso::Limite) - cifra) / 10) return std::nullopt;
+        q = q * 10 + cifra;
+    }
+    return static_cast<int64_t>(q);
+}
+
+}  // namespace
+
+std::optional<ValoreFisso> ProporzioneDiTesto(std::string_view testo, uint32_t p, uint32_t q) {
+    // The text as the whole number D of its digits and the count k of its
+    // decimals: its value is D / 10^k, and the result D * p * 10^4 / (q * 10^k).
+    const bool negativo = !testo.empty() && testo.front() == '-';
+    if (negativo) testo.remove_prefix(1);
+    Cifre cifre;
+    cifre.reserve(testo.size() + 12);
+    size_t k = 0;
+    bool virgola = false, unaCifra = false;
+    for (char c : testo) {
+        if (c >= '0' && c <= '9') {
+            unaCifra = true;
+            if (virgola) ++k;
+            if (!cifre.empty() || c != '0') cifre.push_back(static_cast<uint8_t>(c - '0'));
+        } else if (c == ',' && !virgola) {
+            virgola = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!unaCifra) return std::nullopt;
+    while (k > 0 && !cifre.empty() && cifre.back() == 0) {
+        cifre.pop_back();
+        --k;
+    }
+    if (cifre.empty()) return ValoreFisso();
+    Moltiplica(cifre, p);
+
+    std::optional<int64_t> quoziente;
+    uint64_t resto = 0;
+    bool su = false;
+    if (k <= 4) {
+        // A whole dividend: far past the limit from a few dozen digits.
+        if (cifre.size() + (4 - k) > 40) return std::nullopt;
+        cifre.insert(cifre.end(), 4 - k, 0);
+        quoziente = Dividi(cifre, cifre.size(), q, resto);
+        if (!quoziente) return std::nullopt;
+        su = 2 * resto > q || (2 * resto == q && *quoziente % 2 != 0);
+    } else {
+        // The last k - 4 digits are a fraction t in [0, 1) after the
+        // whole part A: the result is (A + t) / q.
+        const size_t coda = k - 4;
+        const size_t fine = cifre.size() > coda ? cifre.size() - coda : 0;
+        quoziente = Dividi(cifre, fine, q, resto);
+        if (!quoziente) return std::nullopt;
+        bool zero = true;
+        for (size_t i = fine; i < cifre.size(); ++i) zero = zero && cifre[i] == 0;
+        if (zero) {
+            su = 2 * resto > q || (2 * resto == q && *quoziente % 2 != 0);
+        } else if (2 * resto >= q) {
+            su = true;
+        } else if (2 * resto + 1 == q) {
+            // Only t against one half decides; missing digits are leading zeros.
+            int confronto = -1;
+            if (cifre.size() - fine == coda) {
+                confronto = cifre[fine] > 5 ? 1 : cifre[fine] < 5 ? -1 : 0;
+                for (size_t i = fine + 1; confronto == 0 && i < cifre.size(); ++i)
+                    if (cifre[i] != 0) confronto = 1;
+            }
+            su = confronto > 0 || (confronto == 0 && *quoziente % 2 != 0);
+        }
+    }
+    int64_t n = *quoziente + (su ? 1 : 0);
+    if (n > ValoreFisso::Limite) return std::nullopt;
+    return ValoreFisso::daDecimillesimi(negativo ? -n : n);
 }
 
 std::optional<ValoreFisso> ValoreFisso::daDouble(double x) {

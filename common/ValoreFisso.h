@@ -10,6 +10,12 @@
 #include <string>
 #include <string_view>
 
+// The fast rounding below relies on IEEE doubles rounded to the nearest:
+// -ffast-math would let it truncate.
+#ifdef __FAST_MATH__
+#error "VelmoraKOV's roundings need IEEE arithmetic: build without -ffast-math"
+#endif
+
 namespace vk {
 
 class ValoreFisso {
@@ -27,7 +33,9 @@ public:
     // More than four decimals round on the digits, ties to even.
     static std::optional<ValoreFisso> daTesto(std::string_view t);
     // Nearest ten-thousandth of the exact value of x, ties to even; nullopt
-    // when not finite or too large.
+    // when not finite or too large. Only for values that went through a
+    // power, a root or a logarithm: a quotient of two decimals is rounded
+    // exactly by Proporzione or ProporzioneDiTesto.
     static std::optional<ValoreFisso> daDouble(double x);
 
     // Written form: decimal comma, no trailing zeros, "0," before a fraction.
@@ -65,6 +73,33 @@ constexpr int64_t DividiPari(int64_t a, int64_t d) {
     if (due > d || (due == d && (q % 2 != 0))) q += 1;
     return q;
 }
+
+// The same on 128 bits, for products of a count and a scale.
+constexpr int64_t DividiPari128(__int128 a, int64_t d) {
+    __int128 q = a / d;
+    __int128 r = a % d;
+    if (r < 0) { r += d; q -= 1; }
+    const __int128 due = 2 * r;
+    if (due > d || (due == d && (q % 2 != 0))) q += 1;
+    return static_cast<int64_t>(q);
+}
+
+// x * p / q (p, q > 0, p <= q) to the nearest ten-thousandth of the exact
+// quotient, ties to even. A size divided by 1417,68 or by 396 can fall
+// exactly on a tie, which a double beside it would decide the wrong way.
+constexpr ValoreFisso Proporzione(ValoreFisso x, int64_t p, int64_t q) {
+    const int64_t n = x.decimillesimi();
+    // Folded away for a constant p: the usual sizes take 64 bits.
+    const int64_t sicuro = INT64_MAX / p;
+    if (n <= sicuro && n >= -sicuro) return ValoreFisso::daDecimillesimi(DividiPari(n * p, q));
+    return ValoreFisso::daDecimillesimi(DividiPari128(static_cast<__int128>(n) * p, q));
+}
+
+// A number text (optional "-", digits, at most one decimal comma, any number
+// of digits) times p / q (p, q > 0), to the nearest ten-thousandth of the
+// exact value, ties to even; nullopt when the text is no number or the result
+// lies beyond the limit.
+std::optional<ValoreFisso> ProporzioneDiTesto(std::string_view testo, uint32_t p, uint32_t q);
 
 constexpr ValoreFisso ValoreFisso::arrotondato(int decimali) const {
     int64_t passo = 1;

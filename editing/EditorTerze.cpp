@@ -102,7 +102,8 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
     const ValoreFisso d = *cambio;
     const ValoreFisso nb = *Numero(t.Terze[b]) - d;
     const ClasseTerza classe = ClasseDiTerza(nb);
-    // Third b's cents rounded once, straight to two decimals.
+    // Third b's cents rounded once, straight to two decimals (its bar from
+    // the unrounded quotient).
     const double centsB = nb.comeDouble() / Micro::PerCent;
 
     // Fifths a and b with their own cents and names; the two thirds come
@@ -115,7 +116,7 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
     (*n.Terze)[k] = nominata ? Testo(nominata->dimensione) : memoria.Dimensione;
     (*n.TerzeCents)[k] = nominata ? nominata->cents : memoria.Cents;
     (*n.Terze)[b] = Testo(nb);
-    (*n.TerzeCents)[b] = Testo(ValoreFisso::daDecimillesimi(*ArrotondaPari(centsB, 2) * 100));
+    (*n.TerzeCents)[b] = Testo(CentsDaMicroInUnPasso(nb));
     OpzioniQuinte o;
     o.CentsSoloQuinteNuove = true;
     o.Nomina = OpzioniQuinte::Nomi::Nuove;

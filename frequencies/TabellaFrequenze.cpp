@@ -48,7 +48,7 @@ int64_t PassoDecimali(int decimali) {
 
 }  // namespace
 
-std::optional<ValoreFisso> Unita4296(double micro) { return ValoreFisso::daDouble(micro / 396.0); }
+std::optional<ValoreFisso> Unita4296(std::string_view micro) { return ProporzioneDiTesto(micro, 1, MicroPerUnita); }
 
 const char* TestoPassoLA(PassoLA p) {
     switch (p) {
@@ -78,7 +78,7 @@ void TabellaFrequenze::cmdMostraFrequenze_Click(const Temperamento& t, std::stri
     for (int k = 1; k <= 12; ++k) {
         // A fifth that is no number (a file can bring anything) gives no
         // unit, and the cells that depend on it stay empty.
-        const auto u = Unita4296(DoubleDaTesto(t.Quinte[static_cast<size_t>(k)]));
+        const auto u = Unita4296(t.Quinte[static_cast<size_t>(k)]);
         lblValoreQuinte2[static_cast<size_t>(k)] = u ? u->testo() : std::string();
     }
     Calcola();

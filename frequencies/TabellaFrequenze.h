@@ -25,9 +25,12 @@ inline constexpr int CellaRiferimento = 58;
 inline constexpr int IntervalloDiapason = 60;  // ms between two steps of the reference
 inline constexpr int OttavaUnita = 4296;       // one octave in Unità4296
 
-// A size in Micro as Unità4296 (1/4296 of an octave, 396 Micro): the quotient
-// in double, to four decimals, ties to even; nullopt when not finite.
-std::optional<ValoreFisso> Unita4296(double micro);
+inline constexpr uint32_t MicroPerUnita = 396;  // 1701216 / 4296
+
+// A size in Micro, written as a number, as Unità4296 (1/4296 of an octave):
+// the exact quotient by 396 to four decimals, ties to even; nullopt when the
+// text is no number or the result too large.
+std::optional<ValoreFisso> Unita4296(std::string_view micro);
 
 // The step of the reference, as cmdLA shows it: "Interi", "0.1", "0.01".
 enum class PassoLA { Interi, Decimi, Centesimi };

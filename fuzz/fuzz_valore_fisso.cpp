@@ -3,7 +3,9 @@
 // ties to even, and nothing past 1e11 is a number. Every number read writes
 // to its one written form, which reads back to it. The Zadu-Rori boxes read
 // the same number once their thousands points are dropped. A double from
-// the input's bytes converts as its exact decimal expansion reads.
+// the input's bytes converts as its exact decimal expansion reads. The exact
+// quotient of a text reads as the parser at 1 / 1, and by 1417,68 and 396
+// rounds the exact rational, checked in 128 bits where its digits fit.
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -106,6 +108,29 @@ void VerificaDouble(double x) {
     if (v) Verifica(v->decimillesimi() == *atteso);
 }
 
+// ProporzioneDiTesto(t, p, q) against |2 (r q 10^k - D p 10^4)| <= q 10^k,
+// r even at equality, for texts of at most 18 digits and 12 decimals.
+void VerificaProporzione(std::string_view t, uint32_t p, uint32_t q) {
+    const auto v = vk::ProporzioneDiTesto(t, p, q);
+    const bool negativo = !t.empty() && t[0] == '-';
+    __int128 d = 0, dieciK = 1;
+    int cifre = 0;
+    bool virgola = false;
+    for (char c : t.substr(negativo ? 1 : 0)) {
+        if (c == ',') { virgola = true; continue; }
+        d = d * 10 + (c - '0');
+        if (virgola) dieciK *= 10;
+        if (++cifre > 18 || dieciK > 1'000'000'000'000) return;
+    }
+    const __int128 num = d * p * 10000 * (negativo ? -1 : 1), den = __int128{q} * dieciK;
+    const __int128 troncato = d * p * 10000 / den;
+    if (troncato > vk::ValoreFisso::Limite) return Verifica(!v);
+    if (!v) return Verifica(troncato == vk::ValoreFisso::Limite);
+    const __int128 r = v->decimillesimi(), scarto = 2 * (r * den - num);
+    Verifica(scarto <= den && scarto >= -den);
+    if (scarto == den || scarto == -den) Verifica(r % 2 == 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
@@ -119,6 +144,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         const std::string scritto = v->testo();
         Verifica(FormaScritta(scritto));
         Verifica(vk::ValoreFisso::daTesto(scritto) == v);
+    }
+    Verifica(vk::ProporzioneDiTesto(testo, 1, 1) == atteso);
+    if (atteso) {
+        VerificaProporzione(testo, 100, 141768);
+        VerificaProporzione(testo, 141768, 100);
+        VerificaProporzione(testo, 1, 396);
     }
 
     std::string senzaPunti;

@@ -24,6 +24,8 @@ std::string Fisso(double x) {
     return v ? v->testo() : "-";
 }
 
+std::string Fisso(std::optional<ValoreFisso> v) { return v ? v->testo() : "-"; }
+
 }  // namespace
 
 double ValoreDigitato(std::string_view testo) {
@@ -211,8 +213,9 @@ void Convertitore::confermaCents() {
         cents = "-";
         mostra(Istruzione::TroppoAlto);
     } else {
-        cents = Fisso(c);
-        micro = Fisso(c * vk::Micro::PerCent);
+        // The typed decimals themselves, not their double.
+        cents = Fisso(ValoreFisso::daTesto(buffer_));
+        micro = Fisso(MicroDaTestoCents(buffer_));
         scriviRapporto(std::pow(2.0, c / 1200.0));
     }
 }
@@ -224,7 +227,7 @@ void Convertitore::confermaMicro() {
         mostra(Istruzione::TroppoAlto);
     } else {
         const double c = m / vk::Micro::PerCent;
-        cents = Fisso(c);
+        cents = Fisso(CentsDaTestoMicro(buffer_));
         scriviRapporto(std::pow(2.0, c / 1200.0));
     }
 }

@@ -151,11 +151,173 @@ TEST(ValoreFisso, DaDoubleSulValoreEsattoNonSulProdotto) {
         {0.00005, 1},                  {0.00025, 3},                  {-0.00005, -1},
         {-0.00025, -3},                {0.03125, 312},                {-0.09375, -938},
     };
+    // These are the doubles themselves, as a value through a power or a
+    // logarithm is; the decimals they were made from are rounded exactly
+    // (Proporzione below).
     for (const auto& c : casi) {
         ASSERT_TRUE(ValoreFisso::daDouble(c.x)) << c.x;
         EXPECT_EQ(ValoreFisso::daDouble(c.x)->decimillesimi(), c.atteso) << c.x;
     }
-    EXPECT_EQ(CentsDaMicro4(*ValoreFisso::daTesto("1014695,5995")).testo(), "715,7437");
+}
+
+TEST(Proporzione, LeQuozientiEsattiAlPari) {
+    // Quotients of decimals that are exact ties at the fifth decimal, whose
+    // doubles lie a hair to one side.
+    struct Caso { const char* micro; const char* cents4; const char* cents; const char* centsUnPasso; };
+    const Caso casi[] = {
+        {"1014695,5995", "715,7438", "715,74", "715,74"}, {"-1014695,5995", "-715,7438", "-715,74", "-715,74"},
+        {"1,7721", "0,0012", "0", "0"},                   {"5,3163", "0,0038", "0", "0"},
+        {"540001,4004", "380,905", "380,9", "380,9"},     {"540072,2844", "380,955", "380,96", "380,96"},
+        {"556007", "392,195", "392,2", "392,19"},         {"990370", "698,585", "698,58", "698,59"},
+    };
+    for (const auto& c : casi) {
+        const ValoreFisso x = *ValoreFisso::daTesto(c.micro);
+        EXPECT_EQ(CentsDaMicro4(x).testo(), c.cents4) << c.micro;
+        EXPECT_EQ(CentsDaMicro(x).testo(), c.cents) << c.micro;
+        EXPECT_EQ(CentsDaMicroInUnPasso(x).testo(), c.centsUnPasso) << c.micro;
+        EXPECT_EQ(CentsDaTestoMicro(c.micro)->testo(), c.cents4) << c.micro;
+    }
+    // 992364,417 / 396 = 2505,97075; 992376,0198 / 396 = 2506,00005.
+    EXPECT_EQ(ProporzioneDiTesto("992364,417", 1, 396)->testo(), "2505,9708");
+    EXPECT_EQ(ProporzioneDiTesto("992376,0198", 1, 396)->testo(), "2506");
+    EXPECT_EQ(Proporzione(*ValoreFisso::daTesto("992364,417"), 1, 396).testo(), "2505,9708");
+}
+
+TEST(ProporzioneDiTesto, LeCifreDigitateComeSonoScritte) {
+    struct Caso { const char* testo; uint32_t p, q; const char* atteso; };
+    const Caso casi[] = {
+        // Typed cents are the decimals they spell.
+        {"0,00005", 1, 1, "0"},             {"0,00025", 1, 1, "0,0002"},      {"0,00015", 1, 1, "0,0002"},
+        {"0,000250000001", 1, 1, "0,0003"}, {"-0,00025", 1, 1, "-0,0002"},   {"5,", 1, 1, "5"},
+        {",5", 1, 1, "0,5"},                {"-0", 1, 1, "0"},               {"007,50", 1, 1, "7,5"},
+        // Cents to Micro: 0,000625 cents = 0,88605 Micro, a tie.
+        {"0,000625", 141768, 100, "0,886"}, {"0,001875", 141768, 100, "2,6582"}, {"1", 141768, 100, "1417,68"},
+        {"12000,99999", 141768, 100, "17013577,6658"},
+        // Micro to cents, with decimals beyond the fourth and trailing zeros.
+        {"1,77210", 100, 141768, "0,0012"}, {"1,772100000000000000000000001", 100, 141768, "0,0013"},
+        {"1417,68", 100, 141768, "1"},      {"29999999,99999999", 100, 141768, "21161,334"},
+        {"0,0000000000000000000000000000000000000000001", 100, 141768, "0"},
+        // No number, or a result past the limit.
+        {"", 1, 1, nullptr},   {"-", 1, 1, nullptr},  {",", 1, 1, nullptr},     {"1,2,3", 1, 1, nullptr},
+        {"1e5", 1, 1, nullptr}, {" 1", 1, 1, nullptr}, {"1.5", 1, 1, nullptr},  {"--1", 1, 1, nullptr},
+        {"100000000000", 1, 1, "100000000000"},        {"100000000000,0001", 1, 1, nullptr},
+        {"1000000000000000000000000000000000000000000000", 1, 396, nullptr},
+    };
+    for (const auto& c : casi) {
+        const auto v = ProporzioneDiTesto(c.testo, c.p, c.q);
+        if (!c.atteso) {
+            EXPECT_FALSE(v) << '"' << c.testo << '"';
+        } else {
+            ASSERT_TRUE(v) << '"' << c.testo << '"';
+            EXPECT_EQ(v->testo(), c.atteso) << '"' << c.testo << '"';
+        }
+    }
+}
+
+namespace {
+
+// Whether r is num / den rounded to the nearest integer, ties to even
+// (den > 0), on exact integers: |r den - num| is at most den / 2, and r is
+// even where it is exactly that.
+bool ArrotondatoAlPari(__int128 num, __int128 den, __int128 r) {
+    const __int128 scarto = 2 * (r * den - num);
+    if (scarto > den || scarto < -den) return false;
+    return (scarto != den && scarto != -den) || r % 2 == 0;
+}
+
+}  // namespace
+
+TEST(Proporzione, ControUnOracoloRazionaleEsatto) {
+    // Sizes of every range the program meets, exact ties among them: n is a
+    // tie of 100 n / 141768 when it is an odd multiple of 17721, of n / 396
+    // when an odd multiple of 198.
+    std::mt19937_64 g(20261211);
+    constexpr int Volte = 1'000'000;
+    int pari = 0;
+    auto misura = [&](int tipo) -> int64_t {
+        const int64_t segno = g() % 2 ? 1 : -1;
+        switch (tipo) {
+            case 0: return segno * static_cast<int64_t>(g() % 20'000'000'000);            // sizes up to 2 M Micro
+            case 1: return segno * (ValoreFisso::Limite - static_cast<int64_t>(g() % 1'000'000'000));  // file limit
+            case 2: return segno * static_cast<int64_t>(2 * (g() % 500'000'000) + 1) * 17721;
+            case 3: return segno * static_cast<int64_t>(2 * (g() % 5'000'000'000) + 1) * 198;
+            case 4: return segno * static_cast<int64_t>(g() >> 1);                       // any count at all
+        }
+        return 0;
+    };
+    for (int i = 0; i < Volte; ++i) {
+        const int64_t n = misura(i % 5);
+        const ValoreFisso x = ValoreFisso::daDecimillesimi(n);
+        const int64_t c4 = CentsDaMicro4(x).decimillesimi();
+        ASSERT_TRUE(ArrotondatoAlPari(__int128{n} * 100, 141768, c4)) << n;
+        const int64_t c2 = CentsDaMicro(x).decimillesimi();
+        ASSERT_EQ(c2 % 100, 0) << n;
+        ASSERT_TRUE(ArrotondatoAlPari(c4, 100, c2 / 100)) << n;
+        const int64_t u = CentsDaMicroInUnPasso(x).decimillesimi();
+        ASSERT_EQ(u % 100, 0) << n;
+        ASSERT_TRUE(ArrotondatoAlPari(n, 141768, u / 100)) << n;
+        const int64_t unita = Proporzione(x, 1, 396).decimillesimi();
+        ASSERT_TRUE(ArrotondatoAlPari(n, 396, unita)) << n;
+        auto resto = [](__int128 a, int64_t d) { return static_cast<int64_t>(((a % d) + d) % d); };
+        if (resto(__int128{n} * 100, 141768) == 70884 || resto(n, 396) == 198) ++pari;
+        // The text of a size gives what the size gives, where it is a size.
+        if (x.leggibile()) {
+            ASSERT_EQ(CentsDaTestoMicro(x.testo()), CentsDaMicro4(x)) << n;
+            ASSERT_EQ(ProporzioneDiTesto(x.testo(), 1, 396), Proporzione(x, 1, 396)) << n;
+        }
+    }
+    // The two tie kinds are a fifth of the draws each.
+    EXPECT_GT(pari, Volte / 5);
+}
+
+TEST(ProporzioneDiTesto, ControUnOracoloRazionaleEsatto) {
+    // Typed texts of up to 18 digits and 12 decimals, a third of them exact
+    // ties: odd multiples of the smallest decimal tie of each conversion.
+    struct Conversione { uint32_t p, q; int64_t passoPari; int decimaliPari; };
+    const Conversione conversioni[] = {
+        {100, 141768, 17721, 4}, {141768, 100, 625, 6}, {1, 396, 198, 4}, {1, 1, 5, 5}};
+    std::mt19937_64 g(11122026);
+    constexpr int Volte = 300'000;
+    int provati = 0;
+    for (int i = 0; i < Volte; ++i) {
+        const Conversione& c = conversioni[i % 4];
+        int64_t d = 0;
+        int k = 0;
+        if (i % 3 == 0) {
+            const int piu = static_cast<int>(g() % 5);
+            d = static_cast<int64_t>(2 * (g() % 1'000'000'000) + 1) * c.passoPari;
+            k = c.decimaliPari;
+            for (int j = 0; j < piu; ++j) { d *= 10; ++k; }
+        } else {
+            d = static_cast<int64_t>(g() % 1'000'000'000'000'000'000);
+            d >>= g() % 60;
+            k = static_cast<int>(g() % 13);
+        }
+        const bool negativo = g() % 2;
+        std::string cifre = std::to_string(d);
+        if (static_cast<int>(cifre.size()) <= k) cifre.insert(0, static_cast<size_t>(k) + 1 - cifre.size(), '0');
+        std::string testo = (negativo ? "-" : "") + cifre;
+        if (k > 0) testo.insert(testo.size() - static_cast<size_t>(k), ",");
+        __int128 dieciK = 1;
+        for (int j = 0; j < k; ++j) dieciK *= 10;
+        const __int128 num = __int128{d} * c.p * 10000 * (negativo ? -1 : 1);
+        const __int128 den = __int128{c.q} * dieciK;
+        const auto v = ProporzioneDiTesto(testo, c.p, c.q);
+        // The integer nearest to num / den lies past the limit exactly when
+        // the truncated quotient does, or it is the limit rounded up.
+        const __int128 troncato = (num < 0 ? -num : num) / den;
+        if (troncato > ValoreFisso::Limite) {
+            ASSERT_FALSE(v) << testo;
+            continue;
+        }
+        if (!v) {
+            ASSERT_EQ(troncato, ValoreFisso::Limite) << testo;
+            continue;
+        }
+        ASSERT_TRUE(ArrotondatoAlPari(num, den, v->decimillesimi())) << testo << " p=" << c.p << " q=" << c.q;
+        ++provati;
+    }
+    EXPECT_GT(provati, Volte / 2);
 }
 
 namespace {

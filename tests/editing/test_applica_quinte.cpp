@@ -328,7 +328,7 @@ bool ApplicaTerzaPassoPasso(Temperamento& t, Istogrammi& g, const TerzaMemorizza
     const ClasseTerza classe = ClasseDiTerza(nb);
     g.ShpTerze[b].Colore = ColoreDi(classe);
     const double centsB = nb.comeDouble() / Micro::PerCent;
-    t.TerzeCents[b] = Testo(ValoreFisso::daDecimillesimi(*ArrotondaPari(centsB, 2) * 100));
+    t.TerzeCents[b] = Testo(CentsDaMicroInUnPasso(nb));
     {
         double h = centsB < 371 ? 96 : centsB > 420 ? 4815 : (centsB - 370) * 4815 / 50;
         Imposta(g.ShpTerze[b], h, 4815 - h + 3720, f);

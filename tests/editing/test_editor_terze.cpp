@@ -363,9 +363,9 @@ TEST(ApplicaTerza, CentsDellaTerzaBArrotondatiUnaVolta) {
         const char* cents;
         const char* centsDaMicro;
     } casi[] = {{"556007", "392,19", "392,2"}, {"556163", "392,31", "392,3"}, {"555984", "392,18", "392,18"},
-                // Their quotients lie just beside a half-hundredth: the
-                // double's own value decides, not its product by 100.
-                {"540001,4004", "380,91", "380,9"}, {"540072,2844", "380,95", "380,96"}};
+                // Exact ties of the hundredth (380,905 and 380,955): ties to
+                // even, as CentsDaMicro, whatever side their doubles lie on.
+                {"540001,4004", "380,9", "380,9"}, {"540072,2844", "380,96", "380,96"}};
     for (const auto& c : casi) {
         Temperamento t = TemperamentoIniziale();
         Istogrammi g = IstogrammiIniziali();

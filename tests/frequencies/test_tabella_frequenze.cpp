@@ -46,13 +46,18 @@ protected:
 
 TEST(Unita4296, DaMicro) {
     const struct {
-        double micro;
+        const char* micro;
         const char* unita;
-    } casi[] = {{1701216, "4296"}, {995148, "2513"}, {992376, "2506"}, {961884, "2429"}, {33264, "84"},
-                {30492, "77"},     {2772, "7"},       {141768, "358"},   {990531.85, "2501,3431"},
-                {11908512, "30072"},  {992364.417, "2505,9707"}, {992376.0198, "2506,0001"}};
+    } casi[] = {{"1701216", "4296"}, {"995148", "2513"}, {"992376", "2506"}, {"961884", "2429"}, {"33264", "84"},
+                {"30492", "77"},     {"2772", "7"},       {"141768", "358"},   {"990531,85", "2501,3431"},
+                {"11908512", "30072"},
+                // Exact ties of the fifth decimal, whose doubles lie below:
+                // 2505,97075 and 2506,00005, ties to even.
+                {"992364,417", "2505,9708"}, {"992376,0198", "2506"}, {"-992364,417", "-2505,9708"},
+                // Written as a file may bring them.
+                {"992364,41700", "2505,9708"}, {",0198", "0"}, {"0992376,", "2506"}};
     for (const auto& c : casi) EXPECT_EQ(Unita4296(c.micro)->testo(), c.unita) << c.micro;
-    EXPECT_FALSE(Unita4296(NAN));
+    for (const char* t : {"", "x", "1,2,3", "-", "1e5"}) EXPECT_FALSE(Unita4296(t)) << '"' << t << '"';
 }
 
 TEST(OttavaDellaCella, DodiciCelleEIlDoFinale) {
@@ -117,15 +122,16 @@ TEST_F(Frequenze, IlGiroNonUsaReLa) {
     EXPECT_EQ(tab.lblFreq, equabile);
 }
 
-TEST_F(Frequenze, QuinteIlCuiQuozienteSfioraUnaMeta) {
-    // 992364,417 / 396 lies just below 2505,97075: LA-MI is 2505,9707 units,
-    // and every note after it in the walk from LA follows.
+TEST_F(Frequenze, QuintaIlCuiQuozienteEUnaMeta) {
+    // 992364,417 / 396 is exactly 2505,97075, whose double lies just below:
+    // LA-MI is 2505,9708 units (ties to even), and every note after it in
+    // the walk from LA follows (31 cells of 121 against the double's unit).
     Temperamento t = TemperamentoIniziale();
     t.Quinte[4] = "992364,417";
     Apri(t);
-    EXPECT_EQ(tab.lblValoreQuinte2[4], "2505,9707");
+    EXPECT_EQ(tab.lblValoreQuinte2[4], "2505,9708");
     const std::pair<int, const char*> attesi[] = {
-        {17, "41,2032"}, {62, "554,3626"}, {67, "739,9853"}, {81, "1661,2109"}, {87, "2349,307"}};
+        {17, "41,2033"}, {62, "554,3627"}, {67, "739,9854"}, {81, "1661,211"}, {87, "2349,3071"}};
     for (const auto& [i, testo] : attesi) EXPECT_EQ(Cella(i), testo) << "cell " << i;
 }
 

@@ -114,23 +114,23 @@ TEST(MicroLab, AperturaDelPitagoricoConLeTerzeFisse) {
     for (int n = 0; n < 12; ++n) Riga(m, 37 + n, {note[n][0], "", note[n][1], ""});
 }
 
-TEST(MicroLab, CentsDiUnaQuintaAUnSoffioDallaMeta) {
-    // 1014695,5995 / 1417,68 is the double 715,74374999999997...: one
-    // rounding gives 715,7437, and the Scarto follows.
+TEST(MicroLab, CentsDiUnaQuintaSullaMeta) {
+    // 1014695,5995 / 1417,68 is exactly 715,74375, whose double lies just
+    // below: ties to even give 715,7438, and the Scarto follows.
     Temperamento t = TemperamentoIniziale();
     t.Quinte[1] = "1014695,5995";
     TabellaMicroLab m;
     m.cmdLab_Click(t, "IT");
-    EXPECT_EQ(m.righe[1].Cents, "715,7437");
-    EXPECT_EQ(m.righe[1].Scarto, "13,7884");
+    EXPECT_EQ(m.righe[1].Cents, "715,7438");
+    EXPECT_EQ(m.righe[1].Scarto, "13,7885");
     // A step's Scarto, from the difference to the pure fifth: 19002,2283 /
-    // 1417,68 is just below 13,40375.
+    // 1417,68 is exactly 13,40375.
     t.Quinte[1] = "1014149,2283";
     m.cmdLab_Click(t, "IT");
     m.cmdQuintaM_Click(1);
     m.cmdAumenta_Click();
     ASSERT_EQ(m.righe[1].Micro, "1014150,2283");
-    EXPECT_EQ(m.righe[1].Scarto, "13,4037");
+    EXPECT_EQ(m.righe[1].Scarto, "13,4038");
 }
 
 TEST(MicroLab, AperturaDiUnFileFattoAMano) {

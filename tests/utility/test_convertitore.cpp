@@ -60,10 +60,13 @@ const Caso Casi[] = {
     // The Micro from the typed cents, not from the rounded ones.
     {"K1.23456K", "-", "-", "1,00071336414262", "1,2346", "1750,211", Nuova, false},
     {"K0K", "-", "-", "1", "0", "0", Nuova, false},
-    // The doubles of these texts lie just above the tie: half-even on the
-    // double rounds them up.
-    {"K0.00005K", "-", "-", "1,00000002888113", "0,0001", "0,0709", Nuova, false},
-    {"K0.00025K", "-", "-", "1,00000014440567", "0,0003", "0,3544", Nuova, false},
+    // Typed cents are the decimals they spell: ties to even, though their
+    // doubles lie just above the tie.
+    {"K0.00005K", "-", "-", "1,00000002888113", "0", "0,0709", Nuova, false},
+    {"K0.00025K", "-", "-", "1,00000014440567", "0,0002", "0,3544", Nuova, false},
+    // 0,000625 cents are exactly 0,88605 Micro; 1,7721 Micro exactly 0,00125 cents.
+    {"K0.000625K", "-", "-", "1,00000036101422", "0,0006", "0,886", Nuova, false},
+    {"M1.7721M", "-", "-", "1,00000072202857", "0,0012", "1,7721", Nuova, false},
     {"M995148M", "-", "-", "1,50000026547295", "701,9553", "995148", Nuova, false},
     {"M30000000M", "-", "-", "203468,369337364", "21161,334", "30000000", Nuova, false},
     {"M30000001M", "-", "-", "-", "-", "-", Alto, false},
