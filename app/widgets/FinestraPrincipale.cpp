@@ -18,6 +18,7 @@
 #include "app/widgets/SezioneNote.h"
 #include "app/widgets/SezioneVelocita.h"
 #include "app/widgets/SezioneViste.h"
+#include "common/widgets/CasellaMultiriga.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/Posiziona.h"
@@ -132,10 +133,10 @@ void FinestraPrincipale::creaCelleTemperamento() {
     QFont grassetto = font();
     grassetto.setBold(true);
 
-    txtNome_ = crea<QPlainTextEdit>(pagina_, "TxtNomeTemperamento", -1, TipoControllo::CasellaTesto, 2400, 360,
+    txtNome_ = crea<CasellaMultiriga>(pagina_, "TxtNomeTemperamento", -1, TipoControllo::CasellaTesto, 2400, 360,
                                     3135, 735, 8.25f);
     txtNome_->setFont(grassetto);
-    txtDescrizione_ = crea<QPlainTextEdit>(pagina_, "TxtDescrizione", -1, TipoControllo::CasellaTesto, 2400,
+    txtDescrizione_ = crea<CasellaMultiriga>(pagina_, "TxtDescrizione", -1, TipoControllo::CasellaTesto, 2400,
                                            1560, 3135, 1155, 8.25f);
     for (QPlainTextEdit* e : {txtNome_, txtDescrizione_}) {
         e->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

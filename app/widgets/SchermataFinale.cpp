@@ -13,6 +13,7 @@
 #include "app/widgets/Costruttore.h"
 #include "app/widgets/Disegni.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/CasellaMultiriga.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/PulsanteVB.h"
@@ -144,7 +145,7 @@ SchermataFinale::SchermataFinale(FinestraPrincipale& f, const std::function<void
     for (const Scritta& s : Scritte)
         k.etichetta("lblScritteVarie", s.indice, s.p, QString::fromUtf8(s.testo), Allineamento::Centro, s.c);
 
-    curriculum_ = k.crea<QPlainTextEdit>("TxtCurriculum", -1, PostoCurriculum, CarattereCurriculum);
+    curriculum_ = k.crea<CasellaMultiriga>("TxtCurriculum", -1, PostoCurriculum, CarattereCurriculum);
     curriculum_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     curriculum_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     curriculum_->setReadOnly(true);

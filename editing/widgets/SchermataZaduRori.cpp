@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/CasellaMultiriga.h"
 #include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
@@ -119,7 +120,7 @@ void SchermataZaduRori::creaRiga(Costruttore& k, int n) {
 
 void SchermataZaduRori::creaIndicazioni(Costruttore& k) {
     TxtIndicazioniOperativeEasy_ =
-        k.crea<QPlainTextEdit>("TxtIndicazioniOperativeEasy", -1, PostoIndicazioni, CarattereIndicazioni);
+        k.crea<CasellaMultiriga>("TxtIndicazioniOperativeEasy", -1, PostoIndicazioni, CarattereIndicazioni);
     TxtIndicazioniOperativeEasy_->setReadOnly(true);
     TxtIndicazioniOperativeEasy_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtIndicazioniOperativeEasy_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

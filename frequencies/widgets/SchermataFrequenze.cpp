@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/CasellaMultiriga.h"
 #include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
@@ -98,7 +99,7 @@ SchermataFrequenze::SchermataFrequenze(FinestraPrincipale& finestra, TabellaFreq
 
 void SchermataFrequenze::creaSfondo(Costruttore& k) {
     for (int i = 0; i <= 2; ++i) k.forma("ShpRettangolo", i, Rettangoli[i], Colori::GrigioAzzurro);
-    auto* nome = k.crea<QPlainTextEdit>("TxtNomeDelTemperamento", -1, PostoNome, CarattereNome);
+    auto* nome = k.crea<CasellaMultiriga>("TxtNomeDelTemperamento", -1, PostoNome, CarattereNome);
     nome->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     nome->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QTextOption centrato = nome->document()->defaultTextOption();

@@ -6,6 +6,7 @@
 
 #include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "common/widgets/CasellaMultiriga.h"
 #include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
@@ -132,7 +133,7 @@ void SchermataUtility::creaRiquadri(Costruttore& k) {
     for (const Riquadro& r : Riquadri) k.forma(r.nome, r.indice, r.posto, Colori::GrigioAzzurro);
     Scrivi(k, Titolo);
     Scrivi(k, Info);
-    TxtSpiegazioni_ = k.crea<QPlainTextEdit>("TxtSpiegazioni", -1, PostoSpiegazioni, CarattereSpiegazioni);
+    TxtSpiegazioni_ = k.crea<CasellaMultiriga>("TxtSpiegazioni", -1, PostoSpiegazioni, CarattereSpiegazioni);
     TxtSpiegazioni_->setReadOnly(true);
     TxtSpiegazioni_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtSpiegazioni_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
