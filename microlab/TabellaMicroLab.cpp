@@ -338,6 +338,10 @@ void TabellaMicroLab::applicaTerzaFissa(int riga) {
 
 void TabellaMicroLab::cmdQuintaM_Click(int indice) {
     if (indice < 1 || indice > 48) return;
+    // A refused note is refused before anything is painted: the screen
+    // keeps showing the selection the steps work on.
+    std::optional<NoteRiferite> note;
+    if (indice >= 37 && !(note = noteRiferiteA(indice))) return;
     for (int i = 1; i <= 48; ++i) {
         righe[static_cast<size_t>(i)].colore = Colori::Bianco;
         coloreQuintaM[static_cast<size_t>(i)] = ColoreGruppo(i);
@@ -347,24 +351,27 @@ void TabellaMicroLab::cmdQuintaM_Click(int indice) {
     for (auto* e : {&lblEtiQuinta, &lblEtiTerze, &lblEtiSemitoni})
         for (size_t j = 1; j <= 4; ++j) (*e)[j] = Colori::Bianco;
 
-    if (indice >= 37) scegliNotaDiRiferimento(indice);
+    if (note) scegliNotaDiRiferimento(indice, *note);
     else cicloIntervallo(indice);
 }
 
-void TabellaMicroLab::scegliNotaDiRiferimento(int indice) {
+std::optional<TabellaMicroLab::NoteRiferite> TabellaMicroLab::noteRiferiteA(int indice) const {
     // The clicked note becomes the zero of the twelve note deviations.
     const auto riferimento = Numero(righe[static_cast<size_t>(indice)].Micro);
-    std::array<std::optional<ValoreFisso>, 12> nuovi{};
-    if (riferimento) {
-        for (int i = 37; i <= 48; ++i) {
-            const auto x = Numero(righe[static_cast<size_t>(i)].Micro);
-            if (!x) continue;
-            // As with every other edit, no row is taken past what a file holds.
-            const ValoreFisso nuovo = *x - *riferimento;
-            if (!nuovo.leggibile()) return;
-            nuovi[static_cast<size_t>(i - 37)] = nuovo;
-        }
+    NoteRiferite nuovi{};
+    if (!riferimento) return nuovi;
+    for (int i = 37; i <= 48; ++i) {
+        const auto x = Numero(righe[static_cast<size_t>(i)].Micro);
+        if (!x) continue;
+        // As with every other edit, no row is taken past what a file holds.
+        const ValoreFisso nuovo = *x - *riferimento;
+        if (!nuovo.leggibile()) return std::nullopt;
+        nuovi[static_cast<size_t>(i - 37)] = nuovo;
     }
+    return nuovi;
+}
+
+void TabellaMicroLab::scegliNotaDiRiferimento(int indice, const NoteRiferite& nuovi) {
     lblIndexM = indice;
     lblClickN = 0;
     righe[0].Decim = righe[0].Cents = righe[0].Scarto = righe[0].Micro = Trattini;

@@ -130,7 +130,11 @@ private:
     void premi(RipetizioneAutomatica& r);
     void completaRilascio();
     void passo(int segno);
-    void scegliNotaDiRiferimento(int indice);
+    // The twelve notes' new Micro with note `indice` as the reference (none
+    // where a note is no number); nullopt when one would leave what a file holds.
+    using NoteRiferite = std::array<std::optional<ValoreFisso>, 12>;
+    std::optional<NoteRiferite> noteRiferiteA(int indice) const;
+    void scegliNotaDiRiferimento(int indice, const NoteRiferite& nuovi);
     void cicloIntervallo(int indice);
     void ImpostaIntervalliCollegati();
     void ApplicaModificaVeloce();

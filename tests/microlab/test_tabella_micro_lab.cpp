@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "microlab/TabellaMicroLab.h"
 #include "editing/Preimpostazioni.h"
@@ -733,6 +735,110 @@ TEST(MicroLab, UnPassoOltreIlLimiteNonAvviene) {
     EXPECT_EQ(Micro(m), prima);
     m.cmdDiminuisci_Click();
     EXPECT_EQ(m.righe[1].Micro, "99999999000");
+}
+
+// Everything the screen shows and every hidden state label.
+struct StatoMicro {
+    bool aperta;
+    ColoreVB sfondo;
+    std::array<RigaMicro, 49> righe;
+    std::array<std::string, 49> cmdQuintaM;
+    std::array<ColoreVB, 49> coloreQuintaM;
+    std::array<ColoreVB, 9> coloreScatto;
+    std::array<ColoreVB, 5> quinta, terze, semitoni;
+    std::array<std::array<std::string, 13>, 4> conversione;
+    ColoreVB totale, totaleArrotondato;
+    int indice, click;
+    std::string memoria;
+    bool ritorno;
+    std::array<int, 8> collegati;
+    int scatto;
+    bool operator==(const StatoMicro&) const = default;
+};
+
+StatoMicro Stato(const TabellaMicroLab& m) {
+    const PannelloConversione& c = m.conversione;
+    return {m.aperta, m.sfondo, m.righe, m.cmdQuintaM, m.coloreQuintaM, m.coloreScatto,
+            m.lblEtiQuinta, m.lblEtiTerze, m.lblEtiSemitoni,
+            {c.TxtCents, c.TxtMicro, c.TxtQuinta, c.TxtQuinteArrotondate},
+            c.lblTotaleMicro, c.lblTotaleMicroArrotondata, m.lblIndexM, m.lblClickN, m.lblMemValore,
+            m.lblRitornoQuintaIniziale, m.lblSeqInt, m.lblIndexScattoM};
+}
+
+// The rows whose button and cells show the selection.
+std::vector<int> RigheInRosso(const TabellaMicroLab& m) {
+    std::vector<int> v;
+    for (size_t r = 1; r <= 48; ++r) {
+        const bool pulsante = m.coloreQuintaM[r] == Colori::RossoChiaro;
+        EXPECT_EQ(m.righe[r].colore == Colori::RossoChiaro, pulsante) << r;
+        if (pulsante) v.push_back(static_cast<int>(r));
+    }
+    return v;
+}
+
+// Semitones near the limit: DO# about +9e10 above its place, RE near it,
+// MIb about -9e10, so RE and MI cannot be the reference.
+Temperamento SemitoniAlLimite() {
+    Temperamento t = TemperamentoIniziale();
+    t.Semitoni[1] = "90000000000";
+    t.Semitoni[2] = "-90000000000";
+    t.Semitoni[3] = "-90000000000";
+    return DaFile(t);
+}
+
+TEST(MicroLab, UnaNotaRifiutataNonCambiaNienteNemmenoIColori) {
+    struct Caso {
+        std::vector<int> prima;  // the clicks that make the selection
+        int rifiutata;
+    };
+    const Caso casi[] = {
+        {{2}, 40}, {{2, 2}, 38}, {{13, 13, 13}, 40}, {{39}, 38}, {{39}, 40},
+    };
+    const Temperamento t = SemitoniAlLimite();
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.rifiutata);
+        TabellaMicroLab m;
+        m.cmdLab_Click(t, "IT");
+        m.cmdScatto_Click(1);
+        for (int r : c.prima) m.cmdQuintaM_Click(r);
+        const StatoMicro prima = Stato(m);
+        m.cmdQuintaM_Click(c.rifiutata);
+        EXPECT_TRUE(Stato(m) == prima);
+        const int selezionata = c.prima.back();
+        EXPECT_EQ(RigheInRosso(m), std::vector<int>{selezionata});
+        // ">" then steps the row still shown selected, or nothing on a note.
+        m.cmdAumenta_Click();
+        const auto micro = Micro(m);
+        for (size_t r = 1; r <= 48; ++r) {
+            const bool mossa = micro[r] != prima.righe[r].Micro;
+            if (static_cast<int>(r) == selezionata) {
+                EXPECT_EQ(mossa, selezionata <= 36) << r;
+                if (mossa) EXPECT_EQ(V(micro[r]), V(prima.righe[r].Micro) + m.passoMicro()) << r;
+            } else if (mossa) {
+                EXPECT_NE(std::ranges::find(prima.collegati, static_cast<int>(r)), prima.collegati.end()) << r;
+            }
+        }
+    }
+}
+
+// Random clicks and steps on that file: the one row shown selected is
+// always the selected one, and nothing is shown selected with none.
+TEST(MicroLab, LaRigaInRossoEQuellaSelezionata) {
+    std::mt19937 caso(20260301);
+    const Temperamento t = SemitoniAlLimite();
+    for (int giro = 0; giro < 50; ++giro) {
+        TabellaMicroLab m;
+        m.cmdLab_Click(t, "IT");
+        m.cmdScatto_Click(8);
+        for (int azione = 0; azione < 40; ++azione) {
+            const int r = std::uniform_int_distribution(1, 48)(caso);
+            m.cmdQuintaM_Click(r);
+            if (caso() % 2) caso() % 2 ? m.cmdAumenta_Click() : m.cmdDiminuisci_Click();
+            const int s = m.lblIndexM;
+            ASSERT_EQ(RigheInRosso(m), s ? std::vector<int>{s} : std::vector<int>{})
+                << "round " << giro << ", click " << azione << " on " << r;
+        }
+    }
 }
 
 TEST(MicroLab, UnaNotaDiRiferimentoCheLascerebbeIlLimiteNonSiPrende) {
