@@ -91,6 +91,8 @@ bool CopiaAlbero(const fs::path& da, const fs::path& a, bool tieni, std::string*
     std::error_code e;
     fs::create_directory(a, e);
     if (e) return Rifiuta(motivo, a, e.message());
+    // A copy cut short may have left a temporary here, even where nothing is written now.
+    RimuoviTemporaneiAvanzati(a);
     fs::directory_iterator i(da, e);
     for (const fs::directory_iterator fine; !e && i != fine; i.increment(e)) {
         const fs::path nome = i->path().filename();

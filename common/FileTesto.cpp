@@ -1,12 +1,14 @@
 #include "common/FileTesto.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <system_error>
 
@@ -226,6 +228,20 @@ namespace {
 
 std::string Motivo(int e) { return std::strerror(e); }
 
+constexpr std::string_view CodaTemporaneo = ".tmp~";
+constexpr int TentativiTemporaneo = 100;
+
+// Decimal digits with no leading zero, at most `massimo` of them.
+std::optional<long> Cifre(std::string_view t, std::size_t massimo) {
+    if (t.empty() || t.size() > massimo || (t.size() > 1 && t[0] == '0')) return std::nullopt;
+    long n = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
 bool Fallito(std::string* errore, int e) {
     if (errore) *errore = Motivo(e);
     return false;
@@ -274,9 +290,9 @@ bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, s
 
     fs::path temporaneo;
     int fd = -1;
-    for (int tentativo = 0; tentativo < 100 && fd < 0; ++tentativo) {
+    for (int tentativo = 0; tentativo < TentativiTemporaneo && fd < 0; ++tentativo) {
         temporaneo = percorso;
-        temporaneo += "." + std::to_string(::getpid()) + "-" + std::to_string(tentativo) + ".tmp~";
+        temporaneo += "." + std::to_string(::getpid()) + "-" + std::to_string(tentativo) + std::string(CodaTemporaneo);
         fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd < 0 && errno != EEXIST && errno != EINTR) break;
     }
@@ -308,7 +324,41 @@ bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, s
         ::fsync(dir);
         ::close(dir);
     }
+    RimuoviTemporaneiAvanzati(cartella);
     return true;
+}
+
+namespace {
+
+// The id of the process that wrote a temporary of ScriviByte named so: a
+// name, ".", the id, "-", the attempt, ".tmp~"; nullopt for any other name.
+std::optional<long> ProcessoDelTemporaneo(std::string_view nome) {
+    if (!nome.ends_with(CodaTemporaneo)) return std::nullopt;
+    nome.remove_suffix(CodaTemporaneo.size());
+    const auto trattino = nome.rfind('-');
+    if (trattino == std::string_view::npos || !Cifre(nome.substr(trattino + 1), 2)) return std::nullopt;
+    nome = nome.substr(0, trattino);
+    const auto punto = nome.rfind('.');
+    if (punto == std::string_view::npos || punto == 0) return std::nullopt;  // no name before it
+    const auto processo = Cifre(nome.substr(punto + 1), 10);
+    if (!processo || *processo <= 0 || *processo > INT_MAX) return std::nullopt;
+    return processo;
+}
+
+}  // namespace
+
+void RimuoviTemporaneiAvanzati(const std::filesystem::path& cartella) {
+    namespace fs = std::filesystem;
+    std::error_code e;
+    for (fs::directory_iterator i(cartella.empty() ? fs::path(".") : cartella, e), fine; !e && i != fine;
+         i.increment(e)) {
+        const auto processo = ProcessoDelTemporaneo(i->path().filename().string());
+        std::error_code s;
+        if (!processo || i->symlink_status(s).type() != fs::file_type::regular) continue;
+        // Only a process that is gone has surely stopped writing it.
+        if (::kill(static_cast<pid_t>(*processo), 0) == 0 || errno != ESRCH) continue;
+        ::unlink(i->path().c_str());
+    }
 }
 
 }  // namespace vk

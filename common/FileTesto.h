@@ -93,8 +93,16 @@ using ScrittoreFile = std::function<bool(const std::filesystem::path&, std::stri
 // Writes a temporary file beside the target, checks every byte written and
 // flushed to the disk, and only then renames it over the target, so a failed
 // write (a full disk, a size limit) leaves the old file whole. A link is
-// followed: the file it names is replaced. On failure returns false and, when
-// asked, the reason.
+// followed: the file it names is replaced. A write that succeeds also clears
+// the folder of the temporaries that earlier writes cut short left behind
+// (RimuoviTemporaneiAvanzati). On failure returns false and, when asked, the
+// reason.
 bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
+
+// Removes from a folder the temporaries of ScriviByte whose process is gone
+// (killed, a size limit, a power cut): only regular files named exactly as
+// it names them (a name, ".", the process id, "-", the attempt 0..99,
+// ".tmp~"), never one of a process still running, which may be writing it.
+void RimuoviTemporaneiAvanzati(const std::filesystem::path& cartella);
 
 }  // namespace vk

@@ -336,3 +336,36 @@ TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova)
         EXPECT_EQ(file, 4);
     }
 }
+
+TEST(Percorsi, UnaCopiaUccisaNonLasciaTemporaneiDopoLaRiparazione) {
+    // The first start is killed while it copies the one temperament; the
+    // next start repairs the copy, writing that file again or, where the
+    // user has put it back, writing nothing in that folder.
+    for (const bool rimessoDallUtente : {false, true}) {
+        SCOPED_TRACE(rimessoDallUtente ? "rimesso dall'utente" : "copiato di nuovo");
+        CartellaTemporanea t;
+        const fs::path sistema = t.p / "sistema";
+        Scrivi(sistema / "VelmoraKOV/Temperamenti/Grande.txt", std::string(969, 'g'));
+        Scrivi(sistema / "VelmoraKOV/Dati/Impostazioni.txt", "impostazioni");
+        const std::string utente = (t.p / "utente").string() + "/";
+        const fs::path temperamenti = fs::path(utente) / "VelmoraKOV/Temperamenti";
+        const std::vector<std::string> candidate = {sistema.string() + "/", utente};
+        OperazioniDisco disco = DiscoReale();
+        disco.scrivibile = [&](const std::string& c) { return c.rfind(utente, 0) == 0; };
+
+        const pid_t ucciso = prova::UccisoDalLimiteFile(
+            500, [&] { CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco); });
+        ASSERT_GT(ucciso, 0);
+        const fs::path avanzo = temperamenti / ("Grande.txt." + std::to_string(ucciso) + "-0.tmp~");
+        ASSERT_TRUE(fs::exists(avanzo));
+        if (rimessoDallUtente) Scrivi(temperamenti / "Grande.txt", "il mio");
+
+        const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
+        EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
+        EXPECT_FALSE(fs::exists(avanzo));
+        std::vector<std::string> nomi;
+        for (const auto& e : fs::directory_iterator(temperamenti)) nomi.push_back(e.path().filename().string());
+        EXPECT_EQ(nomi, std::vector<std::string>{"Grande.txt"});
+        EXPECT_EQ(Leggi(temperamenti / "Grande.txt"), rimessoDallUtente ? "il mio" : std::string(969, 'g'));
+    }
+}

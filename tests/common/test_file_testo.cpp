@@ -258,6 +258,51 @@ TEST_F(FileSuDisco, PermessiEDestinazioniSpeciali) {
     EXPECT_EQ(VociInCartella(cartella_), 3);
 }
 
+// The names in a folder, sorted.
+std::vector<std::string> Nomi(const std::filesystem::path& d) {
+    std::vector<std::string> v;
+    for (const auto& e : std::filesystem::directory_iterator(d)) v.push_back(e.path().filename().string());
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+TEST_F(FileSuDisco, LaScritturaSeguenteRimuoveITemporaneiDiUnaScritturaUccisa) {
+    // A save killed half way by a size limit leaves its temporary.
+    const auto f = cartella_ / "Equabile.txt";
+    ASSERT_TRUE(ScriviByte(f, "equabile"));
+    const pid_t ucciso = prova::UccisoDalLimiteFile(4096, [&] { ScriviByte(f, std::string(1 << 20, 'x')); });
+    ASSERT_GT(ucciso, 0);
+    const std::string avanzo = "Equabile.txt." + std::to_string(ucciso) + "-0.tmp~";
+    ASSERT_EQ(Nomi(cartella_), (std::vector<std::string>{"Equabile.txt", avanzo}));
+    const std::string morto = std::to_string(ucciso);
+    // One of a file never written whole, and names that are not the writer's,
+    // or are of a process still running, which may be writing them.
+    const std::vector<std::string> avanzi = {"Nuovo.txt." + morto + "-99.tmp~"};
+    const std::vector<std::string> altri = {
+        "Equabile.txt." + morto + "-0.tmp",     "Equabile.txt." + morto + "-0.tmp~.bak",
+        "Equabile.txt." + morto + "-100.tmp~",  "Equabile.txt.0" + morto + "-0.tmp~",
+        "Equabile.txt." + morto + "-00.tmp~",   "Equabile.txt." + morto + "_0.tmp~",
+        "Equabile.txt.-0.tmp~",                 "Equabile.txt.0-0.tmp~",
+        "." + morto + "-0.tmp~",                "Equabile.txt." + std::to_string(::getpid()) + "-1.tmp~",
+        "Equabile.txt.1-0.tmp~",                "Mio.txt",
+        "Mio.txt~",
+    };
+    for (const auto& n : avanzi) std::ofstream(cartella_ / n) << "resto";
+    for (const auto& n : altri) std::ofstream(cartella_ / n) << "mio";
+    // A folder and a link named as a temporary are not files it wrote.
+    std::filesystem::create_directory(cartella_ / ("Cartella." + morto + "-0.tmp~"));
+    std::filesystem::create_symlink("Mio.txt", cartella_ / ("Collegamento." + morto + "-0.tmp~"));
+
+    ASSERT_TRUE(ScriviByte(cartella_ / "Altro.txt", "altro"));
+    std::vector<std::string> attesi = altri;
+    attesi.insert(attesi.end(), {"Altro.txt", "Equabile.txt", "Cartella." + morto + "-0.tmp~",
+                                 "Collegamento." + morto + "-0.tmp~"});
+    std::sort(attesi.begin(), attesi.end());
+    EXPECT_EQ(Nomi(cartella_), attesi);
+    EXPECT_EQ(LeggiByte(f), "equabile");
+    for (const auto& n : altri) EXPECT_EQ(LeggiByte(cartella_ / n), "mio") << n;
+}
+
 TEST_F(FileSuDisco, LetturaSenzaAttesaEConLimite) {
     const auto fifo = cartella_ / "Coda.txt";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
