@@ -1,5 +1,5 @@
 // The temperament file reader on any bytes: it never crashes, a refusal
-// names an item (or the line ends, for lines ended by CR alone), and a file it accepts saves and reads back to the same
+// names an item (or the line ends, for items ended by CR alone), and a file it accepts saves and reads back to the same
 // items (a double quote, which only an unquoted item can hold, comes back as
 // an apostrophe). The bars drawn from an accepted file stay on the charts.
 #include <cmath>
@@ -30,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     if (!l.ok()) {
         if (l.rifiuto.motivo == vk::MotivoRifiuto::FineRigaSoloCR)
             Verifica(l.rifiuto.voce == 0 && vk::FineRigaSoloCR(byte));
+        else if (l.rifiuto.motivo == vk::MotivoRifiuto::FineRigaMista)
+            Verifica(l.rifiuto.voce == 0 && vk::VociChiuseDaSoloCR(byte));
         else
             Verifica(l.rifiuto.voce >= 1 && l.rifiuto.voce <= vk::NumeroVociTemperamento);
         Verifica(!vk::DescriviRifiuto(l.rifiuto, "f.txt").empty());

@@ -87,8 +87,13 @@ std::string ByteTemperamento(const Temperamento& t) {
 LetturaTemperamento LeggiTemperamento(std::string_view byte) {
     LetturaTemperamento r;
     auto rifiuta = [&](Rifiuto motivo) {
-        // Whatever item the reader stopped at, the line ends are the cause.
-        r.rifiuto = FineRigaSoloCR(byte) ? Rifiuto{MotivoRifiuto::FineRigaSoloCR, 0, ""} : std::move(motivo);
+        // Whatever item the reader stopped at, the line ends or the bytes
+        // before the first item are the cause.
+        if (FineRigaSoloCR(byte)) motivo = {MotivoRifiuto::FineRigaSoloCR, 0, ""};
+        else if (VociChiuseDaSoloCR(byte)) motivo = {MotivoRifiuto::FineRigaMista, 0, ""};
+        else if (const size_t prima = BytePrimaDelleVirgolette(byte))
+            motivo = {MotivoRifiuto::BytePrimaDellaVoce, 1, std::string(byte.substr(0, prima))};
+        r.rifiuto = std::move(motivo);
         return r;
     };
     LettoreVoci lettore = LettoreVoci::daWindows1252(byte);
@@ -162,6 +167,14 @@ std::string DescriviMotivo(const Rifiuto& r) {
         case MotivoRifiuto::FineRigaSoloCR:
             return "le righe del file finiscono con il solo CR, senza LF, e non si possono separare le " +
                    std::to_string(NumeroVociTemperamento) + " voci di un temperamento.";
+        case MotivoRifiuto::FineRigaMista:
+            return "le voci del file finiscono con il solo CR, senza LF, ma un testo contiene CR LF: le fini "
+                   "riga sono miste e non si possono separare le " +
+                   std::to_string(NumeroVociTemperamento) + " voci di un temperamento.";
+        case MotivoRifiuto::BytePrimaDellaVoce:
+            return "il file ha " + std::to_string(r.testo.size()) + " byte" +
+                   (r.testo.starts_with("\xEF\xBB\xBF") ? " (EF BB BF: il segno BOM di UTF-8)" : "") +
+                   " prima delle virgolette della voce 1 (" + NomeVoce(1) + ").";
     }
     return "";
 }

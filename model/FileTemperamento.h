@@ -41,6 +41,8 @@ enum class MotivoRifiuto {
     FileTroppoGrande,     // far larger than any temperament, not read
     VoceTroppoLunga,      // an item longer than LunghezzaMassima
     FineRigaSoloCR,       // lines ended by CR alone: no item can be told apart
+    FineRigaMista,        // items ended by CR alone, a text holding CR LF
+    BytePrimaDellaVoce,   // bytes before the first item's quote (a byte-order mark)
 };
 
 // The longest item taken, in characters: far beyond any real name,
@@ -57,7 +59,7 @@ inline constexpr std::uintmax_t DimensioneMassimaTemperamento = 16 * 1024 * 1024
 struct Rifiuto {
     MotivoRifiuto motivo = MotivoRifiuto::Nessuno;
     int voce = 0;       // the first bad item, 1..87 (0 for the file itself)
-    std::string testo;  // its text, for NonNumero
+    std::string testo;  // its text, for NonNumero; the bytes before it, for BytePrimaDellaVoce
 };
 
 struct LetturaTemperamento {

@@ -159,6 +159,16 @@ TEST(FileTemperamento, FileRifiutati) {
     const std::string soloCR = ConFineRiga(buono, "\r");
     std::string crNelTesto = ottantasei;
     crNelTesto.replace(crNelTesto.find("modo uniforme"), 4, "modo\r");
+    // Each item ended by CR alone, the CR LF inside the name and the
+    // description kept.
+    std::string vociConSoloCR;
+    for (size_t i = 0; i < buono.size(); ++i) {
+        vociConSoloCR += buono[i];
+        if (buono.compare(i, 3, "\"\r\n") == 0) {
+            vociConSoloCR += '\r';
+            i += 2;
+        }
+    }
     struct Caso {
         const char* nome;
         std::string byte;
@@ -191,6 +201,12 @@ TEST(FileTemperamento, FileRifiutati) {
         {"solo CR, nome senza virgolette", soloCR.substr(1), false, MotivoRifiuto::FineRigaSoloCR, 0,
          "solo CR", 0},
         {"solo CR, una riga", "\"TEMPERAMENTO\"\r", false, MotivoRifiuto::FineRigaSoloCR, 0, "solo CR", 0},
+        {"voci chiuse da solo CR, CR LF nei testi", vociConSoloCR, false, MotivoRifiuto::FineRigaMista, 0,
+         "le voci del file finiscono con il solo CR, senza LF, ma un testo contiene CR LF", 0},
+        {"segno BOM di UTF-8", "\xEF\xBB\xBF" + buono, false, MotivoRifiuto::BytePrimaDellaVoce, 1,
+         "il file ha 3 byte (EF BB BF: il segno BOM di UTF-8) prima delle virgolette della voce 1 (Nome)", 0},
+        {"byte prima della prima voce", "\x01x" + buono, false, MotivoRifiuto::BytePrimaDellaVoce, 1,
+         "il file ha 2 byte prima delle virgolette della voce 1 (Nome).", 0},
         // A CR alone inside a text of a file with CR LF lines is not the cause.
         {"CR in una descrizione", crNelTesto, false, MotivoRifiuto::TroppoBreve, 87, "voce 87", 0},
         {"numero con troppi zeri", sostituisci(10, "\"" + std::string(300, '0') + "992376\""), false,
