@@ -1,6 +1,10 @@
 #include "app/Impostazioni.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <initializer_list>
 #include <optional>
@@ -158,21 +162,112 @@ void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp) {
     PerOgniVoce(imp, s, [](const auto& voce, auto& campo) { campo = voce; });
 }
 
+std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n) {
+    std::filesystem::path p = file;
+    p += n == 1 ? ".illeggibile" : ".illeggibile." + std::to_string(n);
+    return p;
+}
+
+std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i) {
+    return "Il file delle impostazioni \"" + i.file.string() + "\" non \xC3\xA8 stato letto:\n" + i.motivo +
+           "\nSi usano i valori di progetto. Il file resta com'\xC3\xA8; con \"Ok\" all'uscita sar\xC3\xA0 "
+           "conservato come \"" +
+           i.accanto.string() + "\" e le impostazioni saranno scritte in un file nuovo.";
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int NomiAccanto = 1000;
+
+bool Occupato(const fs::path& p) {
+    std::error_code e;
+    return fs::exists(fs::symlink_status(p, e));
+}
+
+// What keeps a file that is there from being taken whole; nullopt when it
+// reads, and for a missing file, a folder or a FIFO, which "Ok" cannot
+// replace and then says so itself.
+std::optional<std::string> Scartato(const fs::path& file, const LetturaFile& l) {
+    switch (l.esito) {
+        case EsitoFile::Ok:
+            // Read as one line: only the first item would be found.
+            if (!FineRigaSoloCR(l.byte)) return std::nullopt;
+            return "le righe del file finiscono con il solo CR, senza LF, e non si possono separare le " +
+                   std::to_string(NumeroVociImpostazioni) + " voci delle impostazioni.";
+        case EsitoFile::TroppoGrande:
+            return "il file \xC3\xA8 troppo grande per le impostazioni (pi\xC3\xB9 di " +
+                   std::to_string(DimensioneMassimaImpostazioni / 1024) + " KB).";
+        case EsitoFile::Illeggibile: {
+            std::error_code e;
+            if (!fs::is_regular_file(file, e)) return std::nullopt;
+            return "il file non si pu\xC3\xB2 leggere.";
+        }
+        case EsitoFile::Mancante: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Moves the file to the first free name beside it, replacing nothing: the
+// name; an empty one when the file is gone; nullopt, with the reason, when it
+// cannot be moved.
+std::optional<fs::path> MettiDaParte(const fs::path& file, std::string* errore) {
+    for (int n = 1; n <= NomiAccanto; ++n) {
+        const fs::path nome = NomeAccanto(file, n);
+        // A second name first: it never replaces one that is there.
+        if (::link(file.c_str(), nome.c_str()) == 0) {
+            ::unlink(file.c_str());  // the new file gets its own permissions
+            return nome;
+        }
+        if (errno == EEXIST) continue;
+        if (errno == ENOENT) return fs::path();
+        // A disk without hard links: a rename onto a name still free.
+        if (Occupato(nome)) continue;
+        if (::rename(file.c_str(), nome.c_str()) == 0) return nome;
+        if (errore) *errore = std::strerror(errno);
+        return std::nullopt;
+    }
+    if (errore) *errore = "nessun nome libero accanto al file per conservarlo";
+    return std::nullopt;
+}
+
+// The write, after moving aside a file that could not be taken; that file
+// goes back in its place when the write fails.
+template <class Scrivi>
+bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, Scrivi scrivi) {
+    std::optional<fs::path> messo;
+    if (s.impostazioniScartate && s.impostazioniScartate->file == file) {
+        messo = MettiDaParte(file, errore);
+        if (!messo) return false;
+    }
+    if (scrivi(TestoImpostazioni(RaccogliImpostazioni(s)))) return true;
+    if (messo && !messo->empty() && !Occupato(file)) ::rename(messo->c_str(), file.c_str());
+    return false;
+}
+
+}  // namespace
+
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
-    // A missing file, a folder or a FIFO in its place, or a file far too
-    // large, keeps every designed value.
-    const auto byte = LeggiByte(file, DimensioneMassimaImpostazioni);
-    if (!byte) return;
-    ApplicaImpostazioni(s, ImpostazioniDaTesto(*byte, RaccogliImpostazioni(s)));
+    s.impostazioniScartate.reset();
+    const LetturaFile l = LeggiFile(file, DimensioneMassimaImpostazioni);
+    if (auto motivo = Scartato(file, l)) {
+        int n = 1;
+        while (n < NomiAccanto && Occupato(NomeAccanto(file, n))) ++n;
+        s.impostazioniScartate = ImpostazioniScartate{file, NomeAccanto(file, n), std::move(*motivo)};
+        return;
+    }
+    if (l.esito != EsitoFile::Ok) return;
+    ApplicaImpostazioni(s, ImpostazioniDaTesto(l.byte, RaccogliImpostazioni(s)));
 }
 
 bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore) {
-    return ScriviByte(file, TestoImpostazioni(RaccogliImpostazioni(s)), errore);
+    return Salva(s, file, errore, [&](std::string_view byte) { return ScriviByte(file, byte, errore); });
 }
 
 bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi) {
     if (!scrivi) return false;
-    return scrivi(file, TestoImpostazioni(RaccogliImpostazioni(s)));
+    return Salva(s, file, nullptr, [&](std::string_view byte) { return scrivi(file, byte); });
 }
 
 }  // namespace vk

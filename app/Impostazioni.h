@@ -101,10 +101,29 @@ std::string ScriviColore(ColoreVB c);
 Impostazioni RaccogliImpostazioni(const StatoPrincipale& s);
 void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp);
 
-// CaricaImpostazioni: reads the file and applies it; a missing or unreadable
-// file leaves every item as it was. SalvaImpostazioni: writes the current
-// state with ScriviByte; false, with the reason when asked, when the file
-// could not be written (the old one stays whole).
+// A settings file that is there but cannot be taken whole: one that cannot
+// be read, is larger than DimensioneMassimaImpostazioni, or has its lines
+// ended by CR alone. None of its items is used; the start says so once, and
+// "Ok" keeps it unchanged beside the new one, so the user's choices can be
+// recovered.
+struct ImpostazioniScartate {
+    std::filesystem::path file;
+    std::filesystem::path accanto;  // where "Ok" will keep it: the first free name
+    std::string motivo;             // what is wrong, in Italian
+};
+// The names beside the file that "Ok" tries in turn: "<file>.illeggibile",
+// then "<file>.illeggibile.2" and on.
+std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n);
+// The start-up message, in Italian: the file, what is wrong, what is used and
+// where the file will be kept.
+std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i);
+
+// CaricaImpostazioni: reads the file and applies it; a missing file, or a
+// folder or a FIFO in its place, leaves every item as it was, and so does a
+// file that cannot be taken whole, which s.impostazioniScartate then names.
+// SalvaImpostazioni: writes the current state with ScriviByte, after moving
+// such a file to its name beside; false, with the reason when asked, when
+// the file could not be written (the old one stays whole, in its place).
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file);
 bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore = nullptr);
 bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi);

@@ -37,6 +37,9 @@ struct StatoPrincipale {
     // Set by the probe when the installation could not be copied into the
     // user's folder; the start-up says so once.
     std::optional<CopiaFallita> copiaFallita;
+    // Set by the settings reading when the file is there but cannot be taken
+    // whole: the start says so once, and "Ok" keeps the file aside.
+    std::optional<ImpostazioniScartate> impostazioniScartate;
     // The file dialog's current file name, shared by Open and Save for the
     // run: the full path last chosen; empty until then, when Open starts on
     // percorsi.FileApertura.

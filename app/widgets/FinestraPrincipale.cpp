@@ -214,6 +214,9 @@ std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(StatoPrincipale& s,
         s.copiaFallita.reset();  // said once
         MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio), testo);
     }
+    if (s.impostazioniScartate)
+        MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio),
+                     QString::fromStdString(DescriviImpostazioniScartate(*s.impostazioniScartate)));
     return f;
 }
 

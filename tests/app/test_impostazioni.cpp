@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -240,6 +241,9 @@ TEST_F(CartellaTemporanea, FileMancanteLasciaTuttoComEra) {
     StatoPrincipale t;
     CaricaImpostazioni(t, dir_ / "Impostazioni.txt");
     EXPECT_EQ(RaccogliImpostazioni(t), Impostazioni{});
+    // Nothing to say at start: "Ok" cannot write there either and says so.
+    EXPECT_FALSE(s.impostazioniScartate);
+    EXPECT_FALSE(t.impostazioniScartate);
 }
 
 TEST_F(CartellaTemporanea, SoloUnFileNormaleEPiccoloVieneLetto) {
@@ -308,6 +312,96 @@ TEST_F(CartellaTemporanea, ScritturaFallitaLasciaIlVecchioFile) {
     EXPECT_FALSE(SalvaImpostazioni(s, file, [](const fs::path&, std::string_view) { return false; }));
     EXPECT_FALSE(SalvaImpostazioni(s, dir_ / "manca" / "Impostazioni.txt"));
     EXPECT_EQ(*LeggiByte(file), "vecchio");
+}
+
+// The user's choices (colouring on, English names) in a file the reading
+// cannot take: none of its items is used; the start names the file, the
+// cause and where "Ok" will keep it; "Ok" keeps its bytes there and writes
+// the state in a new file, which the next start reads.
+void VerificaScartato(const fs::path& dir, const std::string& byte, const char* motivo,
+                      const std::function<void(const fs::path&)>& prepara, const char* accanto) {
+    const fs::path f = dir / "Impostazioni.txt";
+    fs::create_directories(dir);
+    std::ofstream(f, std::ios::binary) << byte;
+    if (prepara) prepara(f);
+    const fs::perms permessi = fs::status(f).permissions();
+    StatoPrincipale s;
+    CaricaImpostazioni(s, f);
+    EXPECT_EQ(RaccogliImpostazioni(s), Impostazioni{});
+    ASSERT_TRUE(s.impostazioniScartate);
+    EXPECT_EQ(s.impostazioniScartate->file, f);
+    EXPECT_EQ(s.impostazioniScartate->accanto, dir / accanto);
+    const std::string avviso = DescriviImpostazioniScartate(*s.impostazioniScartate);
+    for (const std::string& atteso : {f.string(), std::string(motivo), std::string("Si usano i valori di progetto"),
+                                      (dir / accanto).string()})
+        EXPECT_NE(avviso.find(atteso), std::string::npos) << atteso << " in " << avviso;
+
+    s.LinguaNote = "DE";
+    ASSERT_TRUE(SalvaImpostazioni(s, f));
+    EXPECT_EQ(fs::status(dir / accanto).permissions(), permessi);
+    fs::permissions(dir / accanto, fs::perms::owner_read, fs::perm_options::add);
+    EXPECT_EQ(LeggiByte(dir / accanto), byte);
+    EXPECT_EQ(LeggiByte(f), TestoImpostazioni(RaccogliImpostazioni(s)));
+    StatoPrincipale dopo;
+    CaricaImpostazioni(dopo, f);
+    EXPECT_FALSE(dopo.impostazioniScartate);
+    EXPECT_EQ(dopo.LinguaNote, "DE");
+}
+
+const std::string Scelte = prova::FileImpostazioni({{1, "\"No Colori Quinte\""}, {2, "\"EN\""}});
+
+std::string SoloCR(std::string byte) {
+    for (size_t i = byte.find("\r\n"); i != std::string::npos; i = byte.find("\r\n", i)) byte.erase(i + 1, 1);
+    return byte;
+}
+
+TEST_F(CartellaTemporanea, UnFileCheNonSiPuoPrendereRestaRecuperabile) {
+    std::string grande = Scelte;
+    grande.resize(DimensioneMassimaImpostazioni + 1, ' ');
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        const char* motivo;
+        std::function<void(const fs::path&)> prepara;
+        const char* accanto;
+    };
+    const Caso casi[] = {
+        {"solo CR", SoloCR(Scelte), "le righe del file finiscono con il solo CR, senza LF", {},
+         "Impostazioni.txt.illeggibile"},
+        {"oltre 64 KB", grande, "il file \xC3\xA8 troppo grande per le impostazioni (pi\xC3\xB9 di 64 KB)", {},
+         "Impostazioni.txt.illeggibile"},
+        // One kept so by an earlier start stays as it is.
+        {"nome accanto gi\xC3\xA0 preso", SoloCR(Scelte), "solo CR",
+         [](const fs::path& f) {
+             std::ofstream(fs::path(f) += ".illeggibile") << "prima";
+             std::ofstream(fs::path(f) += ".illeggibile.3") << "terza";
+         },
+         "Impostazioni.txt.illeggibile.2"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        VerificaScartato(dir_ / c.nome, c.byte, c.motivo, c.prepara, c.accanto);
+    }
+    EXPECT_EQ(LeggiByte(dir_ / "nome accanto gi\xC3\xA0 preso/Impostazioni.txt.illeggibile"), "prima");
+    EXPECT_EQ(LeggiByte(dir_ / "nome accanto gi\xC3\xA0 preso/Impostazioni.txt.illeggibile.3"), "terza");
+}
+
+TEST_F(CartellaTemporanea, UnFileSenzaPermessoDiLetturaRestaRecuperabile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    VerificaScartato(
+        dir_, Scelte, "il file non si pu\xC3\xB2 leggere",
+        [](const fs::path& f) { fs::permissions(f, fs::perms::none); }, "Impostazioni.txt.illeggibile");
+}
+
+TEST_F(CartellaTemporanea, UnaScritturaFallitaRimetteAlSuoPostoIlFileCheNonSiPrende) {
+    const fs::path f = dir_ / "Impostazioni.txt";
+    scrivi(f, SoloCR(Scelte));
+    StatoPrincipale s;
+    CaricaImpostazioni(s, f);
+    ASSERT_TRUE(s.impostazioniScartate);
+    EXPECT_FALSE(SalvaImpostazioni(s, f, [](const fs::path&, std::string_view) { return false; }));
+    EXPECT_EQ(LeggiByte(f), SoloCR(Scelte));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
 
 }  // namespace

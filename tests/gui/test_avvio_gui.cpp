@@ -356,6 +356,28 @@ TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
               LeggiByte(sistema / "VelmoraKOV/Temperamenti/Equabile.txt"));
 }
 
+TEST_F(AvvioGui, UnFileDiImpostazioniCheNonSiPrendeLoDiceUnaVoltaEOkLoConserva) {
+    // The user's choices with lines ended by CR alone.
+    std::string byte = FileImpostazioni({{2, "\"EN\""}});
+    for (size_t i = byte.find("\r\n"); i != std::string::npos; i = byte.find("\r\n", i)) byte.erase(i + 1, 1);
+    scriviFile(byte);
+    auto a = avviatoConPrincipale();
+    ASSERT_EQ(avvisiUscita_.size(), 1u);
+    EXPECT_EQ(avvisiUscita_[0].titolo, "Avvio del Programma");
+    const fs::path accanto = dir_ / "Impostazioni.txt.illeggibile";
+    for (const std::string& atteso : {file().string(), std::string("solo CR"), accanto.string()})
+        EXPECT_TRUE(avvisiUscita_[0].testo.contains(QString::fromStdString(atteso))) << atteso;
+    EXPECT_EQ(stato_.LinguaNote, "IT");
+    a->TmrScaricaSplash_Timer();
+    QCoreApplication::processEvents();
+    esc(*a);
+    ok(*a);
+    EXPECT_EQ(terminazioni_, 1);
+    EXPECT_EQ(avvisiUscita_.size(), 1u) << "said once, and the save succeeds";
+    EXPECT_EQ(LeggiByte(accanto), byte);
+    EXPECT_EQ(*LeggiByte(file()), FileImpostazioni());
+}
+
 TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {
     struct Caso {
         const char* nome;
