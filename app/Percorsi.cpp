@@ -26,11 +26,17 @@ std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& car
         if (s.empty() || s.back() != '/') s += '/';
         return s;
     };
-    std::vector<std::string> v = {"/usr/share/", "/usr/local/share/"};
-    if (!cartellaEseguibile.empty()) v.push_back(cartella(std::filesystem::path(cartellaEseguibile) / ".." / "share"));
+    std::vector<std::string> v = {"/usr/share/velmorakov/", "/usr/local/share/velmorakov/"};
+    if (!cartellaEseguibile.empty()) {
+        const auto share = std::filesystem::path(cartellaEseguibile) / ".." / "share";
+        v.push_back(cartella(share / "velmorakov"));
+        v.push_back(cartella(share));
+    }
     if (!utente.empty()) v.push_back(cartella(utente));
     return v;
 }
+
+bool CartellaDiInstallazione(const std::string& base) { return base.ends_with("/share/velmorakov/"); }
 
 std::string CartellaUtente(const char* xdgDataHome, const char* home) {
     auto conBarra = [](std::string s) {
@@ -151,12 +157,13 @@ PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, 
                                      Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali,
                                      std::optional<CopiaFallita>* fallita) {
     PercorsiFile r = CercaPercorsi(candidate, p, disco.presente, std::move(iniziali));
-    if (r.CartellaDati.empty() || utente.empty() || disco.scrivibile(r.CartellaDati)) return r;
+    if (r.CartellaDati.empty() || utente.empty()) return r;
     const std::string s(1, Separatore(p));
     const std::string radice = "VelmoraKOV" + s;
     // The data folder is base + "VelmoraKOV/Dati/"; the installation is base + "VelmoraKOV/".
     const std::string base = r.CartellaDati.substr(0, r.CartellaDati.size() - (radice + "Dati" + s).size());
-    if (base == utente) return r;  // already the user's own copy
+    const bool inPosto = !CartellaDiInstallazione(base) && disco.scrivibile(r.CartellaDati);
+    if (inPosto || base == utente) return r;  // writable in place, or already the user's own copy
     std::string motivo;
     if (!disco.copia(base + radice, utente + radice, &motivo)) {
         if (fallita) *fallita = CopiaFallita{utente + radice, motivo};

@@ -25,12 +25,20 @@ inline constexpr Piattaforma PiattaformaCorrente = Piattaforma::Linux;
 
 char Separatore(Piattaforma p);
 
-// The base folders, each ending in its separator, in probe order. On Linux a
-// user's own copy comes last so it wins; `cartellaEseguibile` gives the
-// "../share/" beside the program and `utente` is the user's data folder
-// (each left out when empty).
+// The base folders, each ending in its separator, in probe order. On Linux
+// an install's own "share/velmorakov/" comes first (the system's, then the
+// one beside the program), then the build tree's "../share/" beside the
+// program, and a user's own copy last so it wins; `cartellaEseguibile` is
+// the program's folder and `utente` the user's data folder (each left out
+// when empty).
 std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& cartellaEseguibile = {},
                                            const std::string& utente = {});
+
+// Whether a base folder is an install's "share/velmorakov/": the shipped
+// files, which the program copies into the user's folder and never writes,
+// so that an install never lands on the user's own copy and undoing it
+// never removes what the user has.
+bool CartellaDiInstallazione(const std::string& base);
 
 // The user's data folder, with its trailing "/": $XDG_DATA_HOME when it is
 // an absolute path, else $HOME/.local/share; empty when neither is usable.
@@ -69,8 +77,8 @@ struct CopiaFallita {
     std::string motivo;
 };
 
-// The probe, then: when the data folder found is one the user cannot write
-// (a system install), its installation is copied into `utente` and the paths
+// The probe, then: when the data folder found is an install's or one the
+// user cannot write, its installation is copied into `utente` and the paths
 // come from there; if the copy fails the found folder stays, and `fallita`
 // (when given) says so.
 PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,

@@ -31,10 +31,10 @@ TEST(Percorsi, TabelleDellePiattaforme) {
                                         "C:\\Program Files (x86)\\", "C:\\ProgramFiles (x86)\\",
                                         "C:\\ProgramFiles(x86)\\", "C:\\Programmi\\"}));
     EXPECT_EQ(CartelleCandidate(Piattaforma::Linux, "/opt/vk/bin", "/home/ada/.local/share"),
-              (std::vector<std::string>{"/usr/share/", "/usr/local/share/", "/opt/vk/share/",
-                                        "/home/ada/.local/share/"}));
+              (std::vector<std::string>{"/usr/share/velmorakov/", "/usr/local/share/velmorakov/",
+                                        "/opt/vk/share/velmorakov/", "/opt/vk/share/", "/home/ada/.local/share/"}));
     EXPECT_EQ(CartelleCandidate(Piattaforma::Linux, "", ""),
-              (std::vector<std::string>{"/usr/share/", "/usr/local/share/"}));
+              (std::vector<std::string>{"/usr/share/velmorakov/", "/usr/local/share/velmorakov/"}));
 }
 
 struct CasoSonda {
@@ -87,9 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSonda{"WinSoloQuattro", Piattaforma::Windows, {"C:\\Program Files (x86)\\"},
                   "C:\\Program Files (x86)\\"},
         CasoSonda{"WinNessuna", Piattaforma::Windows, {}, ""},
-        CasoSonda{"LinuxUtenteVince", Piattaforma::Linux, {"/usr/share/", "/home/ada/.local/share/"},
+        CasoSonda{"LinuxUtenteVince", Piattaforma::Linux, {"/usr/share/velmorakov/", "/home/ada/.local/share/"},
                   "/home/ada/.local/share/"},
-        CasoSonda{"LinuxAccantoAlProgramma", Piattaforma::Linux, {"/usr/local/share/", "/opt/vk/share/"},
+        CasoSonda{"LinuxAccantoAlProgramma", Piattaforma::Linux,
+                  {"/usr/local/share/velmorakov/", "/opt/vk/share/velmorakov/"}, "/opt/vk/share/velmorakov/"},
+        CasoSonda{"LinuxAlberoDelBuild", Piattaforma::Linux, {"/usr/share/velmorakov/", "/opt/vk/share/"},
                   "/opt/vk/share/"},
         CasoSonda{"LinuxNessuna", Piattaforma::Linux, {}, ""}),
     [](const auto& info) { return std::string(info.param.nome); });
@@ -160,17 +162,24 @@ TEST(Percorsi, UnaInstallazioneDiSistemaSiCopiaNellUtente) {
         const char* base;     // the base the paths come from, "" for none
     };
     const Caso casi[] = {
-        {"sistema non scrivibile", {"/usr/share/VelmoraKOV/Dati/"}, {}, true, "/usr/share/VelmoraKOV/",
+        {"sistema", {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, {}, true, "/usr/share/velmorakov/VelmoraKOV/",
          "/casa/ada/.dati/"},
-        {"accanto al programma non scrivibile",
-         {"/usr/share/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/"},
-         {"/usr/share/VelmoraKOV/Dati/"}, true, "/opt/vk/share/VelmoraKOV/", "/casa/ada/.dati/"},
-        {"scrivibile: si usa com'è", {"/usr/local/share/VelmoraKOV/Dati/"}, {"/usr/local/share/VelmoraKOV/Dati/"},
-         true, "", "/usr/local/share/"},
-        {"la copia dell'utente c'è già", {"/usr/share/VelmoraKOV/Dati/", "/casa/ada/.dati/VelmoraKOV/Dati/"}, {},
-         true, "", "/casa/ada/.dati/"},
-        {"copia fallita: resta il sistema", {"/usr/share/VelmoraKOV/Dati/"}, {}, false, "/usr/share/VelmoraKOV/",
-         "/usr/share/"},
+        {"accanto al programma",
+         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/velmorakov/VelmoraKOV/Dati/"}, {}, true,
+         "/opt/vk/share/velmorakov/VelmoraKOV/", "/casa/ada/.dati/"},
+        // An install the user can write (a prefix of their own) is copied all the same.
+        {"installata scrivibile", {"/opt/vk/share/velmorakov/VelmoraKOV/Dati/"},
+         {"/opt/vk/share/velmorakov/VelmoraKOV/Dati/"}, true, "/opt/vk/share/velmorakov/VelmoraKOV/",
+         "/casa/ada/.dati/"},
+        {"albero del build non scrivibile", {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/"},
+         {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, true, "/opt/vk/share/VelmoraKOV/", "/casa/ada/.dati/"},
+        {"albero del build scrivibile: si usa com'è", {"/opt/vk/share/VelmoraKOV/Dati/"},
+         {"/opt/vk/share/VelmoraKOV/Dati/"}, true, "", "/opt/vk/share/"},
+        {"la copia dell'utente c'è già",
+         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/casa/ada/.dati/VelmoraKOV/Dati/"}, {}, true, "",
+         "/casa/ada/.dati/"},
+        {"copia fallita: resta l'installata", {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, {}, false,
+         "/usr/share/velmorakov/VelmoraKOV/", "/usr/share/velmorakov/"},
         {"nessuna cartella", {}, {}, true, "", ""},
     };
     for (const Caso& c : casi) {
@@ -261,6 +270,33 @@ TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
     EXPECT_EQ(q.CartellaDati, p.CartellaDati);
     EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt"), "cambiate");
     EXPECT_EQ(chiestaScrittura, 2);
+}
+
+TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
+    // An install with the prefix ~/.local, on the real disk, where every
+    // folder can be written: its files are copied, never used in place.
+    CartellaTemporanea t;
+    const fs::path casa = t.p / "casa";
+    const fs::path installata = casa / ".local/share/velmorakov/VelmoraKOV";
+    Scrivi(installata / "Dati/Impostazioni.txt", "predefinite");
+    Scrivi(installata / "Temperamenti/Equabile.txt", "equabile installato");
+    const std::string utente = (casa / ".local/share").string() + "/";
+    const auto candidate = CartelleCandidate(Piattaforma::Linux, (casa / ".local/bin").string(), utente);
+
+    const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
+    EXPECT_EQ(Leggi(p.CartellaDati + "Impostazioni.txt"), "predefinite");
+    EXPECT_EQ(Leggi(p.FileApertura), "equabile installato");
+
+    // The user's own files win over a later install's, which stay as shipped.
+    Scrivi(p.CartellaDati + "Impostazioni.txt", "mie");
+    Scrivi(p.FileApertura, "mio equabile");
+    Scrivi(installata / "Temperamenti/Equabile.txt", "equabile reinstallato");
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    EXPECT_EQ(q.CartellaDati, p.CartellaDati);
+    EXPECT_EQ(Leggi(q.CartellaDati + "Impostazioni.txt"), "mie");
+    EXPECT_EQ(Leggi(q.FileApertura), "mio equabile");
+    EXPECT_EQ(Leggi(installata / "Dati/Impostazioni.txt"), "predefinite");
 }
 
 TEST(Percorsi, UnaCopiaInterrottaNonLasciaCartellaDati) {
