@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
@@ -49,12 +52,24 @@ void ImpostaIdentita() {
     QApplication::setWindowIcon(IconaProgramma());
 }
 
+QTranslator* InstallaTraduzioniQt(const QLocale& lingua) {
+    auto* t = new QTranslator(qApp);
+    if (!t->load(lingua, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(t)) {
+        delete t;
+        return nullptr;
+    }
+    return t;
+}
+
 void DopoIlPrimoDisegno(QWidget* w, std::function<void()> f) { new PrimoDisegno(w, std::move(f)); }
 
 int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura) {
     QElapsedTimer orologio;
     orologio.start();
     QApplication app(argc, argv);
+    InstallaTraduzioniQt(QLocale::system());
     ImpostaIdentita();
     QApplication::setStyle(QStringLiteral("Fusion"));
     ImpostaCarattereProgramma();

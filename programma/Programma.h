@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QLocale;
+class QTranslator;
 class QWidget;
 
 namespace vk {
@@ -21,6 +23,12 @@ struct MisuraAvvio {
 // The names and icon by which a desktop knows the program's windows and ties
 // them to the installed launcher (its file name and the class "VelmoraKOV").
 void ImpostaIdentita();
+
+// Qt's own texts (the file dialogs, their overwrite question) in the
+// language `lingua`, from Qt's installed translations; the translator, owned
+// by the application, or null when there are none for it (they stay in
+// English).
+QTranslator* InstallaTraduzioniQt(const QLocale& lingua);
 
 // Creates the application, the splash and the main window; returns the exit
 // code of the event loop.

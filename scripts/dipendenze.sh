@@ -14,7 +14,7 @@
 vk_script=$(realpath -- "$0")
 vk_radice=$(realpath -- "$(dirname -- "${BASH_SOURCE[0]}")/..")
 
-vk_programma=(qt6-base-dev cmake ninja-build g++ fonts-liberation)
+vk_programma=(qt6-base-dev cmake ninja-build g++ fonts-liberation qt6-translations-l10n)
 case "${1:-}" in
     programma) vk_pacchetti=("${vk_programma[@]}") ;;
     test) vk_pacchetti=("${vk_programma[@]}" libgtest-dev libbenchmark-dev) ;;

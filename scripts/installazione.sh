@@ -129,7 +129,7 @@ for t in "${taglie[@]}"; do
     grep -qx "./usr/share/icons/hicolor/${t}x$t/apps/$id.png" <<<"$contenuto" || sbaglio "$pacchetto lacks the $t x $t icon"
 done
 dipende=$(dpkg-deb -f "$pacchetto" Depends)
-for d in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation; do
+for d in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation qt6-translations-l10n; do
     grep -q "\b$d\b" <<<"$dipende" || sbaglio "$pacchetto does not depend on $d: $dipende"
 done
 dpkg-deb --fsys-tarfile "$pacchetto" | tar -xO ./usr/bin/velmorakov >"$prova/velmorakov"
