@@ -11,6 +11,7 @@
 #include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
 #include "model/Istogrammi.h"
+#include "tests/comune/CartellaProva.h"
 
 namespace vk {
 namespace {
@@ -183,8 +184,7 @@ TEST(SequenzaCaricamento, VistaTabellaDelleScale) {
 // The real steps over a settings file that asks for every replay.
 TEST(SequenzaCaricamento, PassiDelProgrammaRipristinanoLaVistaSalvata) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "vk_avvio_passi";
-    fs::create_directories(dir);
+    const fs::path dir = prova::CartellaDelTest();
     {
         std::ofstream f(dir / "Impostazioni.txt", std::ios::binary);
         f << "\"No Colori Quinte\"\r\n\"EN\"\r\n\"Tast\"\r\n\"Ist N\"\r\n\"1\"\r\n\"8\"\r\n";
@@ -193,7 +193,6 @@ TEST(SequenzaCaricamento, PassiDelProgrammaRipristinanoLaVistaSalvata) {
     PassiCaricamento p = PassiPredefiniti(s, "");
     p.sondaCartelle = [&] { s.percorsi.CartellaDati = dir.string() + "/"; };
     SequenzaCaricamento(s, p, {15360, 11520});
-    fs::remove_all(dir);
 
     EXPECT_EQ(s.istogrammi.Command9, "No Colori Quinte");
     for (int k = 0; k <= 12; ++k) EXPECT_NE(s.istogrammi.ShpQuinte[k].Colore, ColoreQuinteSpente) << k;

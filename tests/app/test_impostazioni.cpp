@@ -16,6 +16,7 @@
 #include "app/Velocita.h"
 #include "app/Viste.h"
 #include "common/FileTesto.h"
+#include "tests/comune/CartellaProva.h"
 #include "tests/comune/ImpostazioniProgetto.h"
 
 namespace vk {
@@ -31,15 +32,7 @@ using prova::Unisci;
 class CartellaTemporanea : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vk_impostazioni_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code e;
-        fs::permissions(dir_, fs::perms::owner_all, e);
-        fs::remove_all(dir_, e);
+        dir_ = prova::CartellaDelTest();
     }
     void scrivi(const fs::path& p, const std::string& byte) {
         std::ofstream f(p, std::ios::binary);

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/Percorsi.h"
+#include "tests/comune/CartellaProva.h"
 #include "tests/comune/LimiteFile.h"
 
 using namespace vk;
@@ -223,28 +224,15 @@ std::string Leggi(const fs::path& f) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// A temporary folder, removed at the end.
-struct CartellaTemporanea {
-    fs::path p;
-    CartellaTemporanea() {
-        std::string modello = (fs::temp_directory_path() / "vk-percorsi-XXXXXX").string();
-        p = mkdtemp(modello.data());
-    }
-    ~CartellaTemporanea() {
-        std::error_code e;
-        fs::remove_all(p, e);
-    }
-};
-
 }  // namespace
 
 TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
-    CartellaTemporanea t;
-    const fs::path sistema = t.p / "sistema" / "share";
+    prova::CartellaProva t;
+    const fs::path sistema = t / "sistema" / "share";
     Scrivi(sistema / "VelmoraKOV/Dati/Impostazioni.txt", "\"Colori Quinte\"\r\n");
     Scrivi(sistema / "VelmoraKOV/Temperamenti/Equabile.txt", "equabile");
     Scrivi(sistema / "VelmoraKOV/Temperamenti/Vallotti.txt", "vallotti di sistema");
-    const std::string utente = (t.p / "utente").string() + "/";
+    const std::string utente = (t / "utente").string() + "/";
     // A temperament of the user's own, already there, is kept.
     Scrivi(fs::path(utente) / "VelmoraKOV/Temperamenti/Vallotti.txt", "il mio vallotti");
 
@@ -300,15 +288,15 @@ TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
 }
 
 TEST(Percorsi, UnaCopiaInterrottaNonLasciaCartellaDati) {
-    CartellaTemporanea t;
-    const fs::path da = t.p / "da" / "VelmoraKOV";
+    prova::CartellaProva t;
+    const fs::path da = t / "da" / "VelmoraKOV";
     Scrivi(da / "Temperamenti/Equabile.txt", "equabile");
     // A data folder that cannot be read through: its copy fails.
     Scrivi(da / "Dati/Impostazioni.txt", "x");
-    fs::create_symlink(t.p / "non-esiste", da / "Dati" / "rotto");
-    fs::create_directory_symlink(t.p / "ciclo", da / "Dati" / "ciclo");
-    fs::create_directory_symlink(da / "Dati", t.p / "ciclo");
-    const fs::path a = t.p / "a" / "VelmoraKOV";
+    fs::create_symlink(t / "non-esiste", da / "Dati" / "rotto");
+    fs::create_directory_symlink(t / "ciclo", da / "Dati" / "ciclo");
+    fs::create_directory_symlink(da / "Dati", t / "ciclo");
+    const fs::path a = t / "a" / "VelmoraKOV";
     const bool ok = CopiaInstallazione(da.string() + "/", a.string() + "/");
     if (ok) GTEST_SKIP() << "this file system copied the broken links";
     EXPECT_FALSE(fs::exists(a / "Dati"));
@@ -323,13 +311,13 @@ TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova)
     constexpr rlim_t Limite = 500;
     for (const char* grande : grandi) {
         SCOPED_TRACE(grande);
-        CartellaTemporanea t;
-        const fs::path sistema = t.p / "sistema";
+        prova::CartellaProva t;
+        const fs::path sistema = t / "sistema";
         const fs::path da = sistema / "VelmoraKOV";
         for (const char* f : {"Temperamenti/Equabile.txt", "Temperamenti/Vallotti.txt", "Dati/Impostazioni.txt",
                               "Dati/Sotto/Altro.txt"})
             Scrivi(da / f, std::string(f == std::string(grande) ? 969 : 100, 'x'));
-        const std::string utente = (t.p / "utente").string() + "/";
+        const std::string utente = (t / "utente").string() + "/";
         const fs::path a = fs::path(utente) / "VelmoraKOV";
         const std::vector<std::string> candidate = {sistema.string() + "/", utente};
         OperazioniDisco disco = DiscoReale();

@@ -9,11 +9,11 @@
 #include <thread>
 #include <chrono>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "common/FileTesto.h"
+#include "tests/comune/CartellaProva.h"
 #include "tests/comune/LimiteFile.h"
 
 namespace vk {
@@ -154,13 +154,8 @@ TEST(Scrittura, RiletturaDiQuantoSiScrive) {
 class FileSuDisco : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella_ = std::filesystem::temp_directory_path() /
-                    ("vk_file_testo_" + std::to_string(std::random_device{}()) + "_" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(cartella_);
-        std::filesystem::create_directories(cartella_);
+        cartella_ = prova::CartellaDelTest();
     }
-    void TearDown() override { std::filesystem::remove_all(cartella_); }
     std::filesystem::path cartella_;
 };
 

@@ -20,6 +20,7 @@
 #include "app/widgets/Avviatore.h"
 #include "common/FileTesto.h"
 #include "common/widgets/Schermata.h"
+#include "tests/comune/CartellaProva.h"
 #include "tests/comune/ImpostazioniProgetto.h"
 #include "tests/comune/LimiteFile.h"
 
@@ -40,10 +41,7 @@ void SalvaSchermata(QWidget* w, const char* nome) {
 class AvvioGui : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vk_avvio_gui_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = prova::CartellaDelTest();
         cartellaDati_ = dir_.string() + "/";
         schermo(LarghezzaProgetto, AltezzaProgetto);
         // A modal box would wait for a click that never comes.
@@ -54,8 +52,6 @@ protected:
     void TearDown() override {
         ImpostaAvvisoUscita({});
         ImpostaFornitoreSchermo({});
-        std::error_code e;
-        fs::remove_all(dir_, e);
     }
     void schermo(float larghezza, float altezza) {
         ImpostaFornitoreSchermo([=] { return DimensioniSchermo{larghezza, altezza}; });

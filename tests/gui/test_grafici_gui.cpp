@@ -24,6 +24,7 @@
 #include "model/FileTemperamento.h"
 #include "model/widgets/GraficiIstogrammi.h"
 #include "tests/comune/LimiteFile.h"
+#include "tests/comune/CartellaProva.h"
 
 namespace vk {
 namespace {
@@ -82,11 +83,7 @@ class GraficiGui : public ::testing::Test {
 protected:
     void SetUp() override {
         ImpostaFornitoreSchermo({});
-        // One folder per test: ctest runs the tests side by side.
-        cartella_ = std::filesystem::temp_directory_path() /
-                    (std::string("vk_grafici_gui_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(cartella_);
-        std::filesystem::create_directories(cartella_);
+        cartella_ = prova::CartellaDelTest();
         stato_.percorsi = {Nome("Dati/"), Nome("Equabile.txt"), Nome("0-Nuovo.txt")};
         finestra_ = std::make_unique<FinestraPrincipale>(stato_);
         auto* sezione = finestra_->findChild<SezioneFile*>(QStringLiteral("SezioneFile"));
@@ -98,7 +95,6 @@ protected:
     }
     void TearDown() override {
         finestra_.reset();
-        std::filesystem::remove_all(cartella_);
     }
 
     std::string Nome(const std::string& n) const { return (cartella_ / n).string(); }

@@ -19,6 +19,7 @@
 #include "common/widgets/PulsanteVB.h"
 #include "keytable/ScartiScala.h"
 #include "programma/Schermate.h"
+#include "tests/comune/CartellaProva.h"
 
 namespace vk {
 namespace {
@@ -234,8 +235,7 @@ TEST_F(TavolaGui, FiltroELegendaDaiPulsanti) {
 }
 
 TEST_F(TavolaGui, SelezioneLiberaSalvataDaOkERipresaAlProssimoAvvio) {
-    const QString cartella = QDir::tempPath() + QStringLiteral("/vk_tavola_ok/");
-    QDir(cartella).removeRecursively();
+    const QString cartella = QString::fromStdString(prova::CartellaDelTest().string()) + QStringLiteral("/");
     ASSERT_TRUE(QDir().mkpath(cartella));
     carica({}, cartella.toStdString());
     Clic(QStringLiteral("cmdTavolaScale"));
@@ -259,7 +259,6 @@ TEST_F(TavolaGui, SelezioneLiberaSalvataDaOkERipresaAlProssimoAvvio) {
     for (int i = 1; i <= 11; ++i)
         EXPECT_EQ(Trova<PulsanteVB>(QStringLiteral("cmdSelezInterv_%1").arg(i))->coloreSfondo(),
                   i == 4 || i == 9 ? Colori::Bianco : Colori::FacciaPulsante) << i;
-    QDir(cartella).removeRecursively();
 }
 
 // Each command repaints what it changed: the screen then shows what a whole

@@ -8,6 +8,7 @@
 #include "app/Impostazioni.h"
 #include "app/StatoPrincipale.h"
 #include "keytable/TavolaScale.h"
+#include "tests/comune/CartellaProva.h"
 
 namespace vk {
 namespace {
@@ -330,9 +331,7 @@ TEST_F(Tavola, SelezioneLiberaScrittaSoloSottoLib) {
 
 TEST(SelezioneLibera, SalvataDaOkERipresaAlProssimoAvvio) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "vk_tavola_selezione";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const fs::path dir = prova::CartellaDelTest();
     const fs::path file = dir / "Impostazioni.txt";
     {
         StatoPrincipale s;
@@ -353,7 +352,6 @@ TEST(SelezioneLibera, SalvataDaOkERipresaAlProssimoAvvio) {
         EXPECT_EQ(t.coloreSelezInterv[static_cast<size_t>(i)], i == 4 || i == 9 ? Colori::Bianco : Faccia) << i;
     EXPECT_EQ(s.SelezioneLibera[4], Verde);
     EXPECT_EQ(s.SelezioneLibera[1], Crema);
-    fs::remove_all(dir);
 }
 
 }  // namespace

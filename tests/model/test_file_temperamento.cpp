@@ -7,6 +7,7 @@
 #include "model/Compensazione.h"
 #include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
+#include "tests/comune/CartellaProva.h"
 
 using namespace vk;
 
@@ -33,12 +34,7 @@ const std::string Equabile =
     Ripeti("\"567072\"\r\n", 12) + Ripeti("\"400\"\r\n", 12) + Ripeti("\"141768\"\r\n", 12) +
     Ripeti("\"100\"\r\n", 12);
 
-std::filesystem::path Temporaneo(const std::string& nome) {
-    auto d = std::filesystem::temp_directory_path() /
-             (std::string("vk_file_temperamento_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(d);
-    return d / nome;
-}
+std::filesystem::path Temporaneo(const std::string& nome) { return prova::CartellaDelTest() / nome; }
 
 // The bytes with every CR LF replaced by `fine`.
 std::string ConFineRiga(const std::string& byte, const std::string& fine) {
