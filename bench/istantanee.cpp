@@ -3,6 +3,8 @@
 // DIR/NN-name.png, and the temperament is saved as DIR/NN-name.txt where the
 // sequence says so. Two builds are compared by running both and comparing the
 // two folders byte for byte (scripts/confronta_istantanee.sh).
+#include <stdlib.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/Avvio.h"
 #include "app/StatoPrincipale.h"
@@ -133,9 +136,14 @@ int main(int argc, char** argv) {
     }
 
     // The data folder: a copy of the repository's, so the tool reads the
-    // designed settings and never writes into the tree.
-    const std::filesystem::path dati = std::filesystem::temp_directory_path() / "vk_istantanee_dati";
-    std::filesystem::remove_all(dati);
+    // designed settings and never writes into the tree; a fresh one, so that
+    // runs by two users do not meet.
+    std::string modello = (std::filesystem::temp_directory_path() / "vk_istantanee_XXXXXX").string();
+    if (!mkdtemp(modello.data())) {
+        std::perror(modello.c_str());
+        return 1;
+    }
+    const std::filesystem::path dati = modello;
     std::filesystem::copy(VK_SORGENTI "/data/VelmoraKOV", dati, std::filesystem::copy_options::recursive);
 
     StatoPrincipale stato;
