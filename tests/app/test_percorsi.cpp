@@ -263,8 +263,8 @@ TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
 TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
     // An install with the prefix ~/.local, on the real disk, where every
     // folder can be written: its files are copied, never used in place.
-    CartellaTemporanea t;
-    const fs::path casa = t.p / "casa";
+    prova::CartellaProva t;
+    const fs::path casa = t / "casa";
     const fs::path installata = casa / ".local/share/velmorakov/VelmoraKOV";
     Scrivi(installata / "Dati/Impostazioni.txt", "predefinite");
     Scrivi(installata / "Temperamenti/Equabile.txt", "equabile installato");
@@ -367,11 +367,11 @@ TEST(Percorsi, UnaCopiaUccisaNonLasciaTemporaneiDopoLaRiparazione) {
     // user has put it back, writing nothing in that folder.
     for (const bool rimessoDallUtente : {false, true}) {
         SCOPED_TRACE(rimessoDallUtente ? "rimesso dall'utente" : "copiato di nuovo");
-        CartellaTemporanea t;
-        const fs::path sistema = t.p / "sistema";
+        prova::CartellaProva t;
+        const fs::path sistema = t / "sistema";
         Scrivi(sistema / "VelmoraKOV/Temperamenti/Grande.txt", std::string(969, 'g'));
         Scrivi(sistema / "VelmoraKOV/Dati/Impostazioni.txt", "impostazioni");
-        const std::string utente = (t.p / "utente").string() + "/";
+        const std::string utente = (t / "utente").string() + "/";
         const fs::path temperamenti = fs::path(utente) / "VelmoraKOV/Temperamenti";
         const std::vector<std::string> candidate = {sistema.string() + "/", utente};
         OperazioniDisco disco = DiscoReale();
