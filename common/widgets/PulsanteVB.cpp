@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 #include <QTimer>
+#include <utility>
 
 #include "common/RipetizioneAutomatica.h"
 #include "common/widgets/ColoriQt.h"
@@ -179,10 +180,29 @@ void DisegnaSmusso(QPainter& p, const QRect& r, const QPalette& pal, bool giu, c
     p.fillRect(QRect(x + 2, y + 2, w - 4, h - 4), fondo);
 }
 
-bool PulsanteVB::captionSuUnaRiga() const {
-    // Inside the button's outline: a caption that fits there is not broken
-    // at a hyphen or a space only because the margin is wider.
-    return fontMetrics().size(Qt::TextShowMnemonic, text()).width() <= width() - 2;
+QRect PulsanteVB::areaCaption() const { return rect().adjusted(3, 3, -3, -3); }
+
+QStringList PulsanteVB::righeCaption() const {
+    // Qt's own wrapping also breaks after a hyphen; here a line ends only at
+    // a space. Whether a line fits is asked of Qt's layout itself, so the
+    // breaks at spaces fall where they always did.
+    const QFontMetrics fm = fontMetrics();
+    const int larghezza = areaCaption().width();
+    auto cape = [&](const QString& riga) {
+        const QRect r = fm.boundingRect(QRect(0, 0, larghezza, 1 << 20), Qt::TextWordWrap | Qt::TextShowMnemonic, riga);
+        return r.height() < 2 * fm.height();
+    };
+    QStringList righe;
+    for (const QString& paragrafo : text().split(QLatin1Char('\n'))) {
+        QString riga;
+        for (const QString& parola : paragrafo.split(QLatin1Char(' '))) {
+            if (riga.isEmpty()) riga = parola;
+            else if (const QString piu = riga + QLatin1Char(' ') + parola; cape(piu)) riga = piu;
+            else righe << std::exchange(riga, parola);
+        }
+        righe << riga;
+    }
+    return righe;
 }
 
 void PulsanteVB::paintEvent(QPaintEvent*) {
@@ -191,11 +211,13 @@ void PulsanteVB::paintEvent(QPaintEvent*) {
     const bool giu = isDown();
     const QBrush fondo(pal.color(QPalette::Button));
     DisegnaSmusso(p, rect(), pal, giu, fondo);
-    QRect area = rect().adjusted(3, 3, -3, -3);
+    QRect area = areaCaption();
     if (giu) area.translate(1, 1);
     p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic | (captionSuUnaRiga() ? Qt::TextDontClip : Qt::TextWordWrap),
-               text());
+    // A single word wider than the margin is drawn whole, over the margin.
+    const QStringList righe = righeCaption();
+    const bool oltre = righe.size() == 1 && fontMetrics().size(Qt::TextShowMnemonic, righe[0]).width() > area.width();
+    p.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic | (oltre ? Qt::TextDontClip : 0), righe.join(QLatin1Char('\n')));
     if (hasFocus()) {
         QStyleOptionFocusRect o;
         o.initFrom(this);

@@ -7,6 +7,7 @@
 // Painted flat in its own colour with a plain bevel, as the style would
 // tint and shade the state colours the program relies on.
 #include <QPushButton>
+#include <QStringList>
 #include <functional>
 
 #include "common/Colori.h"
@@ -39,9 +40,9 @@ public:
     // Whether a mouse button pressed on this button is still held.
     bool premuto() const { return premuti_ != Qt::NoButton; }
 
-    // Whether the caption is drawn on one line: it fits inside the button's
-    // outline. Else it wraps at word breaks.
-    bool captionSuUnaRiga() const;
+    // The caption's lines as drawn: wrapped at spaces to the margin inside
+    // the bevel, never inside a word.
+    QStringList righeCaption() const;
 
 signals:
     void mouseDown(Qt::MouseButton button);
@@ -62,6 +63,7 @@ protected:
 
 private:
     void applicaColore();
+    QRect areaCaption() const;
     // The grab is gone: every held button gets its mouse-up, with no click.
     void rilasciaTutti();
 

@@ -1,9 +1,11 @@
-// Button captions as the main screen draws them: on one line when the
-// caption fits the button, wrapped only when it does not.
+// Button captions as the screens draw them: wrapped at spaces to the margin
+// inside the bevel, never inside a word, a word wider than the margin whole
+// on one line.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QTest>
+#include <vector>
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
@@ -32,29 +34,67 @@ int RigheDisegnate(PulsanteVB* b) {
     return righe;
 }
 
+void ControllaRighe(PulsanteVB* b, const QStringList& attese) {
+    EXPECT_EQ(b->righeCaption().join(u'|').toStdString(), attese.join(u'|').toStdString())
+        << b->objectName().toStdString();
+    EXPECT_EQ(RigheDisegnate(b), attese.size()) << b->objectName().toStdString();
+}
+
 }  // namespace
 
-TEST(CaptionPulsanti, SuUnaRigaQuandoCapeAcapoSoloQuandoNonCape) {
-    test::SchermoFinto schermo({LarghezzaProgetto, AltezzaProgetto});
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    f->resize(1024, 768);
-    f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+TEST(CaptionPulsanti, SulloSchermoACapoAgliSpaziMaiInUnaParola) {
+    struct Pulsante {
+        const char* nome;
+        QStringList righe;
+    };
+    struct Schermo {
+        DimensioniSchermo dimensioni;
+        bool noColori;  // Command9 clicked once: "No Colori Quinte"
+        std::vector<Pulsante> pulsanti;
+    };
+    const QStringList vuvazEza{QStringLiteral("Vuvaz-Eza")};
+    const Schermo schermi[] = {
+        // "Vuvaz-Eza" is wider than the margin at the designed size: whole, over it.
+        {{LarghezzaProgetto, AltezzaProgetto}, false,
+         {{"cmdLab", vuvazEza}, {"cmdComma", {"Comma", "Pitagorico"}}, {"Command9", {"Colori", "Quinte"}},
+          {"cmdEquabile", {"EQ"}}}},
+        {{LarghezzaProgetto, AltezzaProgetto}, true, {{"Command9", {"No Colori", "Quinte"}}}},
+        // Narrower than the button, wider than its margin: still wrapped.
+        {{28800, 16200}, true, {{"Command9", {"No Colori", "Quinte"}}, {"cmdLab", vuvazEza}}},
+    };
+    for (const Schermo& s : schermi) {
+        SCOPED_TRACE(testing::Message() << s.dimensioni.larghezza << "x" << s.dimensioni.altezza);
+        test::SchermoFinto schermo(s.dimensioni);
+        StatoPrincipale stato;
+        auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+        f->resize(f->pagina()->size());
+        f->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+        if (s.noColori) QTest::mouseClick(f->findChild<PulsanteVB*>(QStringLiteral("Command9")), Qt::LeftButton);
+        for (const Pulsante& p : s.pulsanti) {
+            auto* b = f->findChild<PulsanteVB*>(QString::fromUtf8(p.nome));
+            ASSERT_NE(b, nullptr) << p.nome;
+            ControllaRighe(b, p.righe);
+        }
+    }
+}
+
+TEST(CaptionPulsanti, UnaParolaTroppoLargaRestaSuUnaRiga) {
     struct Caso {
-        const char* pulsante;
-        int righe;
+        const char* caption;
+        int larghezza;
+        QStringList righe;
     };
     const Caso casi[] = {
-        {"cmdLab", 1},        // "Vuvaz-Eza": wider than the margin, narrower than the button
-        {"cmdComma", 2},      // "Comma Pitagorico"
-        {"Command9", 2},      // "Colori Quinte"
-        {"cmdEquabile", 1},   // "EQ"
+        {"Vuvaz-Eza", 40, {"Vuvaz-Eza"}},
+        {"Temperamento", 40, {"Temperamento"}},
+        {"Apri Vuvaz-Eza", 70, {"Apri", "Vuvaz-Eza"}},
+        {"Apri Vuvaz-Eza", 200, {"Apri Vuvaz-Eza"}},
     };
     for (const Caso& c : casi) {
-        auto* b = f->findChild<PulsanteVB*>(QString::fromUtf8(c.pulsante));
-        ASSERT_NE(b, nullptr) << c.pulsante;
-        EXPECT_EQ(RigheDisegnate(b), c.righe) << c.pulsante << " \"" << b->text().toStdString() << "\"";
-        EXPECT_EQ(b->captionSuUnaRiga(), c.righe == 1) << c.pulsante;
+        PulsanteVB b(QString::fromUtf8(c.caption));
+        b.resize(c.larghezza, 60);
+        SCOPED_TRACE(c.caption);
+        ControllaRighe(&b, c.righe);
     }
 }
