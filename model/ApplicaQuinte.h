@@ -27,7 +27,7 @@ struct QuinteNuove {
 
 struct OpzioniQuinte {
     // Fifth k (1..12) whose change since its committed copy the next fifth
-    // takes, as CompensaQuinta does; 0 for none. The next fifth counts as new.
+    // takes (its opposite); 0 for none. The next fifth counts as new.
     int Compensa = 0;
     // Change nothing unless the fifths and all that derives from them are
     // sizes a file keeps (and the compensation's texts are numbers).
@@ -61,8 +61,8 @@ struct OpzioniQuinte {
 
 // The commit of an edit of fifth k on the main screen: the next fifth takes
 // the opposite change and is named, both copies are committed, thirds,
-// semitones, every cents value, the spread and the closure error derived
-// (CompensaQuinta, CalcolaSemitoniTerze, CalcolaCents), without redrawing.
+// semitones, every cents value, the spread and the closure error derived,
+// without redrawing.
 OpzioniQuinte OpzioniCompletamento(int k);
 
 // Commits `nuove` by `o`. When a value that the options need is not a number

@@ -16,19 +16,6 @@ std::optional<std::array<ValoreFisso, 13>> Leggi(const Dodici& d, int fino) {
     return v;
 }
 
-// Sum of the twelve fifths minus seven octaves, when all are numbers.
-void AggiornaErroreChiusura(Temperamento& t) {
-    if (auto q = Leggi(t.Quinte, 12)) {
-        ValoreFisso somma;
-        for (int k = 1; k <= 12; ++k) somma += (*q)[k];
-        t.ErroreChiusura = somma - Micro::SetteOttave;
-    }
-}
-
-}  // namespace
-
-namespace {
-
 std::array<ValoreFisso, 12> Posizioni(const std::array<ValoreFisso, 13>& Q) {
     const ValoreFisso O = Micro::Ottava;
     enum { DO, DOd, RE, REd, MI, FA, FAd, SOL, SOLd, LA, LAd, SI };
@@ -49,12 +36,6 @@ std::array<ValoreFisso, 12> Posizioni(const std::array<ValoreFisso, 13>& Q) {
 }
 
 }  // namespace
-
-std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t) {
-    auto q = Leggi(t.Quinte, 11);
-    if (!q) return std::nullopt;
-    return Posizioni(*q);
-}
 
 DerivatiMicro DerivaDaQuinte(const std::array<ValoreFisso, 13>& quinte) {
     const auto p = Posizioni(quinte);
@@ -89,34 +70,6 @@ bool DerivatiLeggibili(const std::array<ValoreFisso, 13>& quinte) {
 
 std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t) { return Leggi(t.Quinte, 12); }
 
-static std::optional<DerivatiMicro> Deriva(const Temperamento& t) {
-    auto q = Leggi(t.Quinte, 11);
-    if (!q) return std::nullopt;
-    return DerivaDaQuinte(*q);
-}
-
-bool CalcolaSemitoniTerze(Temperamento& t) {
-    auto d = Deriva(t);
-    if (!d) return false;
-    for (int k = 1; k <= 12; ++k) {
-        t.Semitoni[k] = Testo(d->semitoni[k]);
-        t.Terze[k] = Testo(d->terze[k]);
-    }
-    AggiornaErroreChiusura(t);
-    return true;
-}
-
-bool CalcolaSemitoni(Temperamento& t) {
-    auto d = Deriva(t);
-    if (!d) return false;
-    for (int n = 1; n <= 12; ++n) {
-        t.Semitoni[n] = Testo(d->semitoni[n]);
-        t.SemitoniCents[n] = Testo(CentsDaMicro(d->semitoni[n]));
-    }
-    AggiornaErroreChiusura(t);
-    return true;
-}
-
 namespace {
 
 // Largest (from 0) minus smallest (from 200) of twelve semitone cents.
@@ -138,23 +91,6 @@ std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents) {
     auto c = Leggi(semitoniCents, 12);
     if (!c) return std::nullopt;
     return Scarto(*c);
-}
-
-bool CalcolaCents(Temperamento& t) {
-    auto q = Leggi(t.Quinte, 12);
-    auto te = Leggi(t.Terze, 12);
-    auto s = Leggi(t.Semitoni, 12);
-    if (!q || !te || !s) return false;
-    for (int k = 1; k <= 12; ++k) t.QuinteCents[k] = Testo(CentsDaMicro((*q)[k]));
-    for (int k = 1; k <= 12; ++k) t.TerzeCents[k] = Testo(CentsDaMicro((*te)[k]));
-    // The spread compares the two-decimal values just written.
-    std::array<ValoreFisso, 13> centsSemitoni{};
-    for (int n = 1; n <= 12; ++n) {
-        centsSemitoni[n] = CentsDaMicro((*s)[n]);
-        t.SemitoniCents[n] = Testo(centsSemitoni[n]);
-    }
-    t.ScartoSemitonale = Testo(Scarto(centsSemitoni));
-    return true;
 }
 
 }  // namespace vk

@@ -7,10 +7,6 @@
 
 namespace vk {
 
-// Positions of the twelve notes above DO (index 0 = DO, then in chromatic
-// order DO#..SI) from fifths 1..11; nullopt when a fifth is not a number.
-std::optional<std::array<ValoreFisso, 12>> PosizioniNote(const Temperamento& t);
-
 // Semitones 1..12 and thirds 1..12 in Micro of fifths given as numbers
 // (element 0 unused; fifth 12 enters none of them).
 struct DerivatiMicro {
@@ -22,14 +18,6 @@ DerivatiMicro DerivaDaQuinte(const std::array<ValoreFisso, 13>& quinte);
 bool DerivatiLeggibili(const std::array<ValoreFisso, 13>& quinte);
 // The twelve fifths as numbers; nullopt when one is not.
 std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t);
-
-// Semitones and thirds in Micro from fifths 1..11, and the closure error.
-// A fifth that is not a number leaves the temperament unchanged (false).
-bool CalcolaSemitoniTerze(Temperamento& t);
-// The thirds editor's variant: semitones in Micro and in cents only.
-bool CalcolaSemitoni(Temperamento& t);
-// Cents of every fifth, third and semitone, and the semitone spread.
-bool CalcolaCents(Temperamento& t);
 
 // Largest (from 0) minus smallest (from 200) of the twelve semitone cents as
 // held; nullopt when one of them is not a number.

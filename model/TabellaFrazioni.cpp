@@ -1,6 +1,7 @@
 #include "model/TabellaFrazioni.h"
 
 #include <cstdlib>
+#include <string_view>
 
 #include "common/Micro.h"
 
@@ -98,39 +99,6 @@ std::string CercaFrazione(const TabellaFrazioni& tabella, ValoreFisso valore) {
         else alto = medio - 1;
     }
     return "ND";
-}
-
-std::string CercaFrazione(const TabellaFrazioni& tabella, std::string_view testo) {
-    auto v = Numero(testo);
-    return v ? CercaFrazione(tabella, *v) : std::string("ND");
-}
-
-void NominaQuinta(Temperamento& t, int k, ModoComma modo, CentsNomina cents) {
-    if (k < 1 || k > 12) return;
-    t.Frazioni[k] = CercaFrazione(TabellaFrazioni::Per(modo), t.Quinte[k]);
-    if (cents == CentsNomina::DalNome && modo == ModoComma::Pitagorico) {
-        if (auto q = Numero(t.Quinte[k])) t.QuinteCents[k] = Testo(CentsDaMicro(*q));
-    }
-}
-
-void NominaFrazioneSintonica(Temperamento& t) {
-    NominaQuinta(t, t.QuintaSelezionata, ModoComma::Sintonico, CentsNomina::DalNome);
-}
-void NominaFrazionePitagorica(Temperamento& t) {
-    NominaQuinta(t, t.QuintaSelezionata, ModoComma::Pitagorico, CentsNomina::DalNome);
-}
-void NominaFrazioneSintonicaQS(Temperamento& t) {
-    NominaQuinta(t, t.IndiceQS, ModoComma::Sintonico, CentsNomina::Lascia);
-}
-void NominaFrazionePitagoricaQS(Temperamento& t) {
-    NominaQuinta(t, t.IndiceQS, ModoComma::Pitagorico, CentsNomina::Lascia);
-}
-
-void NominaPerCaption(Temperamento& t) {
-    NominaQuinta(t, t.QuintaSelezionata, t.modoPerCaption(), CentsNomina::DalNome);
-}
-void NominaPerColore(Temperamento& t) {
-    NominaQuinta(t, t.QuintaSelezionata, t.modoPerColore(), CentsNomina::DalNome);
 }
 
 }  // namespace vk

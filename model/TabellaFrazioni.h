@@ -3,7 +3,6 @@
 // naming of a fifth from them.
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "common/ValoreFisso.h"
 #include "model/Temperamento.h"
@@ -37,27 +36,5 @@ private:
 
 // Name of the row whose size equals `valore` exactly, else "ND".
 std::string CercaFrazione(const TabellaFrazioni& tabella, ValoreFisso valore);
-// The same for a size held as text: a text that is no number is "ND".
-std::string CercaFrazione(const TabellaFrazioni& tabella, std::string_view testo);
-
-// Which cents a naming writes: the Pythagorean naming of the main screen
-// refreshes the fifth's cents, the syntonic one and the thirds editor's do not.
-enum class CentsNomina { Lascia, DalNome };
-// Names fifth k (1..12) from the table of `modo`; with DalNome and the
-// Pythagorean table also writes the fifth's cents. Another k does nothing.
-void NominaQuinta(Temperamento& t, int k, ModoComma modo, CentsNomina cents);
-
-// Naming of the fifth QuintaSelezionata; an index outside 1..12 does nothing.
-void NominaFrazioneSintonica(Temperamento& t);
-// Also refreshes the fifth's cents.
-void NominaFrazionePitagorica(Temperamento& t);
-// Naming of the fifth IndiceQS (the thirds editor); cents untouched.
-void NominaFrazioneSintonicaQS(Temperamento& t);
-void NominaFrazionePitagoricaQS(Temperamento& t);
-
-// Names fifth QuintaSelezionata with the procedure that the comma button's
-// caption (or colour) chooses.
-void NominaPerCaption(Temperamento& t);
-void NominaPerColore(Temperamento& t);
 
 }  // namespace vk

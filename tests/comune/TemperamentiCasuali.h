@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "model/Derivazioni.h"
 #include "model/Istogrammi.h"
 #include "model/Temperamento.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 #include "tests/editing/AiutiEditing.h"
 
 namespace vk::prova {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "common/Micro.h"
-#include "model/Derivazioni.h"
 #include "model/Istogrammi.h"
 #include "model/TabellaFrazioni.h"
 #include "model/Temperamento.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 namespace vk::prova {
 

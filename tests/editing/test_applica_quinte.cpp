@@ -14,11 +14,11 @@
 #include "editing/Preimpostazioni.h"
 #include "editing/Trasposizione.h"
 #include "editing/ZaduRori.h"
-#include "model/Compensazione.h"
 #include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 #include "model/NumeriDigitati.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 #include "tests/comune/TemperamentiCasuali.h"
 
 using namespace vk;

@@ -7,7 +7,7 @@
 #include "editing/EditorTerze.h"
 #include "editing/PassiQuinte.h"
 #include "editing/Preimpostazioni.h"
-#include "model/Derivazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 using namespace vk;
 

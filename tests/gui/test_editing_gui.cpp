@@ -21,6 +21,7 @@
 #include "editing/widgets/EditingPrincipale.h"
 #include "model/Derivazioni.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 namespace vk {
 namespace {

@@ -20,9 +20,9 @@
 #include "common/FileTesto.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
-#include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 #include "model/widgets/GraficiIstogrammi.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 #include "tests/comune/LimiteFile.h"
 #include "tests/comune/CartellaProva.h"
 

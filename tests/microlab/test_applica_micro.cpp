@@ -8,6 +8,7 @@
 #include "model/Derivazioni.h"
 #include "model/NumeriDigitati.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 #include "tests/comune/TemperamentiCasuali.h"
 
 namespace vk {

@@ -3,9 +3,9 @@
 #include <random>
 
 #include "common/Micro.h"
-#include "model/Compensazione.h"
 #include "model/Derivazioni.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 using namespace vk;
 

@@ -4,10 +4,9 @@
 #include <fstream>
 
 #include "common/FileTesto.h"
-#include "model/Compensazione.h"
-#include "model/Derivazioni.h"
 #include "model/FileTemperamento.h"
 #include "tests/comune/CartellaProva.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 using namespace vk;
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/Micro.h"
-#include "model/Compensazione.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 using namespace vk;
 

@@ -5,10 +5,9 @@
 
 #include "common/Geometria.h"
 #include "common/Micro.h"
-#include "model/Compensazione.h"
-#include "model/Derivazioni.h"
 #include "model/Istogrammi.h"
 #include "model/TabellaFrazioni.h"
+#include "tests/comune/DerivazioniPassoPasso.h"
 
 using namespace vk;
 
