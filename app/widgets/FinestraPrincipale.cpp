@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
+#include <stdexcept>
 
 #include "app/Adattamento.h"
 #include "app/Avvio.h"
@@ -80,9 +81,17 @@ FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
     InstallaSchermataFinale(*this, [this] { EsciDalSoftware(*this); });
 }
 
+void FinestraPrincipale::riserva(const std::string& nome, int indice) const {
+    // A second control under one name and index would silently take the
+    // first one's place in the registry and the map.
+    if (widget_.count({nome, indice}) || stato_.geometria.trova(nome, indice))
+        throw std::logic_error("control registered twice: " + NomeOggetto(nome, indice).toStdString());
+}
+
 void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
                                   float sinistra, float alto, float larghezza, float altezza,
                                   float carattere) {
+    riserva(nome, indice);
     const VoceGeometria& v =
         stato_.geometria.registra(nome, indice, tipo, sinistra, alto, larghezza, altezza, carattere);
     w->setObjectName(QString::fromStdString(indice < 0 ? nome : nome + "_" + std::to_string(indice)));
@@ -92,6 +101,7 @@ void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indic
 
 void FinestraPrincipale::registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
                                          const Posto& p, float carattere) {
+    riserva(nome, indice);
     VoceGeometria& v = stato_.geometria.registra(nome, indice, tipo, p.sinistra, p.alto, p.larghezza, p.altezza,
                                                  carattere);
     w->setObjectName(NomeOggetto(nome, indice));

@@ -37,7 +37,8 @@ public:
     QWidget* pagina() { return pagina_; }
 
     // Registers a control's designed geometry (twips, points), names the
-    // widget "nome_indice" (or "nome") and places it.
+    // widget "nome_indice" (or "nome") and places it. A name and index
+    // already registered throws std::logic_error.
     template <class W>
     W* crea(QWidget* genitore, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
             float alto, float larghezza, float altezza, float carattere = 0) {
@@ -74,6 +75,7 @@ public:
     PulsanteVB* pulsanteComma() const { return cmdComma_; }
 
 private:
+    void riserva(const std::string& nome, int indice) const;
     void creaCelleTemperamento();
     void aggiornaCelleTemperamento();
 
