@@ -90,6 +90,7 @@ static_assert([] {
         if (static_cast<size_t>(Notazioni[i].lingua) != i) return false;
     return true;
 }(), "the notations in the order of Lingua");
+static_assert(std::size(Notazioni) == NumeroLingue);
 
 const VoceNotazione& VoceDi(Lingua l) { return Notazioni[static_cast<size_t>(l)]; }
 

@@ -12,6 +12,8 @@ namespace vk {
 struct StatoPrincipale;
 
 enum class Lingua { IT, FR, DE, EN };
+// How many notations the table holds: Lingua runs from 0 to this less one.
+inline constexpr int NumeroLingue = 4;
 
 // The notation of a caption: the whole text, case-sensitive; anything else
 // is no notation, and every renaming then leaves its names as they stand.

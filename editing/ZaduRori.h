@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Micro.h"
 #include "common/ValoreFisso.h"
 #include "model/NumeriDigitati.h"
 #include "model/Istogrammi.h"
@@ -31,7 +32,6 @@ inline constexpr const char* Correggi =
     "intervalli di Quinta (caselle rosse) della quantit\xC3\xA0 indicata nella casella 'Scarto', allo "
     "scopo di giungere al totale corretto (riportato nella casella verde) dopodich\xC3\xA9 clicca sul "
     "pulsante 'MOD'.";
-inline constexpr const char* TotaleCorretto = "11908512";
 }  // namespace TestiEasy
 
 // Row names of the twelve fifths in a notation ("IT", "FR", "DE", "EN");
@@ -67,7 +67,7 @@ public:
     std::array<std::string, 13> TxtQuinteArrotondateEasy{};   // red boxes
     std::string lblQuinteArrotondateTotale;
     std::string lblCorrezione;
-    std::string lblTotaleMicroEasyArrotondata = TestiEasy::TotaleCorretto;
+    std::string lblTotaleMicroEasyArrotondata = Micro::SetteOttave.testo();  // the correct total
     std::string TxtIndicazioniOperativeEasy = TestiEasy::Istruzioni;
 
     // "Easy": empty boxes, the instructions, the row names of `lingua`.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/Notazione.h"
 #include "common/ValoreFisso.h"
 #include "model/FileTemperamento.h"
 #include "tests/comune/SequenzeEditing.h"
@@ -51,11 +52,8 @@ inline Temperamento TemperamentoDi(const VociTemperamento& v) {
     return t;
 }
 
-// One of the four notations, as the caption of cmdLingua gives it.
-inline const char* Lingua(prova::Scelte& s) {
-    static constexpr const char* lingue[] = {"IT", "FR", "DE", "EN"};
-    return lingue[s.byte() % 4];
-}
+// One of the notations of the table, as the caption of cmdLingua gives it.
+inline const char* Lingua(prova::Scelte& s) { return CodiceLingua(static_cast<vk::Lingua>(s.byte() % NumeroLingue)); }
 
 // A number as the program writes and reads it back.
 inline bool Leggibile(std::string_view t) { return ValoreFisso::daTesto(t).has_value(); }

@@ -343,6 +343,8 @@ TEST(ZaduRori, CopyCancEApertura) {
     }
     EXPECT_EQ(z.TxtIndicazioniOperativeEasy, TestiEasy::Istruzioni);
     EXPECT_EQ(Caratteri(TestiEasy::Istruzioni), 437u);
+    // The correct total in the green box, seven octaves as written.
+    EXPECT_EQ(z.lblTotaleMicroEasyArrotondata, "11908512");
 }
 
 TEST(ZaduRori, NomiDelleRighePerNotazione) {
