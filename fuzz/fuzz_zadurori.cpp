@@ -28,7 +28,7 @@ void Controlla(const vk::Temperamento& prima, const vk::Temperamento& t, vk::Zad
     if (e == vk::ZaduRori::Esito::Applicato) {
         vk::ValoreFisso somma;
         for (int k = 1; k <= 12; ++k) somma += *vk::Numero(t.Quinte[static_cast<size_t>(k)]);
-        Verifica(somma == vk::ValoreFisso::intero(11908512));
+        Verifica(somma == vk::Micro::SetteOttave);
         Verifica(vk::prova::SalvaERiapre(t));
     } else {
         Verifica(vk::VociDi(t) == vk::VociDi(prima));
