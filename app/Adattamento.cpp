@@ -91,10 +91,6 @@ Barra* BarraDi(Istogrammi& g, std::string_view nome, int i) {
     return nullptr;
 }
 
-bool NomeDiBarra(std::string_view nome) {
-    return nome == "ShpQuinte" || nome == "ShpTerze" || nome == "ShpSemitoni";
-}
-
 float Per(float v, double f) { return static_cast<float>(static_cast<double>(v) * f); }
 
 void ScalaBarra(Barra& b, const FattoriSchermo& f) {
@@ -139,18 +135,6 @@ uint8_t PassiDi(std::string_view nome, TipoControllo tipo) {
     uint8_t s = ScalaPredefinita(tipo);
     if (nome == "cmdNumero" || nome == "cmdLingua") s = static_cast<uint8_t>(s & ~ScalaCarattere);
     return s;
-}
-
-int RegistraSegnaposti(RegistroGeometria& r) {
-    int n = 0;
-    for (const auto& voce : ElencoAdattamento())
-        for (int i : voce.indici)
-            for (const auto& nome : voce.nomi) {
-                if (NomeDiBarra(nome) || r.trova(nome, i)) continue;
-                r.registra(nome, i, TipoDaNome(nome), 0, 0, 0, 0);
-                ++n;
-            }
-    return n;
 }
 
 RapportoAdattamento AdattaSchermo(RegistroGeometria& r, Istogrammi& g, const FattoriSchermo& f) {

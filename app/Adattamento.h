@@ -39,12 +39,6 @@ uint8_t PassiDi(std::string_view nome, TipoControllo tipo);
 // The kind a control's name prefix gives (cmd, lbl, Txt, Fra, Shp, Img).
 TipoControllo TipoDaNome(std::string_view nome);
 
-// Registers every member of the list that has no registration yet, of the
-// kind its name gives and with no geometry: stands in for the controls of
-// screens not yet built, so the counts of the list can be checked. A screen
-// that registers its control later replaces the placeholder.
-int RegistraSegnaposti(RegistroGeometria& r);
-
 // The main window's re-layout over its registry and the bar model (the bars
 // ShpQuinte, ShpTerze, ShpSemitoni live in Istogrammi), with the factors of
 // the screen read at its start.
