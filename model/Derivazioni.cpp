@@ -4,9 +4,7 @@
 
 namespace vk {
 
-namespace {
-
-std::optional<std::array<ValoreFisso, 13>> Leggi(const Dodici& d, int fino) {
+std::optional<std::array<ValoreFisso, 13>> Numeri(const Dodici& d, int fino) {
     std::array<ValoreFisso, 13> v{};
     for (int k = 1; k <= fino; ++k) {
         auto n = Numero(d[k]);
@@ -15,6 +13,8 @@ std::optional<std::array<ValoreFisso, 13>> Leggi(const Dodici& d, int fino) {
     }
     return v;
 }
+
+namespace {
 
 std::array<ValoreFisso, 12> Posizioni(const std::array<ValoreFisso, 13>& Q) {
     const ValoreFisso O = Micro::Ottava;
@@ -68,7 +68,7 @@ bool DerivatiLeggibili(const std::array<ValoreFisso, 13>& quinte) {
     return true;
 }
 
-std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t) { return Leggi(t.Quinte, 12); }
+std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t) { return Numeri(t.Quinte, 12); }
 
 namespace {
 
@@ -88,7 +88,7 @@ ValoreFisso Scarto(const std::array<ValoreFisso, 13>& cents) {
 ValoreFisso ScartoDaCents(const std::array<ValoreFisso, 13>& semitoniCents) { return Scarto(semitoniCents); }
 
 std::optional<ValoreFisso> ScartoDaCents(const Dodici& semitoniCents) {
-    auto c = Leggi(semitoniCents, 12);
+    auto c = Numeri(semitoniCents, 12);
     if (!c) return std::nullopt;
     return Scarto(*c);
 }

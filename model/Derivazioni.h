@@ -16,6 +16,9 @@ DerivatiMicro DerivaDaQuinte(const std::array<ValoreFisso, 13>& quinte);
 // Whether twelve fifths and everything derived from them can be saved and
 // read back: an edit that would leave this range is not carried out.
 bool DerivatiLeggibili(const std::array<ValoreFisso, 13>& quinte);
+// Fields 1..fino of twelve as numbers (element 0 unused); nullopt when one
+// is not.
+std::optional<std::array<ValoreFisso, 13>> Numeri(const Dodici& d, int fino);
 // The twelve fifths as numbers; nullopt when one is not.
 std::optional<std::array<ValoreFisso, 13>> QuinteNumeri(const Temperamento& t);
 

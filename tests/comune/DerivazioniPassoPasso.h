@@ -17,19 +17,10 @@ namespace vk {
 
 namespace passo_passo {
 
-inline std::optional<std::array<ValoreFisso, 13>> Leggi(const Dodici& d, int fino) {
-    std::array<ValoreFisso, 13> v{};
-    for (int k = 1; k <= fino; ++k) {
-        auto n = Numero(d[k]);
-        if (!n) return std::nullopt;
-        v[k] = *n;
-    }
-    return v;
-}
 
 // Sum of the twelve fifths minus seven octaves, when all are numbers.
 inline void AggiornaErroreChiusura(Temperamento& t) {
-    if (auto q = Leggi(t.Quinte, 12)) {
+    if (auto q = Numeri(t.Quinte, 12)) {
         ValoreFisso somma;
         for (int k = 1; k <= 12; ++k) somma += (*q)[k];
         t.ErroreChiusura = somma - Micro::SetteOttave;
@@ -37,7 +28,7 @@ inline void AggiornaErroreChiusura(Temperamento& t) {
 }
 
 inline std::optional<DerivatiMicro> Deriva(const Temperamento& t) {
-    auto q = Leggi(t.Quinte, 11);
+    auto q = Numeri(t.Quinte, 11);
     if (!q) return std::nullopt;
     return DerivaDaQuinte(*q);
 }
@@ -71,9 +62,9 @@ inline bool CalcolaSemitoni(Temperamento& t) {
 
 // Cents of every fifth, third and semitone, and the semitone spread.
 inline bool CalcolaCents(Temperamento& t) {
-    auto q = passo_passo::Leggi(t.Quinte, 12);
-    auto te = passo_passo::Leggi(t.Terze, 12);
-    auto s = passo_passo::Leggi(t.Semitoni, 12);
+    auto q = Numeri(t.Quinte, 12);
+    auto te = Numeri(t.Terze, 12);
+    auto s = Numeri(t.Semitoni, 12);
     if (!q || !te || !s) return false;
     for (int k = 1; k <= 12; ++k) t.QuinteCents[k] = Testo(CentsDaMicro((*q)[k]));
     for (int k = 1; k <= 12; ++k) t.TerzeCents[k] = Testo(CentsDaMicro((*te)[k]));
