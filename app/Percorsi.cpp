@@ -36,8 +36,6 @@ std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& car
     return v;
 }
 
-bool CartellaDiInstallazione(const std::string& base) { return base.ends_with("/share/velmorakov/"); }
-
 std::string CartellaUtente(const char* xdgDataHome, const char* home) {
     auto conBarra = [](std::string s) {
         if (s.back() != '/') s += '/';
@@ -67,8 +65,6 @@ PercorsiFile CercaPercorsi(const std::vector<std::string>& candidate, Piattaform
     }
     return r;
 }
-
-bool CartellaScrivibile(const std::string& cartella) { return ::access(cartella.c_str(), W_OK) == 0; }
 
 namespace {
 
@@ -151,7 +147,7 @@ bool CopiaInstallazione(const std::string& da, const std::string& a, std::string
     return true;
 }
 
-OperazioniDisco DiscoReale() { return {CartellaPresenteSulDisco, CartellaScrivibile, CopiaInstallazione}; }
+OperazioniDisco DiscoReale() { return {CartellaPresenteSulDisco, CopiaInstallazione}; }
 
 PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,
                                      Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali,
@@ -162,8 +158,11 @@ PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, 
     const std::string radice = "VelmoraKOV" + s;
     // The data folder is base + "VelmoraKOV/Dati/"; the installation is base + "VelmoraKOV/".
     const std::string base = r.CartellaDati.substr(0, r.CartellaDati.size() - (radice + "Dati" + s).size());
-    const bool inPosto = !CartellaDiInstallazione(base) && disco.scrivibile(r.CartellaDati);
-    if (inPosto || base == utente) return r;  // writable in place, or already the user's own copy
+    if (base == utente) return r;  // the user's own folder, from an earlier start
+    // Whatever was found, shipped data or a folder an earlier version wrote
+    // in place, is only the source of the user's copy: the program writes
+    // nowhere else, so a configure, a reinstall or a removed build tree
+    // cannot take the user's choices with it.
     std::string motivo;
     if (!disco.copia(base + radice, utente + radice, &motivo)) {
         if (fallita) *fallita = CopiaFallita{utente + radice, motivo};

@@ -26,19 +26,14 @@ inline constexpr Piattaforma PiattaformaCorrente = Piattaforma::Linux;
 char Separatore(Piattaforma p);
 
 // The base folders, each ending in its separator, in probe order. On Linux
-// an install's own "share/velmorakov/" comes first (the system's, then the
-// one beside the program), then the build tree's "../share/" beside the
-// program, and a user's own copy last so it wins; `cartellaEseguibile` is
+// the shipped data, "share/velmorakov/", comes first (the system's, then the
+// one beside the program, an install's or the build tree's), then
+// "../share/" beside the program, where earlier versions kept their data in
+// place, and the user's own folder last so it wins; `cartellaEseguibile` is
 // the program's folder and `utente` the user's data folder (each left out
 // when empty).
 std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& cartellaEseguibile = {},
                                            const std::string& utente = {});
-
-// Whether a base folder is an install's "share/velmorakov/": the shipped
-// files, which the program copies into the user's folder and never writes,
-// so that an install never lands on the user's own copy and undoing it
-// never removes what the user has.
-bool CartellaDiInstallazione(const std::string& base);
 
 // The user's data folder, with its trailing "/": $XDG_DATA_HOME when it is
 // an absolute path, else $HOME/.local/share; empty when neither is usable.
@@ -55,14 +50,12 @@ PercorsiFile CercaPercorsi(const std::vector<std::string>& candidate, Piattaform
 // What the probe does on a disk; injectable so tests need no real install.
 struct OperazioniDisco {
     CartellaPresente presente;
-    std::function<bool(const std::string&)> scrivibile;
     // Copies the folder `da` into `a` (both ending in "/"), keeping what `a`
     // already holds; true when all of it is there, else false and the reason.
     std::function<bool(const std::string& da, const std::string& a, std::string* motivo)> copia;
 };
 OperazioniDisco DiscoReale();
 
-bool CartellaScrivibile(const std::string& cartella);
 // Copies the installed "VelmoraKOV/" tree into the user's: every file the
 // user lacks, each written whole or not at all (every byte checked, then
 // renamed into place), the data folder last and whole (copied beside, then
@@ -77,10 +70,11 @@ struct CopiaFallita {
     std::string motivo;
 };
 
-// The probe, then: when the data folder found is an install's or one the
-// user cannot write, its installation is copied into `utente` and the paths
-// come from there; if the copy fails the found folder stays, and `fallita`
-// (when given) says so.
+// The probe, then: the user's data lives in `utente` alone. When the folder
+// found is another (shipped data, or one an earlier version wrote in place),
+// it is copied into `utente`, whose files are kept, and the paths come from
+// there; the source is never written or deleted. If the copy fails the found
+// folder stays, and `fallita` (when given) says so.
 PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,
                                      Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {},
                                      std::optional<CopiaFallita>* fallita = nullptr);

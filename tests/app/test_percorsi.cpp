@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "app/Percorsi.h"
+#include "common/FileTesto.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/LimiteFile.h"
 
@@ -97,15 +102,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSonda{"LinuxNessuna", Piattaforma::Linux, {}, ""}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-TEST(Percorsi, LaCartellaDelBuildSiTrovaSulDisco) {
-    // The build tree holds share/VelmoraKOV beside bin/, as an installation does.
-    const std::string bin = std::string(VK_BUILD) + "/bin";
-    const PercorsiFile p = CercaPercorsi(CartelleCandidate(Piattaforma::Linux, bin, ""), Piattaforma::Linux,
+TEST(Percorsi, IlBuildTieneSoloIDatiDistribuiti) {
+    // The build tree holds the shipped data beside bin/, as an install does,
+    // byte for byte as in the sources: the probe finds it there.
+    namespace fs = std::filesystem;
+    const fs::path distribuiti = fs::path(VK_BUILD) / "share/velmorakov/VelmoraKOV";
+    const PercorsiFile p = CercaPercorsi({fs::path(VK_BUILD).string() + "/share/velmorakov/"}, Piattaforma::Linux,
                                          CartellaPresenteSulDisco);
-    const auto dati = std::filesystem::path(VK_BUILD) / "share/VelmoraKOV/Dati";
-    if (!std::filesystem::is_directory(dati)) GTEST_SKIP() << "no data folder in the build tree";
-    EXPECT_TRUE(p.CartellaDati.ends_with("share/VelmoraKOV/Dati/")) << p.CartellaDati;
-    EXPECT_TRUE(std::filesystem::is_regular_file(p.FileApertura)) << p.FileApertura;
+    EXPECT_EQ(p.CartellaDati, (distribuiti / "Dati").string() + "/");
+    std::vector<std::string> file;
+    for (const auto& v : fs::recursive_directory_iterator(fs::path(VK_SORGENTI) / "data/VelmoraKOV")) {
+        if (!v.is_regular_file()) continue;
+        const fs::path relativo = fs::relative(v.path(), fs::path(VK_SORGENTI) / "data/VelmoraKOV");
+        file.push_back(relativo.string());
+        EXPECT_EQ(LeggiByte(distribuiti / relativo), LeggiByte(v.path())) << relativo;
+    }
+    EXPECT_EQ(file.size(), 2u);
 }
 
 TEST(Percorsi, CartellaUtenteSecondoLaConvenzione) {
@@ -134,12 +146,11 @@ namespace {
 // every copy asked for (which, unless it fails, brings the user's data
 // folder into being).
 struct DiscoFinto {
-    std::set<std::string> presenti, scrivibili;
+    std::set<std::string> presenti;
     std::vector<std::pair<std::string, std::string>> copie;
     bool copiaRiesce = true;
     OperazioniDisco operazioni() {
         return {[this](const std::string& c) { return presenti.count(c) > 0; },
-                [this](const std::string& c) { return scrivibili.count(c) > 0; },
                 [this](const std::string& da, const std::string& a, std::string* motivo) {
                     copie.emplace_back(da, a);
                     if (copiaRiesce) presenti.insert(a + "Dati/");
@@ -156,37 +167,38 @@ TEST(Percorsi, UnaInstallazioneDiSistemaSiCopiaNellUtente) {
     const auto candidate = CartelleCandidate(Piattaforma::Linux, "/opt/vk/bin", utente);
     struct Caso {
         const char* nome;
-        std::vector<std::string> presenti;    // data folders present
-        std::vector<std::string> scrivibili;  // and writable
+        std::vector<std::string> presenti;  // data folders present
         bool copiaRiesce;
         const char* copiaDa;  // the installation copied, "" for none
         const char* base;     // the base the paths come from, "" for none
     };
     const Caso casi[] = {
-        {"sistema", {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, {}, true, "/usr/share/velmorakov/VelmoraKOV/",
+        {"sistema", {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, true, "/usr/share/velmorakov/VelmoraKOV/",
          "/casa/ada/.dati/"},
-        {"accanto al programma",
-         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/velmorakov/VelmoraKOV/Dati/"}, {}, true,
+        {"accanto al programma, un'installazione o l'albero del build",
+         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/velmorakov/VelmoraKOV/Dati/"}, true,
          "/opt/vk/share/velmorakov/VelmoraKOV/", "/casa/ada/.dati/"},
-        // An install the user can write (a prefix of their own) is copied all the same.
-        {"installata scrivibile", {"/opt/vk/share/velmorakov/VelmoraKOV/Dati/"},
-         {"/opt/vk/share/velmorakov/VelmoraKOV/Dati/"}, true, "/opt/vk/share/velmorakov/VelmoraKOV/",
-         "/casa/ada/.dati/"},
-        {"albero del build non scrivibile", {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/"},
-         {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, true, "/opt/vk/share/VelmoraKOV/", "/casa/ada/.dati/"},
-        {"albero del build scrivibile: si usa com'è", {"/opt/vk/share/VelmoraKOV/Dati/"},
-         {"/opt/vk/share/VelmoraKOV/Dati/"}, true, "", "/opt/vk/share/"},
-        {"la copia dell'utente c'è già",
-         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/casa/ada/.dati/VelmoraKOV/Dati/"}, {}, true, "",
-         "/casa/ada/.dati/"},
-        {"copia fallita: resta l'installata", {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, {}, false,
+        // A folder an earlier version wrote in place, beside the program (a
+        // build tree's, an earlier install's): its settings and temperaments
+        // carry over, and it is never used in place again.
+        {"scritta al posto da una versione precedente",
+         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/"}, true,
+         "/opt/vk/share/VelmoraKOV/", "/casa/ada/.dati/"},
+        {"scritta al posto, accanto ai dati distribuiti",
+         {"/opt/vk/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/"}, true,
+         "/opt/vk/share/VelmoraKOV/", "/casa/ada/.dati/"},
+        // Once the user has a folder, no other is read.
+        {"la copia dell'utente c'\xC3\xA8 gi\xC3\xA0",
+         {"/usr/share/velmorakov/VelmoraKOV/Dati/", "/opt/vk/share/VelmoraKOV/Dati/",
+          "/casa/ada/.dati/VelmoraKOV/Dati/"},
+         true, "", "/casa/ada/.dati/"},
+        {"copia fallita: resta l'installata", {"/usr/share/velmorakov/VelmoraKOV/Dati/"}, false,
          "/usr/share/velmorakov/VelmoraKOV/", "/usr/share/velmorakov/"},
-        {"nessuna cartella", {}, {}, true, "", ""},
+        {"nessuna cartella", {}, true, "", ""},
     };
     for (const Caso& c : casi) {
         DiscoFinto d;
         d.presenti.insert(c.presenti.begin(), c.presenti.end());
-        d.scrivibili.insert(c.scrivibili.begin(), c.scrivibili.end());
         d.copiaRiesce = c.copiaRiesce;
         std::optional<CopiaFallita> fallita;
         const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, d.operazioni(),
@@ -237,13 +249,7 @@ TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
     Scrivi(fs::path(utente) / "VelmoraKOV/Temperamenti/Vallotti.txt", "il mio vallotti");
 
     const std::vector<std::string> candidate = {sistema.string() + "/", utente};
-    OperazioniDisco disco = DiscoReale();
-    int chiestaScrittura = 0;
-    // The installed tree is the one the user cannot write (as root every folder is writable).
-    disco.scrivibile = [&](const std::string& c) {
-        ++chiestaScrittura;
-        return c.rfind(utente, 0) == 0;
-    };
+    const OperazioniDisco disco = DiscoReale();
     const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
     EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
     EXPECT_EQ(p.FileApertura, utente + "VelmoraKOV/Temperamenti/Equabile.txt");
@@ -257,7 +263,6 @@ TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
     const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
     EXPECT_EQ(q.CartellaDati, p.CartellaDati);
     EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt"), "cambiate");
-    EXPECT_EQ(chiestaScrittura, 2);
 }
 
 TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
@@ -285,6 +290,67 @@ TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
     EXPECT_EQ(Leggi(q.CartellaDati + "Impostazioni.txt"), "mie");
     EXPECT_EQ(Leggi(q.FileApertura), "mio equabile");
     EXPECT_EQ(Leggi(installata / "Dati/Impostazioni.txt"), "predefinite");
+}
+
+TEST(Percorsi, UnAlberoScrittoDaUnaVersionePrecedenteSiPortaNellUtenteESiLasciaComE) {
+    // A build tree (or an install) whose share/VelmoraKOV an earlier version
+    // wrote in place, beside the shipped data of the new one: the first start
+    // copies the user's choices and temperaments, and reads nothing there
+    // again; neither folder is written.
+    prova::CartellaProva t;
+    const fs::path albero = t / "build";
+    fs::create_directories(albero / "bin");
+    Scrivi(albero / "share/velmorakov/VelmoraKOV/Dati/Impostazioni.txt", "distribuite");
+    Scrivi(albero / "share/velmorakov/VelmoraKOV/Temperamenti/Equabile.txt", "equabile distribuito");
+    const fs::path vecchia = albero / "share/VelmoraKOV";
+    Scrivi(vecchia / "Dati/Impostazioni.txt", "le mie, con FR");
+    Scrivi(vecchia / "Temperamenti/Equabile.txt", "equabile ritoccato");
+    Scrivi(vecchia / "Temperamenti/Mio.txt", "mio");
+    const std::string utente = (t / "casa/.local/share").string() + "/";
+    const auto candidate = CartelleCandidate(Piattaforma::Linux, (albero / "bin").string(), utente);
+    auto contenuto = [](const fs::path& radice) {
+        std::map<std::string, std::string> m;
+        for (const auto& v : fs::recursive_directory_iterator(radice))
+            if (v.is_regular_file()) m[fs::relative(v.path(), radice).string()] = Leggi(v.path());
+        return m;
+    };
+    const auto primaAlbero = contenuto(albero / "share");
+
+    const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
+    EXPECT_EQ(contenuto(fs::path(utente) / "VelmoraKOV"), contenuto(vecchia));
+    // The user changes the settings; the next start keeps them, and the
+    // earlier folder is left byte for byte as it was.
+    Scrivi(p.CartellaDati + "Impostazioni.txt", "cambiate ancora");
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    EXPECT_EQ(q.CartellaDati, p.CartellaDati);
+    EXPECT_EQ(Leggi(q.CartellaDati + "Impostazioni.txt"), "cambiate ancora");
+    EXPECT_EQ(contenuto(albero / "share"), primaAlbero);
+}
+
+TEST(AmbienteDiProva, OgniProgrammaDiProvaHaUnaCasaSuaNelBuild) {
+    // No test reads or writes the invoking user's data, settings or caches.
+    const char* casa = ::getenv("HOME");
+    ASSERT_NE(casa, nullptr);
+    const passwd* utente = ::getpwuid(::getuid());
+    if (utente) {
+        EXPECT_NE(fs::path(casa), fs::path(utente->pw_dir));
+    }
+    // Under the temporary folder: under ctest, the build tree's.
+    const fs::path tmp = fs::weakly_canonical(::getenv("TMPDIR"));
+    EXPECT_TRUE(fs::weakly_canonical(casa).string().starts_with(tmp.string() + "/")) << casa;
+    for (const char* v : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+        const char* c = ::getenv(v);
+        ASSERT_NE(c, nullptr) << v;
+        EXPECT_TRUE(fs::weakly_canonical(c).string().starts_with(tmp.string() + "/")) << v << "=" << c;
+        EXPECT_TRUE(fs::is_directory(c)) << v;
+    }
+    struct stat s {};
+    ASSERT_EQ(::stat(::getenv("XDG_RUNTIME_DIR"), &s), 0);
+    EXPECT_EQ(s.st_mode & 0777, 0700u);
+    // The user's data folder there starts as the shipped data.
+    const std::string dati = CartellaUtente(::getenv("XDG_DATA_HOME"), casa) + "VelmoraKOV/";
+    EXPECT_EQ(LeggiByte(dati + "Dati/Impostazioni.txt"), LeggiByte(VK_SORGENTI "/data/VelmoraKOV/Dati/Impostazioni.txt"));
 }
 
 TEST(Percorsi, UnaCopiaInterrottaNonLasciaCartellaDati) {
@@ -320,8 +386,7 @@ TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova)
         const std::string utente = (t / "utente").string() + "/";
         const fs::path a = fs::path(utente) / "VelmoraKOV";
         const std::vector<std::string> candidate = {sistema.string() + "/", utente};
-        OperazioniDisco disco = DiscoReale();
-        disco.scrivibile = [&](const std::string& c) { return c.rfind(utente, 0) == 0; };
+        const OperazioniDisco disco = DiscoReale();
 
         // The first start, on a disk that takes no file past 500 bytes: the
         // installed folder stays, and the failure is told with the file.
@@ -374,8 +439,7 @@ TEST(Percorsi, UnaCopiaUccisaNonLasciaTemporaneiDopoLaRiparazione) {
         const std::string utente = (t / "utente").string() + "/";
         const fs::path temperamenti = fs::path(utente) / "VelmoraKOV/Temperamenti";
         const std::vector<std::string> candidate = {sistema.string() + "/", utente};
-        OperazioniDisco disco = DiscoReale();
-        disco.scrivibile = [&](const std::string& c) { return c.rfind(utente, 0) == 0; };
+        const OperazioniDisco disco = DiscoReale();
 
         const pid_t ucciso = prova::UccisoDalLimiteFile(
             500, [&] { CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco); });

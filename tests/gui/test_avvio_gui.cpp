@@ -318,8 +318,7 @@ TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
     fs::create_directories(sistema);
     fs::copy(VK_SORGENTI "/data/VelmoraKOV", sistema / "VelmoraKOV", fs::copy_options::recursive);
     const std::string utente = (dir_ / "utente").string() + "/";
-    OperazioniDisco disco = DiscoReale();
-    disco.scrivibile = [&](const std::string& c) { return c.rfind(utente, 0) == 0; };
+    const OperazioniDisco disco = DiscoReale();
     auto carica = [&] {
         avvisiUscita_.clear();
         stato_ = StatoPrincipale{};

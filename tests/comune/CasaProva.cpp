@@ -1,0 +1,77 @@
+// Linked into every test program: before anything else runs, the process
+// gets a home of its own under the build tree's temporary folder, with the
+// XDG folders inside it, so that no test reads or writes the invoking user's
+// data, settings or caches, whatever the user has done with the program.
+// The user's data folder in it starts as the shipped data, so that a build
+// tree an earlier version wrote in place is never read either. A child the
+// test starts (a fresh copy of the test program, say) keeps its parent's
+// home; the process that made it removes it at its exit.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* Segno = "VK_CASA_PROVA";
+
+class CasaProva {
+public:
+    CasaProva() {
+        if (const char* c = ::getenv(Segno); c && *c) return;  // the parent's
+        const char* t = ::getenv("TMPDIR");
+        const fs::path tmp = t && *t ? fs::path(t) : fs::path(VK_BUILD) / "tmp";
+        std::error_code e;
+        fs::create_directories(tmp, e);
+        std::string modello = (tmp / "vk_casa_XXXXXX").string();
+        if (!::mkdtemp(modello.data())) {
+            std::fprintf(stderr, "mkdtemp %s: %s\n", modello.c_str(), std::strerror(errno));
+            std::abort();
+        }
+        radice_ = modello;
+        padrone_ = ::getpid();
+        const fs::path casa = radice_ / "casa", runtime = radice_ / "runtime";
+        for (const fs::path& c : {casa / ".local/share", casa / ".config", casa / ".cache", runtime})
+            fs::create_directories(c, e);
+        fs::permissions(runtime, fs::perms::owner_all, e);  // as Qt wants it
+        fs::copy(fs::path(VK_SORGENTI) / "data/VelmoraKOV", casa / ".local/share/VelmoraKOV",
+                 fs::copy_options::recursive, e);
+        if (e) {
+            std::fprintf(stderr, "data copy into %s: %s\n", casa.c_str(), e.message().c_str());
+            std::abort();
+        }
+        ::setenv(Segno, radice_.c_str(), 1);
+        ::setenv("TMPDIR", tmp.c_str(), 1);
+        ::setenv("HOME", casa.c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (casa / ".local/share").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (casa / ".config").c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", (casa / ".cache").c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    }
+    ~CasaProva() {
+        // Only the process that made it: a forked child that exits normally leaves it.
+        if (radice_.empty() || ::getpid() != padrone_) return;
+        std::error_code e;
+        // A test may have taken rights away inside it.
+        for (auto i = fs::recursive_directory_iterator(radice_, e); !e && i != fs::recursive_directory_iterator();
+             i.increment(e))
+            if (i->is_directory(e) && !i->is_symlink(e)) fs::permissions(i->path(), fs::perms::owner_all, fs::perm_options::add, e);
+        fs::remove_all(radice_, e);
+    }
+
+private:
+    fs::path radice_;
+    pid_t padrone_ = 0;
+};
+
+// Before main(), so before any QApplication reads the environment.
+const CasaProva casa;
+
+}  // namespace
