@@ -3,6 +3,7 @@
 // bytes, one item per line, CR LF line ends, texts in double quotes (which
 // may span lines), numbers bare. Inside the program texts are UTF-8 and keep
 // their CR LF as they are.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -98,19 +99,38 @@ std::optional<std::string> LeggiByte(const std::filesystem::path& percorso,
 
 // Writes a whole file; false when it could not (tests pass their own).
 using ScrittoreFile = std::function<bool(const std::filesystem::path&, std::string_view)>;
-// Writes a temporary file beside the target, checks every byte written and
-// flushed to the disk, and only then renames it over the target, so a failed
+// Writes the bytes beside the target, checks every byte written and flushed
+// to the disk, and only then renames them over the target, so a failed
 // write (a full disk, a size limit) leaves the old file whole. A link is
-// followed: the file it names is replaced. A write that succeeds also clears
-// the folder of the temporaries that earlier writes cut short left behind
-// (RimuoviTemporaneiAvanzati). On failure returns false and, when asked, the
-// reason.
-bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
+// followed: the file it names is replaced. On failure returns false and,
+// when asked, the reason.
+//
+// Where the file system allows it (ModoTemporaneo::SenzaNome) the bytes go
+// to a file with no name (O_TMPFILE), which a write killed before it is
+// whole leaves nowhere; it gets a name only for the rename onto the target.
+// Elsewhere (vfat, many network mounts), or with ModoTemporaneo::ConNome,
+// the temporary has its name from the start. The name is NomeTemporaneo's.
+enum class ModoTemporaneo { SenzaNome, ConNome };
+bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr,
+                ModoTemporaneo modo = ModoTemporaneo::SenzaNome);
 
-// Removes from a folder the temporaries of ScriviByte whose process is gone
-// (killed, a size limit, a power cut): only regular files named exactly as
-// it names them (a name, ".", the process id, "-", the attempt 0..99,
-// ".tmp~"), never one of a process still running, which may be writing it.
+// The name of a temporary of `nome` written by the process `processo` of
+// this system:
+//     .<nome>.velmorakov-<system>-<process id>-<attempt 0..99>.tmp
+// <nome> cut to fit a file name; <system> 16 hex digits standing for this
+// boot of the machine and this process-id namespace, so that the id is known
+// to be one of this system's ("0000000000000000" where they cannot be read).
+std::string NomeTemporaneo(std::string_view nome, long processo, int tentativo);
+
+// Past this age a temporary is no longer being written by anyone.
+inline constexpr std::chrono::hours EtaAvanzo{1};
+
+// Removes from a folder what a write of this program cut short (killed, a
+// power cut) left behind, and only what is certainly that: a regular file
+// named exactly as NomeTemporaneo names them, of this system, owned by this
+// user, untouched for EtaAvanzo, whose process is gone. Any other name (the
+// "<name>.<digits>-<n>.tmp~" of earlier versions too) is never removed: it
+// may be the user's, or a writer's on another machine or in a container.
 void RimuoviTemporaneiAvanzati(const std::filesystem::path& cartella);
 
 }  // namespace vk

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -8,6 +10,8 @@
 #include <ostream>
 #include <thread>
 #include <chrono>
+#include <climits>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -195,6 +199,10 @@ TEST_F(FileSuDisco, ScritturaFallitaLasciaIlVecchio) {
     EXPECT_EQ(voci, 1);
 }
 
+// The two ways of writing: through a file with no name where the file
+// system allows it, and through a named temporary.
+constexpr ModoTemporaneo Modi[] = {ModoTemporaneo::SenzaNome, ModoTemporaneo::ConNome};
+
 // Nothing but the file named is left in the folder.
 int VociInCartella(const std::filesystem::path& d) {
     int n = 0;
@@ -212,19 +220,21 @@ TEST_F(FileSuDisco, DiscoPienoLasciaIlVecchioFileIntero) {
     const Caso casi[] = {{4096, true}, {4097, false}, {1 << 20, false}};
     const auto f = cartella_ / "Impostazioni.txt";
     const std::string vecchio = "vecchio\r\n";
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.byte);
-        ASSERT_TRUE(ScriviByte(f, vecchio));
-        const std::string nuovo(c.byte, 'x');
-        const int esito = prova::ConLimiteFile(4096, [&] {
-            std::string motivo;
-            const bool ok = ScriviByte(f, nuovo, &motivo);
-            if (ok) return motivo.empty() ? 0 : 2;
-            return motivo.empty() ? 3 : 1;  // a failure always says why
-        });
-        EXPECT_EQ(esito, c.riesce ? 0 : 1);
-        EXPECT_EQ(LeggiByte(f), c.riesce ? nuovo : vecchio);
-        EXPECT_EQ(VociInCartella(cartella_), 1);
+    for (const ModoTemporaneo modo : Modi) {
+        for (const Caso& c : casi) {
+            SCOPED_TRACE(std::to_string(c.byte) + (modo == ModoTemporaneo::ConNome ? " con nome" : ""));
+            ASSERT_TRUE(ScriviByte(f, vecchio));
+            const std::string nuovo(c.byte, 'x');
+            const int esito = prova::ConLimiteFile(4096, [&] {
+                std::string motivo;
+                const bool ok = ScriviByte(f, nuovo, &motivo, modo);
+                if (ok) return motivo.empty() ? 0 : 2;
+                return motivo.empty() ? 3 : 1;  // a failure always says why
+            });
+            EXPECT_EQ(esito, c.riesce ? 0 : 1);
+            EXPECT_EQ(LeggiByte(f), c.riesce ? nuovo : vecchio);
+            EXPECT_EQ(VociInCartella(cartella_), 1);
+        }
     }
 }
 
@@ -232,9 +242,11 @@ TEST_F(FileSuDisco, PermessiEDestinazioniSpeciali) {
     const auto f = cartella_ / "Mio.txt";
     ASSERT_TRUE(ScriviByte(f, "uno"));
     std::filesystem::permissions(f, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    ASSERT_TRUE(ScriviByte(f, "due"));
-    EXPECT_EQ(std::filesystem::status(f).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    for (const ModoTemporaneo modo : Modi) {
+        ASSERT_TRUE(ScriviByte(f, "due", nullptr, modo));
+        EXPECT_EQ(std::filesystem::status(f).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
 
     // A link keeps pointing at the file, which gets the new bytes.
     const auto link = cartella_ / "Collegamento.txt";
@@ -261,41 +273,116 @@ std::vector<std::string> Nomi(const std::filesystem::path& d) {
     return v;
 }
 
-TEST_F(FileSuDisco, LaScritturaSeguenteRimuoveITemporaneiDiUnaScritturaUccisa) {
-    // A save killed half way by a size limit leaves its temporary.
-    const auto f = cartella_ / "Equabile.txt";
-    ASSERT_TRUE(ScriviByte(f, "equabile"));
-    const pid_t ucciso = prova::UccisoDalLimiteFile(4096, [&] { ScriviByte(f, std::string(1 << 20, 'x')); });
-    ASSERT_GT(ucciso, 0);
-    const std::string avanzo = "Equabile.txt." + std::to_string(ucciso) + "-0.tmp~";
-    ASSERT_EQ(Nomi(cartella_), (std::vector<std::string>{"Equabile.txt", avanzo}));
-    const std::string morto = std::to_string(ucciso);
-    // One of a file never written whole, and names that are not the writer's,
-    // or are of a process still running, which may be writing them.
-    const std::vector<std::string> avanzi = {"Nuovo.txt." + morto + "-99.tmp~"};
+// Sets the time of a file (of a link itself) back past the age of a leftover.
+void Invecchia(const std::filesystem::path& p) {
+    const auto eta = std::chrono::duration_cast<std::chrono::seconds>(EtaAvanzo).count();
+    const timespec t{std::time(nullptr) - static_cast<std::time_t>(eta) - 600, 0};
+    const timespec tempi[2] = {t, t};
+    ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), tempi, AT_SYMLINK_NOFOLLOW), 0) << p;
+}
+
+TEST_F(FileSuDisco, UnaScritturaUccisaLasciaIlVecchioENullaDaIndovinare) {
+    // A save killed half way by a size limit. A file with no name leaves
+    // nothing; a named temporary stays while it may be being written, and
+    // goes once it is certainly a leftover.
+    const bool senzaNome = prova::FileSenzaNome(cartella_);
+    for (const ModoTemporaneo modo : Modi) {
+        const bool conNome = modo == ModoTemporaneo::ConNome || !senzaNome;
+        SCOPED_TRACE(conNome ? "con nome" : "senza nome");
+        const auto d = cartella_ / (modo == ModoTemporaneo::ConNome ? "con" : "senza");
+        std::filesystem::create_directory(d);
+        const auto f = d / "Equabile.txt";
+        ASSERT_TRUE(ScriviByte(f, "equabile", nullptr, modo));
+        const pid_t ucciso =
+            prova::UccisoDalLimiteFile(4096, [&] { ScriviByte(f, std::string(1 << 20, 'x'), nullptr, modo); });
+        ASSERT_GT(ucciso, 0);
+        EXPECT_EQ(LeggiByte(f), "equabile");
+        const std::string avanzo = NomeTemporaneo("Equabile.txt", ucciso, 0);
+        std::vector<std::string> attesi = {"Altro.txt", "Equabile.txt"};
+        if (conNome) attesi.insert(attesi.begin(), avanzo);
+        ASSERT_TRUE(ScriviByte(d / "Altro.txt", "altro", nullptr, modo));
+        EXPECT_EQ(Nomi(d), attesi);
+        if (!conNome) continue;
+        Invecchia(d / avanzo);
+        ASSERT_TRUE(ScriviByte(d / "Altro.txt", "altro", nullptr, modo));
+        EXPECT_EQ(Nomi(d), (std::vector<std::string>{"Altro.txt", "Equabile.txt"}));
+        EXPECT_EQ(LeggiByte(f), "equabile");
+    }
+}
+
+std::string Sostituito(std::string s, const std::string& da, const std::string& a) {
+    const auto dove = s.find(da);
+    return dove == std::string::npos ? s : s.replace(dove, da.size(), a);
+}
+
+TEST_F(FileSuDisco, UnSalvataggioRimuoveSoloCioCheECertamenteUnSuoAvanzo) {
+    const pid_t finito = prova::ProcessoFinito();
+    ASSERT_GT(finito, 0);
+    const std::string morto = std::to_string(finito);
+    const std::string avanzo = NomeTemporaneo("Nuovo.txt", finito, 0);
+    const std::string sistema = avanzo.substr(avanzo.find(".velmorakov-") + 12, 16);
+    std::string altroSistema = sistema;
+    altroSistema[0] = sistema[0] == '0' ? '1' : '0';
+    // Its own name form, this system, this user, old, the process gone; the
+    // target's name cut to fit.
+    const std::vector<std::string> avanzi = {avanzo, NomeTemporaneo("Nuovo.txt", finito, 99),
+                                             NomeTemporaneo(std::string(300, 'n'), finito, 0)};
     const std::vector<std::string> altri = {
-        "Equabile.txt." + morto + "-0.tmp",     "Equabile.txt." + morto + "-0.tmp~.bak",
-        "Equabile.txt." + morto + "-100.tmp~",  "Equabile.txt.0" + morto + "-0.tmp~",
-        "Equabile.txt." + morto + "-00.tmp~",   "Equabile.txt." + morto + "_0.tmp~",
-        "Equabile.txt.-0.tmp~",                 "Equabile.txt.0-0.tmp~",
-        "." + morto + "-0.tmp~",                "Equabile.txt." + std::to_string(::getpid()) + "-1.tmp~",
-        "Equabile.txt.1-0.tmp~",                "Mio.txt",
-        "Mio.txt~",
-    };
+        // The user's names that look like the leftovers of earlier versions,
+        // and one such leftover: never certainly this program's.
+        "Note.txt.2024-12.tmp~", "Bach.txt.4000000-0.tmp~", "x.99999-7.tmp~", "Equabile.txt." + morto + "-0.tmp~",
+        // Of another system (another machine, a container) or of one unknown.
+        Sostituito(avanzo, sistema, altroSistema), Sostituito(avanzo, sistema, "0000000000000000"),
+        // Of a process still running, which may be writing it.
+        NomeTemporaneo("Nuovo.txt", ::getpid(), 0),
+        // Near the name form, not it.
+        avanzo.substr(1), avanzo + "~", Sostituito(avanzo, ".tmp", ".TMP"), Sostituito(avanzo, "-0.tmp", "-100.tmp"),
+        Sostituito(avanzo, "-0.tmp", "-00.tmp"), Sostituito(avanzo, "-" + morto + "-", "-0" + morto + "-"),
+        Sostituito(avanzo, "-" + morto + "-", "-0-"), Sostituito(avanzo, ".velmorakov-", ".velmorakov_"),
+        Sostituito(avanzo, sistema, sistema.substr(1)), Sostituito(avanzo, ".Nuovo.txt.", "."), "Mio.txt",
+        "Mio.txt~"};
     for (const auto& n : avanzi) std::ofstream(cartella_ / n) << "resto";
     for (const auto& n : altri) std::ofstream(cartella_ / n) << "mio";
-    // A folder and a link named as a temporary are not files it wrote.
-    std::filesystem::create_directory(cartella_ / ("Cartella." + morto + "-0.tmp~"));
-    std::filesystem::create_symlink("Mio.txt", cartella_ / ("Collegamento." + morto + "-0.tmp~"));
+    // Of its form but recent, a folder, a link, and (where a test may give
+    // a file away) another user's.
+    std::vector<std::string> tenuti = {NomeTemporaneo("Recente.txt", finito, 0), NomeTemporaneo("Cartella", finito, 0),
+                                       NomeTemporaneo("Collegamento", finito, 0)};
+    std::ofstream(cartella_ / tenuti[0]) << "recente";
+    std::filesystem::create_directory(cartella_ / tenuti[1]);
+    std::filesystem::create_symlink("Mio.txt", cartella_ / tenuti[2]);
+    if (::geteuid() == 0) {
+        tenuti.push_back(NomeTemporaneo("Altrui.txt", finito, 0));
+        std::ofstream(cartella_ / tenuti.back()) << "altrui";
+        ASSERT_EQ(::chown((cartella_ / tenuti.back()).c_str(), 4242, 4242), 0);
+    }
+    for (const auto& v : {avanzi, altri}) for (const auto& n : v) Invecchia(cartella_ / n);
+    for (std::size_t i = 1; i < tenuti.size(); ++i) Invecchia(cartella_ / tenuti[i]);
 
     ASSERT_TRUE(ScriviByte(cartella_ / "Altro.txt", "altro"));
     std::vector<std::string> attesi = altri;
-    attesi.insert(attesi.end(), {"Altro.txt", "Equabile.txt", "Cartella." + morto + "-0.tmp~",
-                                 "Collegamento." + morto + "-0.tmp~"});
+    attesi.insert(attesi.end(), tenuti.begin(), tenuti.end());
+    attesi.push_back("Altro.txt");
     std::sort(attesi.begin(), attesi.end());
     EXPECT_EQ(Nomi(cartella_), attesi);
-    EXPECT_EQ(LeggiByte(f), "equabile");
     for (const auto& n : altri) EXPECT_EQ(LeggiByte(cartella_ / n), "mio") << n;
+}
+
+TEST_F(FileSuDisco, NomiLunghiQuantoUnNomePuoEssere) {
+    // The temporary's name fits whatever the target's, cut between
+    // characters, not inside one.
+    std::string accenti;
+    for (int i = 0; i < 127; ++i) accenti += "\xC3\xA8";
+    for (const ModoTemporaneo modo : Modi) {
+        for (const std::string& nome : {std::string(NAME_MAX, 'n'), accenti}) {
+            SCOPED_TRACE(nome.size());
+            ASSERT_TRUE(ScriviByte(cartella_ / nome, "x", nullptr, modo));
+            EXPECT_EQ(LeggiByte(cartella_ / nome), "x");
+        }
+        EXPECT_EQ(VociInCartella(cartella_), 2);
+    }
+    const std::string t = NomeTemporaneo(accenti, 1, 0);
+    EXPECT_LE(t.size(), std::size_t{NAME_MAX});
+    EXPECT_EQ(std::count(t.begin(), t.end(), '\xC3'), std::count(t.begin(), t.end(), '\xA8'));
 }
 
 TEST_F(FileSuDisco, LetturaSenzaAttesaEConLimite) {

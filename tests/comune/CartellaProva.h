@@ -2,8 +2,10 @@
 // A folder of a test's own under TMPDIR (the build tree's, under ctest):
 // made fresh with a name no other run can hold, removed with all it holds at
 // the end, so that runs side by side or by another user never meet.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
@@ -80,6 +82,15 @@ inline const std::filesystem::path& CartellaDelTest() {
     }();
     if (!pulitore->cartella) pulitore->cartella = std::make_unique<CartellaProva>();
     return pulitore->cartella->percorso();
+}
+
+// Whether the file system of `cartella` makes files with no name
+// (O_TMPFILE): where it does, a write killed half way leaves nothing there.
+inline bool FileSenzaNome(const std::filesystem::path& cartella) {
+    const int fd = ::open(cartella.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 }  // namespace vk::prova

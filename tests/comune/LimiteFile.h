@@ -41,4 +41,13 @@ inline pid_t UccisoDalLimiteFile(rlim_t byte, const std::function<void()>& corpo
     return figlio > 0 && WIFSIGNALED(stato) && WTERMSIG(stato) == SIGXFSZ ? figlio : -1;
 }
 
+// The id of a process that has ended and been reaped: one of this system
+// that is certainly gone.
+inline pid_t ProcessoFinito() {
+    const pid_t figlio = ::fork();
+    if (figlio == 0) ::_exit(0);
+    int stato = 0;
+    return figlio > 0 && ::waitpid(figlio, &stato, 0) == figlio ? figlio : -1;
+}
+
 }  // namespace vk::prova
