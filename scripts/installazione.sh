@@ -30,6 +30,12 @@ impronta() { (cd "$1" && find . -printf '%y %p\n' | sort && find . -type f -exec
 albero() { find build \( -path build/_CPack_Packages -o -path build/tmp \) -prune -o -printf '%i %U %p\n' | sort -k3; }
 
 cmake --build build --target velmorakov file_icone
+# A list deleted since the configure is made again by the next build of the
+# program, by whoever builds: a later install through sudo finds it theirs.
+rm -f build/install_manifest.txt
+cmake --build build --target velmorakov >/dev/null
+[[ -f build/install_manifest.txt && -O build/install_manifest.txt ]] ||
+    sbaglio "a build of the program did not make build/install_manifest.txt again"
 
 # A user with no data folder yet: the first start of a program installed
 # elsewhere copies the shipped data into it.
