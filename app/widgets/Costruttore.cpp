@@ -38,7 +38,7 @@ void Costruttore::metti(QWidget* w, const std::string& nome, int indice, const P
 
 QLabel* Costruttore::etichetta(const std::string& nome, int indice, const Posto& p, const QString& testo,
                                Allineamento a, std::optional<CarattereProgetto> c) {
-    auto* l = crea<QLabel>(nome, indice, p, c.value_or(predefinito_));
+    auto* l = crea<EtichettaAdattata>(nome, indice, p, c.value_or(predefinito_));
     FormaEtichetta(l, a);
     if (!testo.isEmpty()) l->setText(testo);
     return l;

@@ -113,7 +113,7 @@ void FinestraPrincipale::registraTardivo(QWidget* w, const std::string& nome, in
 QLabel* FinestraPrincipale::etichetta(QWidget* genitore, const std::string& nome, int indice, float sinistra,
                                       float alto, float larghezza, float altezza, float carattere, Allineamento a,
                                       const QString& testo) {
-    auto* l = crea<QLabel>(genitore, nome, indice, TipoControllo::Etichetta, sinistra, alto, larghezza, altezza,
+    auto* l = crea<EtichettaAdattata>(genitore, nome, indice, TipoControllo::Etichetta, sinistra, alto, larghezza, altezza,
                            carattere);
     FormaEtichetta(l, a);
     if (!testo.isEmpty()) l->setText(testo);

@@ -40,6 +40,11 @@ void CellaTesto::setOpaca(bool o) {
     update();
 }
 
+QFont CellaTesto::carattereDisegnato() const {
+    if (text().isEmpty()) return font();
+    return adattato_.carattere(font(), size(), static_cast<int>(alignment()), text());
+}
+
 void CellaTesto::paintEvent(QPaintEvent*) {
     // The painter starts with the label's font and text colour.
     QPainter p(this);
@@ -47,11 +52,14 @@ void CellaTesto::paintEvent(QPaintEvent*) {
     if (text().isEmpty()) return;
     // Looked up again only when the text or the font changed: a page change
     // repaints the cells whose text did.
-    if (!disposti_ || fontDisposto_ != font()) {
-        fontDisposto_ = font();
+    const QFont carattere = carattereDisegnato();
+    if (!disposti_ || fontDisposto_ != carattere) {
+        fontDisposto_ = carattere;
         disposti_ = &DispostiNel(fontDisposto_);
         testoDisposto_.clear();
     }
+    // The static text is drawn at the painter's font.
+    if (fontDisposto_ != font()) p.setFont(fontDisposto_);
     if (testoDisposto_ != text()) {
         testoDisposto_ = text();
         disposto_ = Disposto(*disposti_, fontDisposto_, testoDisposto_);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QStaticText>
 
+#include "common/widgets/Etichetta.h"
+
 namespace vk {
 
 class CellaTesto : public QLabel {
@@ -17,6 +19,8 @@ public:
 
     bool opaca() const { return opaca_; }
     void setOpaca(bool o);
+    // A text wider than the cell is drawn at the largest size that fits.
+    QFont carattereDisegnato() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -27,6 +31,7 @@ private:
     QFont fontDisposto_;
     QStaticText disposto_;
     QHash<QString, QStaticText>* disposti_ = nullptr;  // those of fontDisposto_
+    mutable TestoInArea adattato_;
 };
 
 }  // namespace vk

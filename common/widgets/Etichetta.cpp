@@ -1,6 +1,12 @@
 #include "common/widgets/Etichetta.h"
 
-#include <QLabel>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
+
+#include "common/widgets/CellaTesto.h"
 
 namespace vk {
 
@@ -10,6 +16,107 @@ void FormaEtichetta(QLabel* l, Allineamento a) {
     if (a == Allineamento::Centro) orizzontale = Qt::AlignHCenter;
     l->setAlignment(orizzontale | Qt::AlignTop);
     l->setWordWrap(true);
+}
+
+namespace {
+
+// Whether the glyphs drawn in `a` leave it neither above nor below: a line
+// may be taller than its box while its letters are not.
+bool InchiostroDentroInAltezza(const QFont& f, const QSize& a, int flags, const QString& testo) {
+    const int fuori = QFontMetrics(f).height() * 2;
+    QImage img(a.width(), a.height() + 2 * fuori, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QRect(QPoint(0, fuori), a), flags | Qt::TextDontClip, testo);
+    }
+    for (int y = 0; y < img.height(); ++y) {
+        if (y == fuori) y += a.height();
+        if (y >= img.height()) break;
+        const auto* riga = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(riga[x]) != 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
+    // In the whole pixels the box holds.
+    const QSize a(static_cast<int>(area.width()), static_cast<int>(area.height()));
+    if (a.isEmpty()) return true;
+    const QRect r = QFontMetrics(f).boundingRect(QRect(QPoint(0, 0), a), flags, testo);
+    if (r.width() > a.width()) return false;
+    return r.height() <= a.height() || InchiostroDentroInAltezza(f, a, flags, testo);
+}
+
+QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
+    if (TestoCape(f, area, flags, testo)) return f;
+    // Halved towards the size that fits; a size is taken only once it is
+    // seen to fit, since glyph widths do not grow strictly with the size.
+    const double pieno = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / 96.0;
+    double sotto = 1.0, sopra = pieno;
+    QFont prova = f;
+    auto a = [&](double punti) {
+        if (f.pointSizeF() > 0) prova.setPointSizeF(punti);
+        else prova.setPixelSize(std::max(1, static_cast<int>(punti * 96.0 / 72.0)));
+        return prova;
+    };
+    QFont migliore = a(sotto);
+    for (int i = 0; i < 12 && sopra - sotto > 0.05; ++i) {
+        const double mezzo = (sotto + sopra) / 2;
+        if (TestoCape(a(mezzo), area, flags, testo)) {
+            sotto = mezzo;
+            migliore = prova;
+        } else {
+            sopra = mezzo;
+        }
+    }
+    return migliore;
+}
+
+const QFont& TestoInArea::carattere(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
+    if (!valido_ || testo != testo_ || area != area_ || flags != flags_ || f != chiesto_) {
+        testo_ = testo;
+        area_ = area;
+        flags_ = flags;
+        chiesto_ = f;
+        carattere_ = CarattereCheCape(f, area, flags, testo);
+        valido_ = true;
+    }
+    return carattere_;
+}
+
+int EtichettaAdattata::flagsTesto() const {
+    return static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment())) |
+           (wordWrap() ? Qt::TextWordWrap : 0);
+}
+
+QFont EtichettaAdattata::carattereDisegnato() const {
+    if (text().isEmpty()) return font();
+    return disposto_.carattere(font(), contentsRect().size(), flagsTesto(), text());
+}
+
+void EtichettaAdattata::paintEvent(QPaintEvent* e) {
+    const QFont c = carattereDisegnato();
+    if (c == font()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // What QLabel draws for a plain text, at the font that fits.
+    QPainter p(this);
+    drawFrame(&p);
+    p.setFont(c);
+    style()->drawItemText(&p, contentsRect(), flagsTesto(), palette(), isEnabled(), text(), foregroundRole());
+}
+
+QFont CarattereDisegnato(const QLabel* l) {
+    if (const auto* e = qobject_cast<const EtichettaAdattata*>(l)) return e->carattereDisegnato();
+    if (const auto* c = qobject_cast<const CellaTesto*>(l)) return c->carattereDisegnato();
+    return l->font();
 }
 
 }  // namespace vk

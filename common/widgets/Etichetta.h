@@ -1,12 +1,56 @@
 #pragma once
 // Labels as designed: the text starts at the label's top edge and wraps at
 // its width; the alignment only places it left, right or centre.
-class QLabel;
+#include <QFont>
+#include <QLabel>
+#include <QSize>
+#include <QString>
+
+class QRectF;
 
 namespace vk {
 
 enum class Allineamento { Sinistra, Destra, Centro };
 
 void FormaEtichetta(QLabel* l, Allineamento a = Allineamento::Sinistra);
+
+// Whether `testo`, laid out by Qt with `flags` at `f`, fits in `area`.
+bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
+// The font a text is drawn with: `f` when it fits in `area`, else `f` at the
+// largest size at which it does (a text is never cut short).
+QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
+
+// The layout of a text in its box, computed once per text, size and font.
+class TestoInArea {
+public:
+    const QFont& carattere(const QFont& f, const QSizeF& area, int flags, const QString& testo);
+
+private:
+    QString testo_;
+    QSizeF area_;
+    int flags_ = 0;
+    QFont chiesto_;
+    QFont carattere_;
+    bool valido_ = false;
+};
+
+// A label that draws a text too large for it at the largest size that fits,
+// and every other text exactly as QLabel does.
+class EtichettaAdattata : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    QFont carattereDisegnato() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    int flagsTesto() const;
+    mutable TestoInArea disposto_;
+};
+
+// The font a label's text is drawn with.
+QFont CarattereDisegnato(const QLabel* l);
 
 }  // namespace vk

@@ -13,6 +13,7 @@
 
 #include "common/RipetizioneAutomatica.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Etichetta.h"
 
 namespace vk {
 
@@ -180,20 +181,20 @@ void DisegnaSmusso(QPainter& p, const QRect& r, const QPalette& pal, bool giu, c
     p.fillRect(QRect(x + 2, y + 2, w - 4, h - 4), fondo);
 }
 
-QRect PulsanteVB::areaCaption() const { return rect().adjusted(3, 3, -3, -3); }
+namespace {
 
-QStringList PulsanteVB::righeCaption() const {
-    // Qt's own wrapping also breaks after a hyphen; here a line ends only at
-    // a space. Whether a line fits is asked of Qt's layout itself, so the
-    // breaks at spaces fall where they always did.
-    const QFontMetrics fm = fontMetrics();
-    const int larghezza = areaCaption().width();
+constexpr int FlagsCaption = Qt::AlignCenter | Qt::TextShowMnemonic;
+
+// The caption's lines at `fm`: a line ends only at a space (Qt's own
+// wrapping also breaks after a hyphen). Whether a line fits is asked of Qt's
+// layout itself, so the breaks at spaces fall where they always did.
+QStringList RigheAgliSpazi(const QString& testo, const QFontMetrics& fm, int larghezza) {
     auto cape = [&](const QString& riga) {
         const QRect r = fm.boundingRect(QRect(0, 0, larghezza, 1 << 20), Qt::TextWordWrap | Qt::TextShowMnemonic, riga);
         return r.height() < 2 * fm.height();
     };
     QStringList righe;
-    for (const QString& paragrafo : text().split(QLatin1Char('\n'))) {
+    for (const QString& paragrafo : testo.split(QLatin1Char('\n'))) {
         QString riga;
         for (const QString& parola : paragrafo.split(QLatin1Char(' '))) {
             if (riga.isEmpty()) riga = parola;
@@ -205,19 +206,62 @@ QStringList PulsanteVB::righeCaption() const {
     return righe;
 }
 
+// Each line too wide broken after its hyphens.
+QStringList AiTrattini(const QStringList& righe, const QFontMetrics& fm, int larghezza) {
+    QStringList fuori;
+    for (const QString& riga : righe) {
+        if (fm.size(Qt::TextShowMnemonic, riga).width() <= larghezza || !riga.contains(QLatin1Char('-'))) {
+            fuori << riga;
+            continue;
+        }
+        qsizetype da = 0;
+        for (qsizetype i = riga.indexOf(QLatin1Char('-')); i >= 0; i = riga.indexOf(QLatin1Char('-'), i + 1)) {
+            fuori << riga.mid(da, i + 1 - da);
+            da = i + 1;
+        }
+        if (da < riga.size()) fuori << riga.mid(da);
+    }
+    return fuori;
+}
+
+}  // namespace
+
+const PulsanteVB::Disposizione& PulsanteVB::disposizione() const {
+    const QString& testo = text();
+    if (disposizione_ && disposizione_->testo == testo && disposizione_->dimensione == size() &&
+        disposizione_->chiesto == font())
+        return *disposizione_;
+    const QRect area = AreaCaption(rect());
+    auto cape = [&](const QFont& f, const QStringList& righe) {
+        return TestoCape(f, area.size(), FlagsCaption, righe.join(QLatin1Char('\n')));
+    };
+    Disposizione d{testo, size(), font(), RigheAgliSpazi(testo, fontMetrics(), area.width()), font()};
+    if (!cape(d.carattere, d.righe)) {
+        if (const QStringList spezzate = AiTrattini(d.righe, fontMetrics(), area.width());
+            spezzate.size() > d.righe.size() && cape(d.carattere, spezzate)) {
+            d.righe = spezzate;
+        } else {
+            // Each size wraps the caption at spaces anew.
+            d.carattere = CarattereCheCape(font(), area.size(), FlagsCaption, d.righe.join(QLatin1Char('\n')));
+            d.righe = RigheAgliSpazi(testo, QFontMetrics(d.carattere), area.width());
+        }
+    }
+    disposizione_ = std::move(d);
+    return *disposizione_;
+}
+
 void PulsanteVB::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     const bool giu = isDown();
     const QBrush fondo(pal.color(QPalette::Button));
     DisegnaSmusso(p, rect(), pal, giu, fondo);
-    QRect area = areaCaption();
+    QRect area = AreaCaption(rect());
     if (giu) area.translate(1, 1);
     p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    // A single word wider than the margin is drawn whole, over the margin.
-    const QStringList righe = righeCaption();
-    const bool oltre = righe.size() == 1 && fontMetrics().size(Qt::TextShowMnemonic, righe[0]).width() > area.width();
-    p.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic | (oltre ? Qt::TextDontClip : 0), righe.join(QLatin1Char('\n')));
+    const Disposizione& d = disposizione();
+    if (d.carattere != font()) p.setFont(d.carattere);
+    p.drawText(area, FlagsCaption, d.righe.join(QLatin1Char('\n')));
     if (hasFocus()) {
         QStyleOptionFocusRect o;
         o.initFrom(this);

@@ -8,7 +8,9 @@
 // tint and shade the state colours the program relies on.
 #include <QPushButton>
 #include <QStringList>
+#include <QFont>
 #include <functional>
+#include <optional>
 
 #include "common/Colori.h"
 
@@ -41,8 +43,13 @@ public:
     bool premuto() const { return premuti_ != Qt::NoButton; }
 
     // The caption's lines as drawn: wrapped at spaces to the margin inside
-    // the bevel, never inside a word.
-    QStringList righeCaption() const;
+    // the bevel. A word wider than the margin breaks at its hyphen where the
+    // lines then fit, else the caption is drawn at the largest size that
+    // fits, so that it stays inside the face, pressed too.
+    QStringList righeCaption() const { return disposizione().righe; }
+    QFont carattereCaption() const { return disposizione().carattere; }
+    // Where the caption of a button of this rectangle lies, raised.
+    static QRect AreaCaption(const QRect& r) { return r.adjusted(3, 3, -3, -3); }
 
 signals:
     void mouseDown(Qt::MouseButton button);
@@ -63,7 +70,15 @@ protected:
 
 private:
     void applicaColore();
-    QRect areaCaption() const;
+    // Laid out once per caption, size and font, not at every paint.
+    struct Disposizione {
+        QString testo;
+        QSize dimensione;
+        QFont chiesto;
+        QStringList righe;
+        QFont carattere;
+    };
+    const Disposizione& disposizione() const;
     // The grab is gone: every held button gets its mouse-up, with no click.
     void rilasciaTutti();
 
@@ -73,6 +88,7 @@ private:
     bool perso_ = false;
     ColoreVB sfondo_ = Colori::FacciaPulsante;
     bool grafico_ = false;
+    mutable std::optional<Disposizione> disposizione_;
 };
 
 // A timer as the program's windows use it: Interval in ms and Enabled;

@@ -145,13 +145,37 @@ bool GraficoIstogrammi::eventFilter(QObject* o, QEvent* e) {
     return QWidget::eventFilter(o, e);
 }
 
+GraficoIstogrammi::TestoDipinto GraficoIstogrammi::testo(size_t i, const VoceGeometria& v) const {
+    const ElementoGrafico& e = ElementiGrafici()[i];
+    if (adattati_.size() != ElementiGrafici().size()) adattati_.resize(ElementiGrafici().size());
+    TestoDipinto t;
+    t.testo = QString::fromUtf8(e.caption);
+    t.area = Px(v);
+    t.allineamento = (e.sfondo ? Qt::AlignHCenter | Qt::TextWordWrap : Qt::AlignLeft) | Qt::AlignTop;
+    t.carattere = adattati_[i].carattere(CaratterePunti(QStringLiteral("MS Sans Serif"), v.carattere, e.grassetto),
+                                         t.area.size(), t.allineamento, t.testo);
+    return t;
+}
+
+std::vector<GraficoIstogrammi::TestoDipinto> GraficoIstogrammi::testi() const {
+    std::vector<TestoDipinto> v;
+    const auto& elementi = ElementiGrafici();
+    for (size_t i = 0; i < elementi.size(); ++i)
+        if (elementi[i].grafico == quale_ && elementi[i].aspetto == AspettoElemento::Testo)
+            if (const VoceGeometria* g = geometria_.trova(elementi[i].nome, elementi[i].indice))
+                v.push_back(testo(i, *g));
+    return v;
+}
+
 void GraficoIstogrammi::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setClipRect(rect());
     p.setRenderHint(QPainter::Antialiasing, false);
 
     auto elementi = [&](bool davanti) {
-        for (const auto& e : ElementiGrafici()) {
+        const auto& tutti = ElementiGrafici();
+        for (size_t i = 0; i < tutti.size(); ++i) {
+            const ElementoGrafico& e = tutti[i];
             if (e.grafico != quale_ || e.davanti != davanti) continue;
             const VoceGeometria* v = geometria_.trova(e.nome, e.indice);
             if (!v) continue;
@@ -162,11 +186,10 @@ void GraficoIstogrammi::paintEvent(QPaintEvent*) {
                 case AspettoElemento::Contorno: Bordo(p, r, ColoreQt(e.colore, palette())); break;
                 case AspettoElemento::Testo: {
                     if (e.sfondo) p.fillRect(r, ColoreQt(e.colore, palette()));
-                    QFont f = CaratterePunti(QStringLiteral("MS Sans Serif"), v->carattere, e.grassetto);
-                    p.setFont(f);
+                    const TestoDipinto t = testo(i, *v);
+                    p.setFont(t.carattere);
                     p.setPen(ColoreQt(e.coloreTesto, palette()));
-                    const int allinea = (e.sfondo ? Qt::AlignHCenter | Qt::TextWordWrap : Qt::AlignLeft) | Qt::AlignTop;
-                    p.drawText(r, allinea, QString::fromUtf8(e.caption));
+                    p.drawText(t.area, t.allineamento, t.testo);
                     break;
                 }
             }

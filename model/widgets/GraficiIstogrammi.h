@@ -5,11 +5,13 @@
 // covering strips, the bars of Istogrammi and its fixed captions, in the
 // drawing order of the charts. Every fixed element's designed geometry lives
 // in the window's registry, so a re-layout scales it like any control.
+#include <QFont>
 #include <QWidget>
 #include <vector>
 
 #include "common/Colori.h"
 #include "common/Geometria.h"
+#include "common/widgets/Etichetta.h"
 #include "model/Istogrammi.h"
 
 namespace vk {
@@ -60,6 +62,16 @@ public:
     // duplicate column or the layout changed.
     void aggiorna();
 
+    // The captions as painted: each at the largest size up to its own that
+    // fits its box.
+    struct TestoDipinto {
+        QString testo;
+        QRectF area;
+        QFont carattere;
+        int allineamento = 0;
+    };
+    std::vector<TestoDipinto> testi() const;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -80,6 +92,9 @@ private:
     std::vector<BarraDipinta> dipinte_;
     bool duplicatoDipinto_ = false;
     QSize dimensioneDipinta_;
+    // The fitted font of each caption, by its place in ElementiGrafici().
+    mutable std::vector<TestoInArea> adattati_;
+    TestoDipinto testo(size_t i, const VoceGeometria& v) const;
 };
 
 }  // namespace vk

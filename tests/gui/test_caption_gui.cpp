@@ -1,6 +1,6 @@
 // Button captions as the screens draw them: wrapped at spaces to the margin
-// inside the bevel, never inside a word, a word wider than the margin whole
-// on one line.
+// inside the bevel; a word wider than the margin broken at its hyphen where
+// the lines then fit, else drawn smaller, never over the bevel.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -79,22 +79,64 @@ TEST(CaptionPulsanti, SulloSchermoACapoAgliSpaziMaiInUnaParola) {
     }
 }
 
-TEST(CaptionPulsanti, UnaParolaTroppoLargaRestaSuUnaRiga) {
+// Whether any pixel of the bevel (the two outer rings) differs from the same
+// button's with no caption: the caption has drawn over it.
+bool CaptionSulloSmusso(PulsanteVB* b, bool premuto) {
+    b->setDown(premuto);
+    const QImage con = b->grab().toImage();
+    const QString caption = b->text();
+    b->setText({});
+    const QImage senza = b->grab().toImage();
+    b->setText(caption);
+    b->setDown(false);
+    for (int y = 0; y < con.height(); ++y)
+        for (int x = 0; x < con.width(); ++x) {
+            const bool smusso = x < 2 || y < 2 || x >= con.width() - 2 || y >= con.height() - 2;
+            if (smusso && con.pixel(x, y) != senza.pixel(x, y)) return true;
+        }
+    return false;
+}
+
+TEST(CaptionPulsanti, UnaParolaTroppoLargaSpezzataAlTrattinoOppurePiuPiccola) {
     struct Caso {
         const char* caption;
-        int larghezza;
+        int larghezza, altezza;
         QStringList righe;
+        bool piuPiccola;
     };
     const Caso casi[] = {
-        {"Vuvaz-Eza", 40, {"Vuvaz-Eza"}},
-        {"Temperamento", 40, {"Temperamento"}},
-        {"Apri Vuvaz-Eza", 70, {"Apri", "Vuvaz-Eza"}},
-        {"Apri Vuvaz-Eza", 200, {"Apri Vuvaz-Eza"}},
+        {"Vuvaz-Eza", 40, 60, {"Vuvaz-", "Eza"}, false},
+        // Two lines would not fit in its height: whole, smaller.
+        {"Vuvaz-Eza", 40, 20, {"Vuvaz-Eza"}, true},
+        {"Temperamento", 40, 60, {"Temperamento"}, true},
+        {"Apri Vuvaz-Eza", 70, 60, {"Apri", "Vuvaz-Eza"}, false},
+        {"Apri Vuvaz-Eza", 200, 60, {"Apri Vuvaz-Eza"}, false},
     };
     for (const Caso& c : casi) {
         PulsanteVB b(QString::fromUtf8(c.caption));
-        b.resize(c.larghezza, 60);
-        SCOPED_TRACE(c.caption);
+        b.resize(c.larghezza, c.altezza);
+        SCOPED_TRACE(testing::Message() << c.caption << " " << c.larghezza << "x" << c.altezza);
         ControllaRighe(&b, c.righe);
+        EXPECT_EQ(b.carattereCaption().pointSizeF() < b.font().pointSizeF(), c.piuPiccola);
+        for (bool premuto : {false, true}) EXPECT_FALSE(CaptionSulloSmusso(&b, premuto)) << premuto;
+    }
+}
+
+TEST(CaptionPulsanti, DentroLaFacciaAdOgniDimensioneAncheTenutoPremuto) {
+    const DimensioniSchermo schermi[] = {{12000, 9000}, {15360, 11520}, {19200, 15360}, {28800, 16200}};
+    for (const DimensioniSchermo& d : schermi) {
+        SCOPED_TRACE(testing::Message() << d.larghezza << "x" << d.altezza);
+        test::SchermoFinto schermo(d);
+        StatoPrincipale stato;
+        auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+        f->resize(f->pagina()->size());
+        f->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+        QTest::mouseClick(f->findChild<PulsanteVB*>(QStringLiteral("cmdUtility")), Qt::LeftButton);
+        for (const char* nome : {"cmdLab", "cmdNumero_13"}) {
+            auto* b = f->findChild<PulsanteVB*>(QString::fromUtf8(nome));
+            ASSERT_NE(b, nullptr) << nome;
+            for (bool premuto : {false, true}) EXPECT_FALSE(CaptionSulloSmusso(b, premuto)) << nome << " " << premuto;
+        }
     }
 }
