@@ -121,30 +121,6 @@ bool FineRigaSoloCR(std::string_view byte) {
     return byte.find('\r') != std::string_view::npos && byte.find('\n') == std::string_view::npos;
 }
 
-bool VociChiuseDaSoloCR(std::string_view byte) {
-    std::size_t pos = 0;
-    while (pos < byte.size() && Spazio(byte[pos])) ++pos;
-    if (pos < byte.size() && byte[pos] == '"') {
-        const auto chiusa = byte.find('"', pos + 1);
-        if (chiusa == std::string_view::npos) return false;
-        pos = chiusa + 1;
-    }
-    const auto lf = byte.find('\n', pos);
-    const std::string_view riga = byte.substr(pos, lf == std::string_view::npos ? byte.npos : lf - pos);
-    // A CR followed on its line by anything but blanks and CRs.
-    const auto ultimo = riga.find_last_not_of(" \t\r");
-    return ultimo != std::string_view::npos && riga.substr(0, ultimo).find('\r') != std::string_view::npos;
-}
-
-std::size_t BytePrimaDelleVirgolette(std::string_view byte) {
-    std::size_t pos = 0;
-    while (pos < byte.size() && Spazio(byte[pos])) ++pos;
-    if (pos < byte.size() && byte[pos] == '"') return 0;
-    const auto virgolette = byte.find('"', pos);
-    if (virgolette == std::string_view::npos || byte.substr(pos, virgolette - pos).find('\n') != byte.npos) return 0;
-    return virgolette;
-}
-
 void LettoreVoci::saltaRiga() {
     const auto lf = testo_.find('\n', pos_);
     pos_ = lf == std::string::npos ? testo_.size() : lf + 1;

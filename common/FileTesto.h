@@ -31,14 +31,6 @@ enum class EsitoLettura {
 // Whether the lines end in CR alone (a CR and no LF anywhere): such a file
 // reads as one line.
 bool FineRigaSoloCR(std::string_view byte);
-// Whether the first item's line, taken as LettoreVoci takes it, goes on past
-// a CR alone: the items end in CR alone while a text holds an LF (a CR LF in
-// a description, say), so the lines split inside the texts.
-bool VociChiuseDaSoloCR(std::string_view byte);
-// The bytes before the opening quote of the first item when its line does
-// not start with it (a UTF-8 byte-order mark, say): how many; 0 when the
-// first item starts with its quote or its line holds none.
-std::size_t BytePrimaDelleVirgolette(std::string_view byte);
 
 // Reads items one by one:
 // - blanks (spaces, tabs) before an item are skipped;
@@ -57,6 +49,15 @@ public:
     // Whether the last item read was in quotes.
     bool traVirgolette() const { return traVirgolette_; }
     bool fine() const { return pos_ >= testo_.size(); }
+    // The text read, and where the next item is looked for: a reading can go
+    // back there and take the same items again.
+    const std::string& testo() const { return testo_; }
+    std::size_t posizione() const { return pos_; }
+    void vaiA(std::size_t pos) {
+        pos_ = pos < testo_.size() ? pos : testo_.size();
+        esito_ = EsitoLettura::Ok;
+        traVirgolette_ = false;
+    }
 
 private:
     void saltaRiga();

@@ -1,13 +1,16 @@
 // The temperament file reader on any bytes: it never crashes, a refusal
-// names an item (or the line ends, for items ended by CR alone), and a file it accepts saves and reads back to the same
+// names an item or a fault the file holds (line ends, the bytes before a
+// quote, UTF-16), and a file it accepts saves and reads back to the same
 // items (a double quote, which only an unquoted item can hold, comes back as
 // an apostrophe). The bars drawn from an accepted file stay on the charts.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "common/FileTesto.h"
+#include "common/ValoreFisso.h"
 #include "model/FileTemperamento.h"
 #include "model/Istogrammi.h"
 
@@ -28,13 +31,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     const std::string_view byte(reinterpret_cast<const char*>(dati), n);
     const vk::LetturaTemperamento l = vk::LeggiTemperamento(byte);
     if (!l.ok()) {
-        if (l.rifiuto.motivo == vk::MotivoRifiuto::FineRigaSoloCR)
-            Verifica(l.rifiuto.voce == 0 && vk::FineRigaSoloCR(byte));
-        else if (l.rifiuto.motivo == vk::MotivoRifiuto::FineRigaMista)
-            Verifica(l.rifiuto.voce == 0 && vk::VociChiuseDaSoloCR(byte));
-        else
-            Verifica(l.rifiuto.voce >= 1 && l.rifiuto.voce <= vk::NumeroVociTemperamento);
-        Verifica(!vk::DescriviRifiuto(l.rifiuto, "f.txt").empty());
+        const vk::Rifiuto& r = l.rifiuto;
+        const bool voce = r.voce >= 1 && r.voce <= vk::NumeroVociTemperamento;
+        switch (r.motivo) {
+            case vk::MotivoRifiuto::FineRigaSoloCR: Verifica(r.voce == 0 && vk::FineRigaSoloCR(byte)); break;
+            case vk::MotivoRifiuto::CodificaUtf16:
+                Verifica(r.voce == 0 && byte.find('\0') != std::string_view::npos);
+                break;
+            case vk::MotivoRifiuto::FineRigaMista: {
+                // A CR that no LF follows, in a file with an LF.
+                bool crSolo = false;
+                for (size_t i = 0; i + 1 < byte.size() && !crSolo; ++i) crSolo = byte[i] == '\r' && byte[i + 1] != '\n';
+                Verifica((r.voce == 0 || voce) && crSolo && byte.find('\n') != std::string_view::npos);
+                break;
+            }
+            case vk::MotivoRifiuto::BytePrimaDellaVoce:
+                Verifica(voce && !r.testo.empty() && byte.find(r.testo + '"') != std::string_view::npos);
+                break;
+            case vk::MotivoRifiuto::NonNumero:
+                Verifica(voce && vk::VoceNumerica(r.voce) && !vk::Numero(r.testo));
+                break;
+            default: Verifica(voce);
+        }
+        Verifica(!vk::DescriviRifiuto(r, "f.txt").empty());
         return 0;
     }
     vk::Temperamento t = vk::TemperamentoIniziale();

@@ -41,8 +41,9 @@ enum class MotivoRifiuto {
     FileTroppoGrande,     // far larger than any temperament, not read
     VoceTroppoLunga,      // an item longer than LunghezzaMassima
     FineRigaSoloCR,       // lines ended by CR alone: no item can be told apart
-    FineRigaMista,        // items ended by CR alone, a text holding CR LF
-    BytePrimaDellaVoce,   // bytes before the first item's quote (a byte-order mark)
+    FineRigaMista,        // an item ended by CR alone in a file with LF line ends
+    BytePrimaDellaVoce,   // bytes before an item's quote (a byte-order mark, a NUL)
+    CodificaUtf16,        // the file is UTF-16
 };
 
 // The longest item taken, in characters: far beyond any real name,
@@ -58,8 +59,11 @@ inline constexpr std::uintmax_t DimensioneMassimaTemperamento = 16 * 1024 * 1024
 
 struct Rifiuto {
     MotivoRifiuto motivo = MotivoRifiuto::Nessuno;
-    int voce = 0;       // the first bad item, 1..87 (0 for the file itself)
-    std::string testo;  // its text, for NonNumero; the bytes before it, for BytePrimaDellaVoce
+    // The first bad item, 1..87 (0 for the file itself). A fault of the
+    // file's form (line ends, stray bytes, the encoding) is named where it
+    // is what made the reading stop; else the item where it stopped.
+    int voce = 0;
+    std::string testo;  // its text, for NonNumero; the bytes before its quote, for BytePrimaDellaVoce
 };
 
 struct LetturaTemperamento {

@@ -49,6 +49,33 @@ std::string ConFineRiga(const std::string& byte, const std::string& fine) {
     return r;
 }
 
+// The bytes with line `riga` (from 1) replaced by `nuova`.
+std::string Sostituisci(std::string s, int riga, const std::string& nuova) {
+    size_t inizio = 0;
+    for (int i = 1; i < riga; ++i) inizio = s.find("\r\n", inizio) + 2;
+    size_t fine = s.find("\r\n", inizio);
+    return s.replace(inizio, fine - inizio, nuova);
+}
+
+// The lines before line `riga` (from 1), and those from it on.
+std::string PrimaDellaRiga(const std::string& s, int riga) {
+    size_t inizio = 0;
+    for (int i = 1; i < riga; ++i) inizio = s.find("\r\n", inizio) + 2;
+    return s.substr(0, inizio);
+}
+std::string DallaRiga(const std::string& s, int riga) { return s.substr(PrimaDellaRiga(s, riga).size()); }
+
+// Windows-1252 bytes written in UTF-16, low byte first or not, with or
+// without the byte-order mark.
+std::string Utf16(const std::string& byte, bool basso, bool bom) {
+    std::string s = bom ? (basso ? "\xFF\xFE" : "\xFE\xFF") : "";
+    for (char c : byte) {
+        s += basso ? c : '\0';
+        s += basso ? '\0' : c;
+    }
+    return s;
+}
+
 }  // namespace
 
 TEST(FileTemperamento, EquabileBytePerByte) {
@@ -142,14 +169,7 @@ TEST(FileTemperamento, SemitoniTuttiFuoriDaZeroEDuecento) {
 // message names the file and the first bad item.
 TEST(FileTemperamento, FileRifiutati) {
     const std::string buono = Equabile;
-    auto sostituisci = [&](int riga, const std::string& nuova) {
-        // riga counts lines of the file from 1.
-        std::string s = buono;
-        size_t inizio = 0;
-        for (int i = 1; i < riga; ++i) inizio = s.find("\r\n", inizio) + 2;
-        size_t fine = s.find("\r\n", inizio);
-        return s.replace(inizio, fine - inizio, nuova);
-    };
+    auto sostituisci = [&](int riga, const std::string& nuova) { return Sostituisci(buono, riga, nuova); };
     const std::string ottantasei = buono.substr(0, buono.size() - std::string("\"100\"\r\n").size());
     const std::string soloCR = ConFineRiga(buono, "\r");
     std::string crNelTesto = ottantasei;
@@ -227,6 +247,62 @@ TEST(FileTemperamento, FileRifiutati) {
         const std::string m = DescriviRifiuto(l.rifiuto, percorso.string());
         EXPECT_NE(m.find(percorso.string()), std::string::npos) << m;
         EXPECT_NE(m.find(c.nelMessaggio), std::string::npos) << m;
+    }
+}
+
+// A fault of the file's form (line ends, stray bytes, the encoding) is named
+// where it is what stopped the reading, at whatever item it lies; a fault the
+// reading took rightly leaves the item's own fault named.
+TEST(FileTemperamento, IlRifiutoNominaLaPrimaCausaVera) {
+    // Line 46 holds item 40, the first third; item n >= 4 is on line n + 6.
+    const std::string terzaVuota = Sostituisci(Equabile, 46, "\"\"");
+    std::string nulPrimaDellaDescrizione = Equabile;
+    nulPrimaDellaDescrizione.insert(nulPrimaDellaDescrizione.find("\"Questo"), 1, '\0');
+    const struct Caso {
+        const char* nome;
+        std::string byte;
+        MotivoRifiuto motivo;
+        int voce;
+        const char* nelMessaggio;
+    } casi[] = {
+        // A CR or a quote inside a first item not in quotes, the lines in CR LF.
+        {"nome A CR B, terza vuota", "A\rB\r\n" + DallaRiga(terzaVuota, 3), MotivoRifiuto::NonNumero, 40,
+         "la voce 40 (Terza 1 in Micro), \"\", non \xC3\xA8 un numero."},
+        {"nome x \"y, terza vuota", "x \"y\r\n" + DallaRiga(terzaVuota, 3), MotivoRifiuto::NonNumero, 40,
+         "la voce 40 (Terza 1 in Micro)"},
+        {"comma dopo altro testo, terza vuota", Sostituisci(terzaVuota, 9, "Comma \"Pitagorico\""),
+         MotivoRifiuto::NonNumero, 40, "la voce 40 (Terza 1 in Micro)"},
+        // Line ends that change along the file.
+        {"voci 41-87 chiuse da solo CR", PrimaDellaRiga(Equabile, 47) + ConFineRiga(DallaRiga(Equabile, 47), "\r"),
+         MotivoRifiuto::FineRigaMista, 41,
+         "la voce 41 (Terza 2 in Micro) finisce con il solo CR, senza LF, mentre altre righe del file finiscono "
+         "con LF: le fini riga sono miste"},
+        {"voci 1-40 chiuse da solo CR", ConFineRiga(PrimaDellaRiga(Equabile, 47), "\r") + DallaRiga(Equabile, 47),
+         MotivoRifiuto::FineRigaMista, 1, "la voce 1 (Nome) finisce con il solo CR, senza LF"},
+        {"terze 1 e 2 su una riga divise da solo CR",
+         PrimaDellaRiga(Equabile, 46) + "\"567072\"\r\"567072\"\r\n" + DallaRiga(Equabile, 48),
+         MotivoRifiuto::FineRigaMista, 40, "la voce 40 (Terza 1 in Micro) finisce con il solo CR"},
+        // Stray bytes before an item's quote.
+        {"NUL prima delle virgolette della descrizione", nulPrimaDellaDescrizione, MotivoRifiuto::BytePrimaDellaVoce,
+         2, "il file ha 1 byte prima delle virgolette della voce 2 (Descrizione)."},
+        {"segno BOM, terza vuota", "\xEF\xBB\xBF" + terzaVuota, MotivoRifiuto::BytePrimaDellaVoce, 1,
+         "il file ha 3 byte (EF BB BF: il segno BOM di UTF-8) prima delle virgolette della voce 1 (Nome)."},
+        {"segno BOM, poi il nome soltanto", "\xEF\xBB\xBF" + PrimaDellaRiga(Equabile, 3),
+         MotivoRifiuto::BytePrimaDellaVoce, 1, "3 byte (EF BB BF"},
+        // The whole file in another encoding.
+        {"UTF-16, byte basso prima, con BOM", Utf16(Equabile, true, true), MotivoRifiuto::CodificaUtf16, 0,
+         "il file \xC3\xA8 scritto in UTF-16"},
+        {"UTF-16, byte alto prima, senza BOM", Utf16(Equabile, false, false), MotivoRifiuto::CodificaUtf16, 0,
+         "UTF-16"},
+        {"UTF-16 con una terza vuota", Utf16(terzaVuota, true, true), MotivoRifiuto::CodificaUtf16, 0, "UTF-16"},
+    };
+    for (const auto& c : casi) {
+        const LetturaTemperamento l = LeggiTemperamento(c.byte);
+        EXPECT_FALSE(l.ok()) << c.nome;
+        EXPECT_EQ(l.rifiuto.motivo, c.motivo) << c.nome;
+        EXPECT_EQ(l.rifiuto.voce, c.voce) << c.nome;
+        const std::string m = DescriviMotivo(l.rifiuto);
+        EXPECT_NE(m.find(c.nelMessaggio), std::string::npos) << c.nome << ": " << m;
     }
 }
 
