@@ -69,7 +69,15 @@ private:
 // The running test's folder: made at the first call within a test, the same
 // for the rest of it, removed when the test ends. For helpers that are plain
 // functions, and fixtures: `dir_ = prova::CartellaDelTest();`.
+// A test piece run in a fresh process of its own (LimiteFile.h) works in its
+// parent's folder, named by this variable, which the parent removes.
+inline constexpr const char* VarCartellaDelTest = "VK_CARTELLA_DEL_TEST";
+
 inline const std::filesystem::path& CartellaDelTest() {
+    if (const char* d = ::getenv(VarCartellaDelTest); d && *d) {
+        static const std::filesystem::path delPadre = d;
+        return delPadre;
+    }
     struct Pulitore : ::testing::EmptyTestEventListener {
         std::unique_ptr<CartellaProva> cartella;
         void OnTestEnd(const ::testing::TestInfo&) override { cartella.reset(); }

@@ -3,22 +3,56 @@
 // a few bytes, as on a full disk: a write past the limit fails with EFBIG
 // instead of killing the process, or kills it as a write cut short. No root
 // needed.
+#include <gtest/gtest.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "tests/comune/CartellaProva.h"
+
+extern char** environ;
 
 namespace vk::prova {
 
+// Threads of this process: a fork copies only the calling one, and a child
+// that meets a lock or a pool another one held waits for ever.
+inline int ThreadDelProcesso() {
+    std::error_code e;
+    int n = 0;
+    for (std::filesystem::directory_iterator i("/proc/self/task", e), fine; !e && i != fine; i.increment(e)) ++n;
+    return n;
+}
+
+// The limit on files of this process from here on, and what a write past it does.
+inline bool ImponiLimiteFile(rlim_t byte, bool uccide) {
+    ::signal(SIGXFSZ, uccide ? SIG_DFL : SIG_IGN);
+    const rlimit limite{byte, byte}, nessunCore{0, 0};
+    return ::setrlimit(RLIMIT_FSIZE, &limite) == 0 && ::setrlimit(RLIMIT_CORE, &nessunCore) == 0;
+}
+
 // `corpo` in a child under the limit; its id and how it ended, once reaped.
+// Only for a process of one thread: a test of widgets uses
+// ConLimiteFileInUnProcessoNuovo.
 inline pid_t FiglioConLimiteFile(rlim_t byte, bool uccide, const std::function<int()>& corpo, int& stato) {
+    if (const int n = ThreadDelProcesso(); n > 1) {
+        ADD_FAILURE() << "a fork beside " << n - 1 << " other threads may never end: use a fresh process";
+        return -1;
+    }
     const pid_t figlio = ::fork();
     if (figlio == 0) {
-        ::signal(SIGXFSZ, uccide ? SIG_DFL : SIG_IGN);
-        const rlimit limite{byte, byte}, nessunCore{0, 0};
-        if (::setrlimit(RLIMIT_FSIZE, &limite) != 0 || ::setrlimit(RLIMIT_CORE, &nessunCore) != 0) ::_exit(100);
+        if (!ImponiLimiteFile(byte, uccide)) ::_exit(100);
         ::_exit(corpo());
     }
     if (figlio < 0 || ::waitpid(figlio, &stato, 0) != figlio) return -1;
@@ -48,6 +82,67 @@ inline pid_t ProcessoFinito() {
     if (figlio == 0) ::_exit(0);
     int stato = 0;
     return figlio > 0 && ::waitpid(figlio, &stato, 0) == figlio ? figlio : -1;
+}
+
+// Which call of ConLimiteFileInUnProcessoNuovo within the test a child runs.
+inline constexpr const char* VarPezzoFiglio = "VK_PEZZO_FIGLIO";
+
+// The same as ConLimiteFile for a process with threads, as one with a
+// QApplication is, whose pools a fork would leave without their threads.
+// The child is the test binary itself, started afresh on the running test
+// alone: it does what the test does up to the same call, in the same folder
+// (CartellaDelTest), then runs `corpo` under the limit and ends with its
+// result. So what the test does before the call must be repeatable. A child
+// still running after `secondi` is killed: -1, as for any abnormal end.
+inline int ConLimiteFileInUnProcessoNuovo(rlim_t byte, const std::function<int()>& corpo, int secondi = 60) {
+    const ::testing::TestInfo* prova = ::testing::UnitTest::GetInstance()->current_test_info();
+    static const ::testing::TestInfo* ultima = nullptr;
+    static int chiamate = 0;
+    if (prova != ultima) {
+        ultima = prova;
+        chiamate = 0;
+    }
+    const int questa = ++chiamate;
+    if (const char* pezzo = ::getenv(VarPezzoFiglio); pezzo && std::atoi(pezzo) == questa) {
+        const int esito = ImponiLimiteFile(byte, false) ? corpo() : 100;
+        std::fflush(nullptr);
+        ::_exit(esito);
+    }
+
+    const std::string filtro = std::string("--gtest_filter=") + prova->test_suite_name() + "." + prova->name();
+    std::string eseguibile = "/proc/self/exe", breve = "--gtest_brief=1";
+    std::vector<char*> argomenti = {eseguibile.data(), const_cast<char*>(filtro.c_str()), breve.data(), nullptr};
+    // The parent's environment, without what would make the child run
+    // other tests or write the parent's report.
+    std::vector<std::string> variabili;
+    for (char** v = environ; *v; ++v) {
+        const std::string_view s(*v);
+        if (s.starts_with("GTEST_") || s.starts_with(VarPezzoFiglio) || s.starts_with(VarCartellaDelTest)) continue;
+        variabili.emplace_back(s);
+    }
+    variabili.push_back(std::string(VarPezzoFiglio) + "=" + std::to_string(questa));
+    variabili.push_back(std::string(VarCartellaDelTest) + "=" + CartellaDelTest().string());
+    std::vector<char*> ambiente;
+    for (std::string& v : variabili) ambiente.push_back(v.data());
+    ambiente.push_back(nullptr);
+
+    pid_t figlio = 0;
+    if (::posix_spawn(&figlio, eseguibile.c_str(), nullptr, nullptr, argomenti.data(), ambiente.data()) != 0) {
+        ADD_FAILURE() << "posix_spawn " << eseguibile;
+        return -1;
+    }
+    const auto fino = std::chrono::steady_clock::now() + std::chrono::seconds(secondi);
+    int stato = 0;
+    pid_t finito = 0;
+    while ((finito = ::waitpid(figlio, &stato, WNOHANG)) == 0 && std::chrono::steady_clock::now() < fino)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (finito == 0) {
+        ADD_FAILURE() << "the child running " << filtro << " still ran after " << secondi << " s";
+        ::kill(figlio, SIGKILL);
+        ::waitpid(figlio, &stato, 0);
+        return -1;
+    }
+    return finito == figlio && WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
 }
 
 }  // namespace vk::prova

@@ -305,7 +305,7 @@ TEST_F(AvvioGui, OkCheNonRiesceAScrivereLoDiceEChiude) {
             if (!avvisi[0].testo.contains(QString::fromUtf8(c.motivo))) return 4;
             return 0;
         };
-        EXPECT_EQ(c.cartellaMancante ? esci() : prova::ConLimiteFile(64, esci), 0);
+        EXPECT_EQ(c.cartellaMancante ? esci() : prova::ConLimiteFileInUnProcessoNuovo(64, esci), 0);
         EXPECT_EQ(*LeggiByte(file()), "vecchio");
         EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
     }
@@ -316,7 +316,9 @@ TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
     // the user's folder, on a disk that takes no file past 500 bytes.
     const fs::path sistema = dir_ / "sistema";
     fs::create_directories(sistema);
-    fs::copy(VK_SORGENTI "/data/VelmoraKOV", sistema / "VelmoraKOV", fs::copy_options::recursive);
+    // Copied over itself by the child that runs the disk-limited start.
+    fs::copy(VK_SORGENTI "/data/VelmoraKOV", sistema / "VelmoraKOV",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     const std::string utente = (dir_ / "utente").string() + "/";
     const OperazioniDisco disco = DiscoReale();
     auto carica = [&] {
@@ -329,7 +331,7 @@ TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
             };
         });
     };
-    const int esito = prova::ConLimiteFile(500, [&] {
+    const int esito = prova::ConLimiteFileInUnProcessoNuovo(500, [&] {
         auto f = carica();
         if (stato_.percorsi.CartellaDati != sistema.string() + "/VelmoraKOV/Dati/") return 1;
         if (avvisiUscita_.size() != 1 || avvisiUscita_[0].titolo != "Avvio del Programma") return 2;

@@ -293,7 +293,7 @@ TEST_F(GraficiGui, DiscoPienoNonSalvaEIlVecchioFileResta) {
     ASSERT_TRUE(ScriviByte(Nome("Mio.txt"), vecchio));
     stato_.temperamento.Descrizione = std::string(4000, 'd');
     risposte_.push_back(NomeQ("Mio.txt"));
-    const int esito = prova::ConLimiteFile(2048, [&] {
+    const int esito = prova::ConLimiteFileInUnProcessoNuovo(2048, [&] {
         Clic("Command1");
         if (avvisi_.size() != 1) return 1;
         if (!avvisi_[0].contains(NomeQ("Mio.txt")) || !avvisi_[0].contains("rimasto com'era")) return 2;
