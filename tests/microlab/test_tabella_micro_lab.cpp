@@ -813,7 +813,9 @@ TEST(MicroLab, UnaNotaRifiutataNonCambiaNienteNemmenoIColori) {
             const bool mossa = micro[r] != prima.righe[r].Micro;
             if (static_cast<int>(r) == selezionata) {
                 EXPECT_EQ(mossa, selezionata <= 36) << r;
-                if (mossa) EXPECT_EQ(V(micro[r]), V(prima.righe[r].Micro) + m.passoMicro()) << r;
+                if (mossa) {
+                    EXPECT_EQ(V(micro[r]), V(prima.righe[r].Micro) + m.passoMicro()) << r;
+                }
             } else if (mossa) {
                 EXPECT_NE(std::ranges::find(prima.collegati, static_cast<int>(r)), prima.collegati.end()) << r;
             }
