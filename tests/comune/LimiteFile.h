@@ -5,24 +5,18 @@
 // needed.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <string_view>
-#include <thread>
-#include <vector>
 
 #include "tests/comune/CartellaProva.h"
-
-extern char** environ;
+#include "tests/comune/ProcessoNuovo.h"
 
 namespace vk::prova {
 
@@ -110,39 +104,10 @@ inline int ConLimiteFileInUnProcessoNuovo(rlim_t byte, const std::function<int()
     }
 
     const std::string filtro = std::string("--gtest_filter=") + prova->test_suite_name() + "." + prova->name();
-    std::string eseguibile = "/proc/self/exe", breve = "--gtest_brief=1";
-    std::vector<char*> argomenti = {eseguibile.data(), const_cast<char*>(filtro.c_str()), breve.data(), nullptr};
-    // The parent's environment, without what would make the child run
-    // other tests or write the parent's report.
-    std::vector<std::string> variabili;
-    for (char** v = environ; *v; ++v) {
-        const std::string_view s(*v);
-        if (s.starts_with("GTEST_") || s.starts_with(VarPezzoFiglio) || s.starts_with(VarCartellaDelTest)) continue;
-        variabili.emplace_back(s);
-    }
-    variabili.push_back(std::string(VarPezzoFiglio) + "=" + std::to_string(questa));
-    variabili.push_back(std::string(VarCartellaDelTest) + "=" + CartellaDelTest().string());
-    std::vector<char*> ambiente;
-    for (std::string& v : variabili) ambiente.push_back(v.data());
-    ambiente.push_back(nullptr);
-
-    pid_t figlio = 0;
-    if (::posix_spawn(&figlio, eseguibile.c_str(), nullptr, nullptr, argomenti.data(), ambiente.data()) != 0) {
-        ADD_FAILURE() << "posix_spawn " << eseguibile;
-        return -1;
-    }
-    const auto fino = std::chrono::steady_clock::now() + std::chrono::seconds(secondi);
-    int stato = 0;
-    pid_t finito = 0;
-    while ((finito = ::waitpid(figlio, &stato, WNOHANG)) == 0 && std::chrono::steady_clock::now() < fino)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (finito == 0) {
-        ADD_FAILURE() << "the child running " << filtro << " still ran after " << secondi << " s";
-        ::kill(figlio, SIGKILL);
-        ::waitpid(figlio, &stato, 0);
-        return -1;
-    }
-    return finito == figlio && WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    return EseguiDiNuovo({filtro, "--gtest_brief=1"},
+                         {std::string(VarPezzoFiglio) + "=" + std::to_string(questa),
+                          std::string(VarCartellaDelTest) + "=" + CartellaDelTest().string()},
+                         secondi);
 }
 
 }  // namespace vk::prova

@@ -57,4 +57,10 @@ protected:
     }
 };
 
+// Set for a child of the widget tests that runs the program's own start
+// instead of the tests (main.cpp): it ends at the main window's first paint,
+// with 0 when Qt's texts are in Italian.
+inline constexpr const char* VarAvvioDelProgramma = "VK_AVVIO_DEL_PROGRAMMA";
+int AvvioDelProgrammaInFiglio(int& argc, char** argv);
+
 }  // namespace vk::test

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdlib>
 
 #include "common/widgets/ColoriQt.h"
+#include "tests/gui/AiutiGui.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    if (std::getenv(vk::test::VarAvvioDelProgramma)) return vk::test::AvvioDelProgrammaInFiglio(argc, argv);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // As the program starts, so that what the tests see is what it shows.

@@ -9,15 +9,48 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "programma/Programma.h"
+#include "tests/comune/ProcessoNuovo.h"
+#include "tests/gui/AiutiGui.h"
 
 using namespace vk;
 
+namespace {
+
+// The question Qt's Save dialog asks before it replaces a file, as the
+// program shows it.
+QString DomandaDiSovrascrittura() {
+    return QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
+}
+
+bool TraduzioniItaliane() {
+    return QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm"));
+}
+
+}  // namespace
+
+namespace vk::test {
+
+int AvvioDelProgrammaInFiglio(int& argc, char** argv) {
+    MisuraAvvio m;
+    m.fatto = [](long long, int) {
+        const QString domanda = DomandaDiSovrascrittura();
+        if (domanda.contains(QStringLiteral("esiste"))) std::_Exit(0);
+        std::fprintf(stderr, "Qt's texts not in Italian: %s\n", qPrintable(domanda));
+        std::fflush(stderr);
+        std::_Exit(1);
+    };
+    return EseguiProgramma(argc, argv, m);
+}
+
+}  // namespace vk::test
+
 TEST(TraduzioniQt, IlDialogoDeiFileInItaliano) {
-    const QString cartella = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!QFileInfo::exists(cartella + QStringLiteral("/qtbase_it.qm")))
-        GTEST_SKIP() << "no Qt translations in " << cartella.toStdString() << " (Debian's qt6-translations-l10n)";
+    if (!TraduzioniItaliane()) GTEST_SKIP() << "no Qt translations (Debian's qt6-translations-l10n)";
     QTranslator* t = InstallaTraduzioniQt(QLocale(QLocale::Italian, QLocale::Italy));
     ASSERT_NE(t, nullptr);
     {
@@ -30,7 +63,7 @@ TEST(TraduzioniQt, IlDialogoDeiFileInItaliano) {
         ASSERT_NE(pulsanti, nullptr);
         EXPECT_EQ(pulsanti->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
         EXPECT_EQ(pulsanti->button(QDialogButtonBox::Save)->text().remove(u'&'), QStringLiteral("Salva"));
-        const QString domanda = QFileDialog::tr("%1 already exists.\nDo you want to replace it?");
+        const QString domanda = DomandaDiSovrascrittura();
         EXPECT_TRUE(domanda.contains(QStringLiteral("esiste"))) << domanda.toStdString();
     }
     QCoreApplication::removeTranslator(t);
@@ -38,4 +71,13 @@ TEST(TraduzioniQt, IlDialogoDeiFileInItaliano) {
     // A language Qt has no translation for: nothing installed, English stays.
     EXPECT_EQ(InstallaTraduzioniQt(QLocale::c()), nullptr);
     EXPECT_EQ(QFileDialog::tr("&Save"), QStringLiteral("&Save"));
+}
+
+TEST(TraduzioniQt, LAvvioDelProgrammaLeInstallaNellaLinguaDelSistema) {
+    // The program's own start, in a child whose system speaks Italian, to
+    // the main window's first paint.
+    if (!TraduzioniItaliane()) GTEST_SKIP() << "no Qt translations (Debian's qt6-translations-l10n)";
+    EXPECT_EQ(prova::EseguiDiNuovo({}, {std::string(test::VarAvvioDelProgramma) + "=1", "LC_ALL=it_IT.UTF-8",
+                                        "LANG=it_IT.UTF-8", "LANGUAGE=it_IT"}),
+              0);
 }
