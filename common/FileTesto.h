@@ -14,6 +14,13 @@
 
 namespace vk {
 
+// The longest text a file's item or a text box holds, in characters as the
+// file has them (a line break is CR LF): far beyond any real name or
+// description, and short enough that a text box shows it at once (an
+// unbroken line takes time to lay out that grows with the square of its
+// length).
+inline constexpr std::size_t LunghezzaMassimaTesto = 16384;
+
 // Every byte has a code point: the five bytes that Windows-1252 leaves
 // undefined map to U+0081, U+008D, U+008F, U+0090, U+009D, so any file
 // survives a read and a write unchanged.

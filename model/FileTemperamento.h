@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/FileTesto.h"
 #include "model/Temperamento.h"
 
 namespace vk {
@@ -46,12 +47,9 @@ enum class MotivoRifiuto {
     CodificaUtf16,        // the file is UTF-16
 };
 
-// The longest item taken, in characters: far beyond any real name,
-// description, caption or number, and short enough that the text boxes show
-// it at once (an unbroken line takes time to lay out that grows with the
-// square of its length).
-inline constexpr size_t LunghezzaMassimaTesto = 16384;  // the name and the description
-inline constexpr size_t LunghezzaMassimaVoce = 256;     // every other item
+// The longest item taken, in characters: LunghezzaMassimaTesto for the name
+// and the description, far beyond any real caption or number for the others.
+inline constexpr size_t LunghezzaMassimaVoce = 256;
 size_t LunghezzaMassima(int n);
 
 // Larger files are refused unread: a temperament takes a few kilobytes.

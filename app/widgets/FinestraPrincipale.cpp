@@ -20,6 +20,7 @@
 #include "app/widgets/SezioneVelocita.h"
 #include "app/widgets/SezioneViste.h"
 #include "common/widgets/CasellaMultiriga.h"
+#include "common/widgets/CasellaRiga.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Immagine.h"
 #include "common/widgets/Posiziona.h"
@@ -169,7 +170,7 @@ void FinestraPrincipale::creaCelleTemperamento() {
 
     for (int k = 1; k <= 12; ++k) {
         // Each under its fifth's cents cell.
-        auto* e = crea<QLineEdit>(pagina_, "txtFraz", k, TipoControllo::CasellaTesto,
+        auto* e = crea<CasellaRiga>(pagina_, "txtFraz", k, TipoControllo::CasellaTesto,
                                   ColonneGrafico[static_cast<size_t>(k)].lblQuinteC, 9720, 975, 285, 8.25f);
         e->setFont(grassetto);
         e->setAlignment(Qt::AlignCenter);

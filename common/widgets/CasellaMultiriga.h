@@ -1,7 +1,9 @@
 #pragma once
-// The program's multi-line text box. A paste or a drop of clipboard data
-// with no text in it (an empty clipboard, data of another kind) is refused
-// here: Qt's own insertion can crash on such data.
+// The program's multi-line text box. Every paste and drop (the keys, the
+// context menu, the selection's middle click, a drag) goes through
+// insertFromMimeData, which inserts the text read once (Incolla.h) and
+// nothing where there is no text. The box keeps to LunghezzaMassimaTesto,
+// as a file's texts do: a longer text is cut to what fits.
 #include <QPlainTextEdit>
 
 namespace vk {

@@ -7,6 +7,7 @@
 
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/CasellaMultiriga.h"
+#include "common/widgets/CasellaRiga.h"
 #include "common/widgets/Testi.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
@@ -105,13 +106,13 @@ void SchermataZaduRori::creaRiga(Costruttore& k, int n) {
     lblEtiQuinteEasy_[i] = Etichetta(k, "lblEtiQuinteEasy", n, AllaRiga(PostoEtiQuinte, n), Colori::Bianco);
     cmdCopyEasy_[i] =
         k.pulsante("cmdCopyEasy", n, AllaRiga(PostoCopy, n), QStringLiteral("Copy"), Colori::GialloPallido);
-    TxtCentsEasy_[i] = k.crea<QLineEdit>("TxtCentsEasy", n, AllaRiga(PostoCents, n), k.predefinito());
+    TxtCentsEasy_[i] = k.crea<CasellaRiga>("TxtCentsEasy", n, AllaRiga(PostoCents, n), k.predefinito());
     Casella(TxtCentsEasy_[i], Verde);
     connect(TxtCentsEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
         if (!inAggiornamento_) zadu_.TxtCentsEasy[i] = s.toStdString();
     });
     TxtQuinteArrotondateEasy_[i] =
-        k.crea<QLineEdit>("TxtQuinteArrotondateEasy", n, AllaRiga(PostoArrotondate, n), k.predefinito());
+        k.crea<CasellaRiga>("TxtQuinteArrotondateEasy", n, AllaRiga(PostoArrotondate, n), k.predefinito());
     Casella(TxtQuinteArrotondateEasy_[i], Rossa);
     connect(TxtQuinteArrotondateEasy_[i], &QLineEdit::textChanged, this, [this, i](const QString& s) {
         if (!inAggiornamento_) zadu_.TxtQuinteArrotondateEasy[i] = s.toStdString();

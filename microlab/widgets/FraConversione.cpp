@@ -9,6 +9,7 @@
 
 #include "app/widgets/Costruttore.h"
 #include "common/Micro.h"
+#include "common/widgets/CasellaRiga.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/Etichetta.h"
 #include "common/widgets/PulsanteVB.h"
@@ -76,7 +77,7 @@ void FraConversione::costruisci() {
                     QStringLiteral("C"), [this, r] { m_.cmdCopy_Click(r); });
         }
         for (size_t c = 0; c < 4; ++c) {
-            auto* e = k.crea<QLineEdit>(Nomi[c], r, {SinistraColonna(c), t, LarghezzaColonna, AltezzaRiga},
+            auto* e = k.crea<CasellaRiga>(Nomi[c], r, {SinistraColonna(c), t, LarghezzaColonna, AltezzaRiga},
                                         k.predefinito());
             caselle_[c][static_cast<size_t>(r)] = e;
             std::string* campo = &(*testi[c])[static_cast<size_t>(r)];
