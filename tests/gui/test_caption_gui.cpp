@@ -14,6 +14,7 @@
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
 #include "tests/gui/AiutiGui.h"
+#include "tests/gui/OgniDimensione.h"
 
 using namespace vk;
 
@@ -123,20 +124,12 @@ TEST(CaptionPulsanti, UnaParolaTroppoLargaSpezzataAlTrattinoOppurePiuPiccola) {
 }
 
 TEST(CaptionPulsanti, DentroLaFacciaAdOgniDimensioneAncheTenutoPremuto) {
-    const DimensioniSchermo schermi[] = {{12000, 9000}, {15360, 11520}, {19200, 15360}, {28800, 16200}};
-    for (const DimensioniSchermo& d : schermi) {
-        SCOPED_TRACE(testing::Message() << d.larghezza << "x" << d.altezza);
-        test::SchermoFinto schermo(d);
-        StatoPrincipale stato;
-        auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-        f->resize(f->pagina()->size());
-        f->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-        QTest::mouseClick(f->findChild<PulsanteVB*>(QStringLiteral("cmdUtility")), Qt::LeftButton);
+    test::AOgniDimensione([](FinestraPrincipale& f) {
+        QTest::mouseClick(f.findChild<PulsanteVB*>(QStringLiteral("cmdUtility")), Qt::LeftButton);
         for (const char* nome : {"cmdLab", "cmdNumero_13"}) {
-            auto* b = f->findChild<PulsanteVB*>(QString::fromUtf8(nome));
+            auto* b = f.findChild<PulsanteVB*>(QString::fromUtf8(nome));
             ASSERT_NE(b, nullptr) << nome;
             for (bool premuto : {false, true}) EXPECT_FALSE(CaptionSulloSmusso(b, premuto)) << nome << " " << premuto;
         }
-    }
+    });
 }

@@ -21,6 +21,7 @@
 #include "model/widgets/GraficiIstogrammi.h"
 #include "programma/Schermate.h"
 #include "tests/gui/AiutiGui.h"
+#include "tests/gui/OgniDimensione.h"
 
 using namespace vk;
 
@@ -93,15 +94,8 @@ std::set<std::string> Sporgenti(FinestraPrincipale& f) {
 }  // namespace
 
 TEST(TestoDentro, OgniTestoDiOgniSchermataStaNelSuoControllo) {
-    const DimensioniSchermo schermi[] = {{12000, 9000}, {15360, 11520}, {19200, 15360}, {28800, 16200}};
-    for (const DimensioniSchermo& d : schermi) {
-        SCOPED_TRACE(testing::Message() << d.larghezza << "x" << d.altezza);
-        test::SchermoFinto schermo(d);
-        StatoPrincipale stato;
-        auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-        f->resize(f->pagina()->size());
-        f->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    test::AOgniDimensione([](FinestraPrincipale& finestra) {
+        FinestraPrincipale* const f = &finestra;
         std::set<std::string> fuori;
         auto controlla = [&](const char* dove) {
             QApplication::processEvents();
@@ -154,5 +148,5 @@ TEST(TestoDentro, OgniTestoDiOgniSchermataStaNelSuoControllo) {
         std::string elenco;
         for (const std::string& s : fuori) elenco += s + "\n";
         EXPECT_TRUE(fuori.empty()) << elenco;
-    }
+    });
 }
