@@ -2,8 +2,9 @@
 // The settings file Impostazioni.txt: 29 items, one per line, CR LF,
 // Windows-1252. Items 1..6 are quoted texts, 7..29 bare whole numbers.
 //
-// Reading never fails: whatever the file does not give, or gives in a form
-// its control cannot take, keeps its designed value.
+// A file is taken whole or not at all: one the reading would take only in
+// part is kept for the user (ImpostazioniScartate). Within a whole file, a
+// value its control cannot take keeps its designed value.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -90,6 +91,15 @@ std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati);
 Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni prima = {});
 std::string TestoImpostazioni(const Impostazioni& imp);  // Windows-1252 bytes
 
+// What keeps the bytes of a settings file from being taken whole, in
+// Italian; nullopt when the reading finds the 29 items as the file writes
+// them: one per line, nothing before a quote, after it on its line or after
+// the last item but blanks and line ends (CR LF or LF). An empty file, bytes
+// no text holds, lines ended by CR alone (in all or some of them), a missing
+// closing quote and too few items are each a cause. A value its control
+// cannot take is not: that item alone keeps its value.
+std::optional<std::string> ImpostazioniNonIntere(std::string_view byte);
+
 // Whether a level or an information step can be written and read back: a
 // whole number of 32 bits. A click that would step past it does not step.
 bool InteroImpostazioni(ValoreFisso v);
@@ -102,10 +112,10 @@ Impostazioni RaccogliImpostazioni(const StatoPrincipale& s);
 void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp);
 
 // A settings file that is there but cannot be taken whole: one that cannot
-// be read, is larger than DimensioneMassimaImpostazioni, or has its lines
-// ended by CR alone. None of its items is used; the start says so once, and
-// "Ok" keeps it unchanged beside the new one, so the user's choices can be
-// recovered.
+// be read, is larger than DimensioneMassimaImpostazioni, or has a form the
+// reading would skip, shift or replace (ImpostazioniNonIntere). None of its
+// items is used; the start says so once, and "Ok" keeps it unchanged beside
+// the new one, so the user's choices can be recovered.
 struct ImpostazioniScartate {
     std::filesystem::path file;
     std::filesystem::path accanto;  // where "Ok" will keep it: the first free name

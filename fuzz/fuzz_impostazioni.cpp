@@ -1,9 +1,12 @@
 // The settings reader on any bytes: what it takes, written back and read
 // again, gives the same settings and the same bytes; the clicks that change
 // the level and the information step never make a file the next start
-// reads otherwise.
+// reads otherwise. A file called whole gives the item reader 29 items with
+// nothing of another line in them, and nothing but empty ones after; what
+// is written is always whole.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "app/Impostazioni.h"
@@ -28,12 +31,27 @@ void GiroCompleto(const vk::Impostazioni& imp) {
     Verifica(vk::ImpostazioniDaTesto(testo) == imp);
     Verifica(vk::ImpostazioniDaTesto(testo, altre) == imp);
     Verifica(vk::TestoImpostazioni(vk::ImpostazioniDaTesto(testo)) == testo);
+    Verifica(!vk::ImpostazioniNonIntere(testo));
+}
+
+void VerificaIntero(std::string_view byte) {
+    if (vk::ImpostazioniNonIntere(byte)) return;
+    vk::LettoreVoci lettore = vk::LettoreVoci::daWindows1252(byte);
+    for (int voce = 1; voce <= vk::NumeroVociImpostazioni; ++voce) {
+        const auto letta = lettore.leggi();
+        Verifica(letta.has_value());
+        // A quoted text may hold line ends; a bare item holds no CR nor quote.
+        if (!lettore.traVirgolette()) Verifica(letta->find_first_of("\r\"") == std::string::npos);
+    }
+    while (const auto resto = lettore.leggi()) Verifica(resto->empty());
+    Verifica(lettore.esito() == vk::EsitoLettura::FineFile);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     const std::string_view byte(reinterpret_cast<const char*>(dati), n);
+    VerificaIntero(byte);
     const vk::Impostazioni imp = vk::ImpostazioniDaTesto(byte);
     GiroCompleto(imp);
 

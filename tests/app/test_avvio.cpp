@@ -12,6 +12,7 @@
 #include "app/StatoPrincipale.h"
 #include "model/Istogrammi.h"
 #include "tests/comune/CartellaProva.h"
+#include "tests/comune/ImpostazioniProgetto.h"
 
 namespace vk {
 namespace {
@@ -187,7 +188,8 @@ TEST(SequenzaCaricamento, PassiDelProgrammaRipristinanoLaVistaSalvata) {
     const fs::path dir = prova::CartellaDelTest();
     {
         std::ofstream f(dir / "Impostazioni.txt", std::ios::binary);
-        f << "\"No Colori Quinte\"\r\n\"EN\"\r\n\"Tast\"\r\n\"Ist N\"\r\n\"1\"\r\n\"8\"\r\n";
+        f << prova::FileImpostazioni(
+            {{1, "\"No Colori Quinte\""}, {2, "\"EN\""}, {3, "\"Tast\""}, {4, "\"Ist N\""}, {5, "\"1\""}, {6, "\"8\""}});
     }
     StatoPrincipale s;
     PassiCaricamento p = PassiPredefiniti(s, "");

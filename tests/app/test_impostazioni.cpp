@@ -348,9 +348,35 @@ std::string SoloCR(std::string byte) {
     return byte;
 }
 
+// Scelte with its lines from `da` on (from 1) ended by CR alone.
+std::string SoloCRDallaRiga(int da) {
+    auto righe = RigheProgetto();
+    righe[0] = "\"No Colori Quinte\"";
+    righe[1] = "\"EN\"";
+    std::string byte;
+    for (size_t i = 0; i < righe.size(); ++i) byte += righe[i] + (static_cast<int>(i) + 1 >= da ? "\r" : "\r\n");
+    return byte;
+}
+
+std::string UTF16(const std::string& ascii) {
+    std::string byte = "\xFF\xFE";
+    for (char c : ascii) byte += std::string{c, '\0'};
+    return byte;
+}
+
 TEST_F(CartellaTemporanea, UnFileCheNonSiPuoPrendereRestaRecuperabile) {
     std::string grande = Scelte;
     grande.resize(DimensioneMassimaImpostazioni + 1, ' ');
+    auto righeScelte = RigheProgetto();
+    righeScelte[0] = "\"No Colori Quinte\"";
+    righeScelte[1] = "\"EN\"";
+    std::string alterne;  // CR LF and CR alone in turn
+    for (size_t i = 0; i < righeScelte.size(); ++i) alterne += righeScelte[i] + (i % 2 ? "\r" : "\r\n");
+    auto conRigaVuota = righeScelte;  // the items after it shift by one
+    conRigaVuota.insert(conRigaVuota.begin() + 2, "");
+    conRigaVuota.pop_back();
+    std::string conNul = Scelte;
+    conNul.insert(conNul.find("EN") + 1, 1, '\0');
     struct Caso {
         const char* nome;
         std::string byte;
@@ -362,6 +388,31 @@ TEST_F(CartellaTemporanea, UnFileCheNonSiPuoPrendereRestaRecuperabile) {
         {"solo CR", SoloCR(Scelte), "le righe del file finiscono con il solo CR, senza LF", {},
          "Impostazioni.txt.illeggibile"},
         {"oltre 64 KB", grande, "il file \xC3\xA8 troppo grande per le impostazioni (pi\xC3\xB9 di 64 KB)", {},
+         "Impostazioni.txt.illeggibile"},
+        // Forms the reading would take in part: the rest would be lost at Ok.
+        {"voci 1-6 in CR LF, le altre in solo CR", SoloCRDallaRiga(7),
+         "la riga della voce 7 contiene un CR senza LF: le fini riga del file sono miste", {},
+         "Impostazioni.txt.illeggibile"},
+        {"CR LF e solo CR alterni", alterne, "la riga della voce 2 contiene un CR senza LF", {},
+         "Impostazioni.txt.illeggibile"},
+        {"segno BOM di UTF-8", "\xEF\xBB\xBF" + Scelte,
+         "il file ha 3 byte (EF BB BF: il segno BOM di UTF-8) prima delle virgolette della voce 1.", {},
+         "Impostazioni.txt.illeggibile"},
+        {"byte prima delle virgolette", prova::FileImpostazioni({{1, "\"No Colori Quinte\""}, {3, "x \"Tast\""}}),
+         "il file ha 2 byte prima delle virgolette della voce 3.", {}, "Impostazioni.txt.illeggibile"},
+        {"testo dopo le virgolette", prova::FileImpostazioni({{1, "\"No Colori Quinte\""}, {2, "\"EN\" FR"}}),
+         "la riga della voce 2 continua dopo le virgolette di chiusura", {}, "Impostazioni.txt.illeggibile"},
+        {"dati binari", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+         "il file contiene byte che un testo non ha (il primo, 1A, al byte 7)", {}, "Impostazioni.txt.illeggibile"},
+        {"byte NUL", conNul, "(il primo, 00, al byte 23)", {}, "Impostazioni.txt.illeggibile"},
+        {"UTF-16", UTF16(Scelte), "(il primo, 00, al byte 4)", {}, "Impostazioni.txt.illeggibile"},
+        {"vuoto", "", "il file \xC3\xA8 vuoto.", {}, "Impostazioni.txt.illeggibile"},
+        {"28 voci", Scelte.substr(0, Scelte.rfind("14941951")),
+         "il file finisce prima della voce 29; le impostazioni hanno 29 voci.", {}, "Impostazioni.txt.illeggibile"},
+        {"virgolette non chiuse", prova::FileImpostazioni({{1, "\"No Colori Quinte\""}, {6, "\"6"}}),
+         "la voce 6 non ha le virgolette di chiusura.", {}, "Impostazioni.txt.illeggibile"},
+        {"una riga vuota in pi\xC3\xB9", Unisci(conRigaVuota) + "14941951\r\n",
+         "il file continua dopo la voce 29; le impostazioni hanno 29 voci e nient'altro.", {},
          "Impostazioni.txt.illeggibile"},
         // One kept so by an earlier start stays as it is.
         {"nome accanto gi\xC3\xA0 preso", SoloCR(Scelte), "solo CR",
@@ -377,6 +428,68 @@ TEST_F(CartellaTemporanea, UnFileCheNonSiPuoPrendereRestaRecuperabile) {
     }
     EXPECT_EQ(LeggiByte(dir_ / "nome accanto gi\xC3\xA0 preso/Impostazioni.txt.illeggibile"), "prima");
     EXPECT_EQ(LeggiByte(dir_ / "nome accanto gi\xC3\xA0 preso/Impostazioni.txt.illeggibile.3"), "terza");
+}
+
+// Forms that lose nothing are taken as they are, and said nowhere; so is a
+// value its control cannot take, which alone keeps its designed value.
+TEST_F(CartellaTemporanea, UnFileInteroSiPrendeSenzaDirlo) {
+    auto righe = RigheProgetto();
+    righe[1] = "\"EN\"";
+    std::string soloLF, misto;
+    for (size_t i = 0; i < righe.size(); ++i) {
+        soloLF += righe[i] + "\n";
+        misto += righe[i] + (i % 2 ? "\n" : "\r\n");
+    }
+    auto conSpazi = righe;
+    conSpazi[1] = "  \"EN\" \t";
+    conSpazi[16] = "\t50  ";
+    auto senzaVirgolette = righe;
+    senzaVirgolette[1] = "EN";
+    senzaVirgolette[16] = "\"50\"";
+    auto fuoriMisura = righe;
+    fuoriMisura[16] = "0";
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        int intervallo;
+    };
+    const Caso casi[] = {
+        {"CR LF", Unisci(righe), 135},
+        {"solo LF", soloLF, 135},
+        {"LF e CR LF", misto, 135},
+        {"righe vuote in fondo", Unisci(righe) + "\r\n \r\n\n", 135},
+        {"spazi", Unisci(conSpazi), 50},
+        {"testi senza virgolette, numeri tra virgolette", Unisci(senzaVirgolette), 50},
+        {"un intervallo fuori misura", Unisci(fuoriMisura), 135},
+        {"senza l'ultimo a capo", Unisci(righe).substr(0, Unisci(righe).size() - 2), 135},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(ImpostazioniNonIntere(c.byte), std::nullopt);
+        const fs::path f = dir_ / "Impostazioni.txt";
+        scrivi(f, c.byte);
+        StatoPrincipale s;
+        CaricaImpostazioni(s, f);
+        EXPECT_FALSE(s.impostazioniScartate);
+        EXPECT_EQ(s.LinguaNote, "EN");
+        EXPECT_EQ(s.IntervalloPiu, c.intervallo);
+    }
+}
+
+// What "Ok" writes, the next start takes whole, whatever the state.
+TEST(Impostazioni, IlFileScrittoSiPrendeIntero) {
+    StatoPrincipale s;
+    EXPECT_EQ(ImpostazioniNonIntere(TestoImpostazioni(RaccogliImpostazioni(s))), std::nullopt);
+    s.istogrammi.Command9 = "No Colori Quinte";
+    s.LinguaNote = "FR";
+    s.LivelloVelocita = "-2147483648";
+    s.PassoInfo = *InteroLetto::daTesto("-0");
+    s.SegmentiVelocita[4] = 0x80000018;
+    s.IntervalloPiu = 65535;
+    s.SelezioneLibera[11] = 0;
+    const std::string scritto = TestoImpostazioni(RaccogliImpostazioni(s));
+    EXPECT_EQ(ImpostazioniNonIntere(scritto), std::nullopt);
+    EXPECT_EQ(ImpostazioniDaTesto(scritto), RaccogliImpostazioni(s));
 }
 
 TEST_F(CartellaTemporanea, UnFileSenzaPermessoDiLetturaRestaRecuperabile) {

@@ -293,6 +293,9 @@ TEST_F(AvvioGui, OkCheNonRiesceAScrivereLoDiceEChiude) {
         stato_ = StatoPrincipale{};
         scriviFile("vecchio");
         auto a = avviatoConPrincipale();
+        // Not a settings file: said at start, and set aside only by a write that succeeds.
+        ASSERT_EQ(avvisi.size(), 1u);
+        avvisi.clear();
         a->TmrScaricaSplash_Timer();
         if (c.cartellaMancante) stato_.percorsi.CartellaDati = cartellaDati_ + "manca/";
         const std::string atteso = (fs::path(stato_.percorsi.CartellaDati) / "Impostazioni.txt").string();
@@ -354,25 +357,42 @@ TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
 }
 
 TEST_F(AvvioGui, UnFileDiImpostazioniCheNonSiPrendeLoDiceUnaVoltaEOkLoConserva) {
-    // The user's choices with lines ended by CR alone.
-    std::string byte = FileImpostazioni({{2, "\"EN\""}});
-    for (size_t i = byte.find("\r\n"); i != std::string::npos; i = byte.find("\r\n", i)) byte.erase(i + 1, 1);
-    scriviFile(byte);
-    auto a = avviatoConPrincipale();
-    ASSERT_EQ(avvisiUscita_.size(), 1u);
-    EXPECT_EQ(avvisiUscita_[0].titolo, "Avvio del Programma");
-    const fs::path accanto = dir_ / "Impostazioni.txt.illeggibile";
-    for (const std::string& atteso : {file().string(), std::string("solo CR"), accanto.string()})
-        EXPECT_TRUE(avvisiUscita_[0].testo.contains(QString::fromStdString(atteso))) << atteso;
-    EXPECT_EQ(stato_.LinguaNote, "IT");
-    a->TmrScaricaSplash_Timer();
-    QCoreApplication::processEvents();
-    esc(*a);
-    ok(*a);
-    EXPECT_EQ(terminazioni_, 1);
-    EXPECT_EQ(avvisiUscita_.size(), 1u) << "said once, and the save succeeds";
-    EXPECT_EQ(LeggiByte(accanto), byte);
-    EXPECT_EQ(*LeggiByte(file()), FileImpostazioni());
+    // The user's choices in forms the reading cannot take whole.
+    std::string soloCR = FileImpostazioni({{2, "\"EN\""}});
+    for (size_t i = soloCR.find("\r\n"); i != std::string::npos; i = soloCR.find("\r\n", i)) soloCR.erase(i + 1, 1);
+    struct Caso {
+        const char* nome;
+        std::string byte;
+        const char* motivo;
+    };
+    const Caso casi[] = {
+        {"solo CR", soloCR, "solo CR"},
+        {"segno BOM", "\xEF\xBB\xBF" + FileImpostazioni({{1, "\"No Colori Quinte\""}, {2, "\"EN\""}}),
+         "il segno BOM di UTF-8"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        avvisiUscita_.clear();
+        terminazioni_ = 0;
+        stato_ = StatoPrincipale{};
+        for (const auto& f : fs::directory_iterator(dir_)) fs::remove(f.path());
+        scriviFile(c.byte);
+        auto a = avviatoConPrincipale();
+        ASSERT_EQ(avvisiUscita_.size(), 1u);
+        EXPECT_EQ(avvisiUscita_[0].titolo, "Avvio del Programma");
+        const fs::path accanto = dir_ / "Impostazioni.txt.illeggibile";
+        for (const std::string& atteso : {file().string(), std::string(c.motivo), accanto.string()})
+            EXPECT_TRUE(avvisiUscita_[0].testo.contains(QString::fromStdString(atteso))) << atteso;
+        EXPECT_EQ(stato_.LinguaNote, "IT");
+        a->TmrScaricaSplash_Timer();
+        QCoreApplication::processEvents();
+        esc(*a);
+        ok(*a);
+        EXPECT_EQ(terminazioni_, 1);
+        EXPECT_EQ(avvisiUscita_.size(), 1u) << "said once, and the save succeeds";
+        EXPECT_EQ(LeggiByte(accanto), c.byte);
+        EXPECT_EQ(*LeggiByte(file()), FileImpostazioni());
+    }
 }
 
 TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {
