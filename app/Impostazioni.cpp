@@ -1,8 +1,12 @@
 #include "app/Impostazioni.h"
 
+#include <fcntl.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <exception>
@@ -250,8 +254,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int NomiAccanto = 1000;
-
 bool Occupato(const fs::path& p) {
     std::error_code e;
     return fs::exists(fs::symlink_status(p, e));
@@ -276,65 +278,120 @@ std::optional<std::string> Scartato(const fs::path& file, const LetturaFile& l) 
     return std::nullopt;
 }
 
-// Moves the file to the first free name beside it, replacing nothing: the
-// name; an empty one when the file is gone; nullopt, with the reason, when it
-// cannot be moved.
-std::optional<fs::path> MettiDaParte(const fs::path& file, std::string* errore) {
-    for (int n = 1; n <= NomiAccanto; ++n) {
-        const fs::path nome = NomeAccanto(file, n);
-        // A second name first: it never replaces one that is there.
-        if (::link(file.c_str(), nome.c_str()) == 0) {
-            ::unlink(file.c_str());  // the new file gets its own permissions
-            return nome;
-        }
-        if (errno == EEXIST) continue;
-        if (errno == ENOENT) return fs::path();
-        // A disk without hard links: a rename onto a name still free.
-        if (Occupato(nome)) continue;
-        if (::rename(file.c_str(), nome.c_str()) == 0) return nome;
-        if (errore) *errore = std::strerror(errno);
-        return std::nullopt;
+// The file a link names, followed as ScriviByte follows it: the one its
+// write replaces, and so the one set aside.
+fs::path FileCollegato(fs::path p) {
+    std::error_code e;
+    for (int salti = 0; salti < 40 && fs::is_symlink(p, e); ++salti) {
+        const fs::path bersaglio = fs::read_symlink(p, e);
+        if (e) break;
+        p = bersaglio.is_absolute() ? bersaglio : p.parent_path() / bersaglio;
     }
-    if (errore) *errore = "nessun nome libero accanto al file per conservarlo";
-    return std::nullopt;
+    return p;
 }
 
-// The write, after moving aside a file that could not be taken; that file
-// goes back in its place when the write fails.
-template <class Scrivi>
-bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, Scrivi scrivi) {
-    std::optional<fs::path> messo;
-    if (s.impostazioniScartate && s.impostazioniScartate->file == file) {
-        messo = MettiDaParte(file, errore);
-        if (!messo) return false;
+// The first name beside `file` that nothing holds.
+fs::path PrimoNomeLibero(const fs::path& file) {
+    int n = 1;
+    while (n < INT_MAX && Occupato(NomeAccanto(file, n))) ++n;
+    return NomeAccanto(file, n);
+}
+
+int RinominaDiSistema(const char* da, const char* a) {
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 28))
+    return ::renameat2(AT_FDCWD, da, AT_FDCWD, a, RENAME_NOREPLACE);
+#elif defined(SYS_renameat2)
+    return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, da, AT_FDCWD, a, 1 /* RENAME_NOREPLACE */));
+#else
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+// A rename onto a free name: -1 with EEXIST when it is taken. Only where
+// the system cannot refuse (EINVAL, ENOSYS) is the name checked first.
+int Rinomina(const ChiamateAccanto& c, const fs::path& da, const fs::path& a) {
+    const int r = c.rinomina ? c.rinomina(da.c_str(), a.c_str()) : RinominaDiSistema(da.c_str(), a.c_str());
+    if (r == 0 || (errno != EINVAL && errno != ENOSYS)) return r;
+    if (Occupato(a)) {
+        errno = EEXIST;
+        return -1;
     }
+    return ::rename(da.c_str(), a.c_str());
+}
+
+// The write, after moving aside a file that could not be taken and still
+// cannot; that file goes back in its place when the write fails.
+template <class Scrivi>
+bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, fs::path* conservato, Scrivi scrivi) {
+    fs::path messo;
+    fs::path bersaglio;
+    // Another start may have written it since: a file that reads whole is replaced as usual.
+    if (s.impostazioniScartate && s.impostazioniScartate->file == file &&
+        Scartato(file, LeggiFile(file, DimensioneMassimaImpostazioni))) {
+        bersaglio = FileCollegato(file);
+        auto m = MettiDaParte(bersaglio, s.impostazioniScartate->accanto, errore);
+        if (!m) return false;
+        messo = std::move(*m);
+    }
+    if (conservato) *conservato = messo;
     if (scrivi(TestoImpostazioni(RaccogliImpostazioni(s)))) return true;
-    if (messo && !messo->empty() && !Occupato(file)) ::rename(messo->c_str(), file.c_str());
+    if (!messo.empty() && Rinomina({}, messo, bersaglio) == 0 && conservato) conservato->clear();
     return false;
 }
 
 }  // namespace
 
+std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& file,
+                                                   const std::filesystem::path& promesso, std::string* errore,
+                                                   const ChiamateAccanto& c) {
+    auto fallito = [&](std::string motivo) -> std::optional<fs::path> {
+        if (errore) *errore = std::move(motivo);
+        return std::nullopt;
+    };
+    // The name promised at start first, then the others in turn.
+    for (int n = 0; n < INT_MAX; ++n) {
+        const fs::path nome = n == 0 ? promesso : NomeAccanto(file, n);
+        if (nome.empty() || (n > 0 && nome == promesso)) continue;
+        // A second name first: it never replaces one that is there.
+        if ((c.collega ? c.collega(file.c_str(), nome.c_str()) : ::link(file.c_str(), nome.c_str())) == 0) {
+            // The new file gets its own permissions, not those of this one.
+            if ((c.elimina ? c.elimina(file.c_str()) : ::unlink(file.c_str())) == 0) return nome;
+            const int codice = errno;
+            ::unlink(nome.c_str());
+            return fallito(std::strerror(codice));
+        }
+        if (errno == EEXIST) continue;
+        if (errno == ENOENT) return fs::path();
+        // A file system without hard links.
+        if (Rinomina(c, file, nome) == 0) return nome;
+        if (errno == EEXIST) continue;
+        if (errno == ENOENT) return fs::path();
+        return fallito(std::strerror(errno));
+    }
+    return fallito("nessun nome libero accanto al file per conservarlo");
+}
+
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
     s.impostazioniScartate.reset();
     const LetturaFile l = LeggiFile(file, DimensioneMassimaImpostazioni);
     if (auto motivo = Scartato(file, l)) {
-        int n = 1;
-        while (n < NomiAccanto && Occupato(NomeAccanto(file, n))) ++n;
-        s.impostazioniScartate = ImpostazioniScartate{file, NomeAccanto(file, n), std::move(*motivo)};
+        s.impostazioniScartate = ImpostazioniScartate{file, PrimoNomeLibero(FileCollegato(file)), std::move(*motivo)};
         return;
     }
     if (l.esito != EsitoFile::Ok) return;
     ApplicaImpostazioni(s, ImpostazioniDaTesto(l.byte, RaccogliImpostazioni(s)));
 }
 
-bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore) {
-    return Salva(s, file, errore, [&](std::string_view byte) { return ScriviByte(file, byte, errore); });
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore,
+                       std::filesystem::path* conservato) {
+    return Salva(s, file, errore, conservato, [&](std::string_view byte) { return ScriviByte(file, byte, errore); });
 }
 
-bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi) {
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi,
+                       std::filesystem::path* conservato) {
     if (!scrivi) return false;
-    return Salva(s, file, nullptr, [&](std::string_view byte) { return scrivi(file, byte); });
+    return Salva(s, file, nullptr, conservato, [&](std::string_view byte) { return scrivi(file, byte); });
 }
 
 }  // namespace vk

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -115,27 +116,50 @@ void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp);
 // be read, is larger than DimensioneMassimaImpostazioni, or has a form the
 // reading would skip, shift or replace (ImpostazioniNonIntere). None of its
 // items is used; the start says so once, and "Ok" keeps it unchanged beside
-// the new one, so the user's choices can be recovered.
+// the new one, so the user's choices can be recovered. Through a link, the
+// file it names is kept and the link stays.
 struct ImpostazioniScartate {
     std::filesystem::path file;
-    std::filesystem::path accanto;  // where "Ok" will keep it: the first free name
+    std::filesystem::path accanto;  // where "Ok" will keep it: the first free name at start
     std::string motivo;             // what is wrong, in Italian
 };
 // The names beside the file that "Ok" tries in turn: "<file>.illeggibile",
-// then "<file>.illeggibile.2" and on.
+// then "<file>.illeggibile.2" and on, with no end.
 std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n);
 // The start-up message, in Italian: the file, what is wrong, what is used and
 // where the file will be kept.
 std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i);
 
+// The calls that set a file aside, each as the system's: a second name
+// (link) and the removal of the first, or else a rename that refuses to
+// replace (renameat2 with RENAME_NOREPLACE). Tests stand in for a file
+// system that lacks one or the other; an empty one is the system's.
+struct ChiamateAccanto {
+    std::function<int(const char*, const char*)> collega;
+    std::function<int(const char*)> elimina;
+    std::function<int(const char*, const char*)> rinomina;
+};
+// Moves the file to `promesso` or, when that is taken, to the first free
+// name beside it, replacing nothing: the name; an empty one when the file is
+// gone; nullopt, with the reason when asked, when it cannot be moved (it is
+// then still in its place).
+std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& file,
+                                                   const std::filesystem::path& promesso, std::string* errore,
+                                                   const ChiamateAccanto& chiamate = {});
+
 // CaricaImpostazioni: reads the file and applies it; a missing file, or a
 // folder or a FIFO in its place, leaves every item as it was, and so does a
 // file that cannot be taken whole, which s.impostazioniScartate then names.
 // SalvaImpostazioni: writes the current state with ScriviByte, after moving
-// such a file to its name beside; false, with the reason when asked, when
-// the file could not be written (the old one stays whole, in its place).
+// aside such a file if it still cannot be taken; `conservato`, when asked,
+// gets the name it is kept under, empty when none was moved or it went back.
+// False, with the reason when asked, when the file could not be written: a
+// file moved aside then goes back to its place, and stays where `conservato`
+// says only when it cannot.
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file);
-bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore = nullptr);
-bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi);
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore = nullptr,
+                       std::filesystem::path* conservato = nullptr);
+bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, const ScrittoreFile& scrivi,
+                       std::filesystem::path* conservato = nullptr);
 
 }  // namespace vk

@@ -195,10 +195,24 @@ void EsciDalSoftware(FinestraPrincipale& f) {
     const StatoPrincipale& s = f.stato();
     const std::filesystem::path file = PercorsoImpostazioni(s.percorsi.CartellaDati);
     std::string motivo;
-    if (!SalvaImpostazioni(s, file, &motivo)) {
-        const QString testo = QStringLiteral("Le impostazioni non sono state salvate nel file \"%1\":\n%2\n"
-                                             "Un file gi\u00e0 presente \u00e8 rimasto com'era.")
-                                  .arg(QFile::decodeName(file.c_str()), QString::fromLocal8Bit(motivo.c_str()));
+    std::filesystem::path conservato;
+    if (!SalvaImpostazioni(s, file, &motivo, &conservato)) {
+        // A file moved aside that could not go back is not where it was.
+        const QString resto =
+            conservato.empty()
+                ? QStringLiteral("Un file gi\u00e0 presente \u00e8 rimasto com'era.")
+                : QStringLiteral("Il file che non era stato letto \u00e8 conservato come \"%1\".")
+                      .arg(QFile::decodeName(conservato.c_str()));
+        const QString testo = QStringLiteral("Le impostazioni non sono state salvate nel file \"%1\":\n%2\n%3")
+                                  .arg(QFile::decodeName(file.c_str()), QString::fromLocal8Bit(motivo.c_str()), resto);
+        MostraAvviso(&f, QString::fromUtf8(TitoloUscita), testo);
+    } else if (s.impostazioniScartate && !conservato.empty() && conservato != s.impostazioniScartate->accanto) {
+        // The name said at start was taken since.
+        const QString testo =
+            QStringLiteral("Il file delle impostazioni che non era stato letto \u00e8 conservato come \"%1\": "
+                           "il nome \"%2\" era gi\u00e0 preso.")
+                .arg(QFile::decodeName(conservato.c_str()),
+                     QFile::decodeName(s.impostazioniScartate->accanto.c_str()));
         MostraAvviso(&f, QString::fromUtf8(TitoloUscita), testo);
     }
     f.close();

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -508,6 +512,188 @@ TEST_F(CartellaTemporanea, UnaScritturaFallitaRimetteAlSuoPostoIlFileCheNonSiPre
     EXPECT_FALSE(SalvaImpostazioni(s, f, [](const fs::path&, std::string_view) { return false; }));
     EXPECT_EQ(LeggiByte(f), SoloCR(Scelte));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+}
+
+// Two closings at once, on a file system without hard links and on one
+// whose rename cannot refuse: the name promised at start is made by the
+// other just before the move, which goes to the next free name and replaces
+// nothing.
+TEST_F(CartellaTemporanea, MettereDaParteNonSostituisceNulla) {
+    const auto senzaCollegamenti = [](const char*, const char*) {
+        errno = EPERM;  // as vfat answers
+        return -1;
+    };
+    const auto nonRifiuta = [](int codice) {
+        return [codice](const char*, const char*) {
+            errno = codice;
+            return -1;
+        };
+    };
+    struct Caso {
+        const char* nome;
+        ChiamateAccanto chiamate;
+    };
+    const Caso casi[] = {
+        {"di sistema", {}},
+        {"senza collegamenti", {senzaCollegamenti, {}, {}}},
+        {"senza rinomina che rifiuta (EINVAL)", {senzaCollegamenti, {}, nonRifiuta(EINVAL)}},
+        {"senza rinomina che rifiuta (ENOSYS)", {senzaCollegamenti, {}, nonRifiuta(ENOSYS)}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const fs::path dir = dir_ / c.nome;
+        fs::create_directories(dir);
+        const fs::path f = dir / "Impostazioni.txt";
+        scrivi(f, "vecchio");
+        scrivi(NomeAccanto(f, 1), "prima");
+        const fs::path promesso = NomeAccanto(f, 2);
+        // The other instance takes the promised name just before the move.
+        ChiamateAccanto chiamate = c.chiamate;
+        bool fatto = false;
+        auto altra = [&] {
+            if (!fatto) scrivi(promesso, "altra");
+            fatto = true;
+        };
+        auto collega = chiamate.collega;
+        chiamate.collega = [&](const char* da, const char* a) {
+            altra();
+            return collega ? collega(da, a) : ::link(da, a);
+        };
+        std::string errore;
+        const auto messo = MettiDaParte(f, promesso, &errore, chiamate);
+        ASSERT_TRUE(messo) << errore;
+        EXPECT_EQ(*messo, NomeAccanto(f, 3));
+        EXPECT_FALSE(fs::exists(f));
+        EXPECT_EQ(LeggiByte(NomeAccanto(f, 1)), "prima");
+        EXPECT_EQ(LeggiByte(promesso), "altra");
+        EXPECT_EQ(LeggiByte(NomeAccanto(f, 3)), "vecchio");
+    }
+}
+
+// The rename refuses a name made after every check the program could make.
+TEST_F(CartellaTemporanea, SenzaCollegamentiLaRinominaRifiutaUnNomeAppenaFatto) {
+    const fs::path f = dir_ / "Impostazioni.txt";
+    scrivi(f, "vecchio");
+    ChiamateAccanto chiamate;
+    chiamate.collega = [](const char*, const char*) {
+        errno = EPERM;
+        return -1;
+    };
+    int rinomine = 0;
+    chiamate.rinomina = [&](const char* da, const char* a) {
+        if (++rinomine == 1) scrivi(a, "altra");
+        return ::renameat2(AT_FDCWD, da, AT_FDCWD, a, RENAME_NOREPLACE);
+    };
+    const auto messo = MettiDaParte(f, NomeAccanto(f, 1), nullptr, chiamate);
+    ASSERT_TRUE(messo);
+    EXPECT_EQ(*messo, NomeAccanto(f, 2));
+    EXPECT_EQ(LeggiByte(NomeAccanto(f, 1)), "altra");
+    EXPECT_EQ(LeggiByte(NomeAccanto(f, 2)), "vecchio");
+}
+
+// The first free name, however many are taken, is said at start and used.
+TEST_F(CartellaTemporanea, IlNomeDettoAllAvvioELiberoEVieneUsato) {
+    const fs::path f = dir_ / "Impostazioni.txt";
+    scrivi(f, SoloCR(Scelte));
+    for (int n = 1; n <= 1000; ++n) scrivi(NomeAccanto(f, n), std::to_string(n));
+    StatoPrincipale s;
+    CaricaImpostazioni(s, f);
+    ASSERT_TRUE(s.impostazioniScartate);
+    EXPECT_EQ(s.impostazioniScartate->accanto, dir_ / "Impostazioni.txt.illeggibile.1001");
+    fs::path conservato;
+    ASSERT_TRUE(SalvaImpostazioni(s, f, nullptr, &conservato));
+    EXPECT_EQ(conservato, s.impostazioniScartate->accanto);
+    EXPECT_EQ(LeggiByte(conservato), SoloCR(Scelte));
+    EXPECT_EQ(LeggiByte(NomeAccanto(f, 1000)), "1000");
+    // A name taken between the start and "Ok": the next one, which "Ok" names.
+    scrivi(f, SoloCR(Scelte));
+    CaricaImpostazioni(s, f);
+    EXPECT_EQ(s.impostazioniScartate->accanto, NomeAccanto(f, 1002));
+    scrivi(NomeAccanto(f, 1002), "altra");
+    ASSERT_TRUE(SalvaImpostazioni(s, f, nullptr, &conservato));
+    EXPECT_EQ(conservato, NomeAccanto(f, 1003));
+    EXPECT_EQ(LeggiByte(NomeAccanto(f, 1002)), "altra");
+    EXPECT_EQ(LeggiByte(conservato), SoloCR(Scelte));
+}
+
+// A link to a file that cannot be taken: the file it names is kept, and
+// the link stays, pointing at the new one, as it does for a file that reads.
+TEST_F(CartellaTemporanea, UnCollegamentoRestaEIlFileCheNominaVieneConservato) {
+    fs::create_directories(dir_ / "vero");
+    const fs::path vero = dir_ / "vero" / "Impostazioni.txt";
+    const fs::path f = dir_ / "Impostazioni.txt";
+    fs::create_symlink("vero/Impostazioni.txt", f);
+    for (const std::string& byte : {SoloCR(Scelte), Scelte}) {
+        const bool scartato = byte != Scelte;
+        SCOPED_TRACE(scartato ? "scartato" : "preso");
+        scrivi(vero, byte);
+        StatoPrincipale s;
+        CaricaImpostazioni(s, f);
+        ASSERT_EQ(s.impostazioniScartate.has_value(), scartato);
+        if (scartato) {
+            EXPECT_EQ(s.impostazioniScartate->accanto, dir_ / "vero/Impostazioni.txt.illeggibile");
+        }
+        s.LinguaNote = "DE";
+        ASSERT_TRUE(SalvaImpostazioni(s, f));
+        EXPECT_TRUE(fs::is_symlink(f));
+        EXPECT_EQ(fs::read_symlink(f), "vero/Impostazioni.txt");
+        EXPECT_EQ(LeggiByte(f), TestoImpostazioni(RaccogliImpostazioni(s)));
+        if (scartato) {
+            EXPECT_EQ(LeggiByte(dir_ / "vero/Impostazioni.txt.illeggibile"), byte);
+        }
+        EXPECT_FALSE(fs::exists(dir_ / "Impostazioni.txt.illeggibile"));
+    }
+}
+
+// What "Ok" reports is where the file is: still in its place when the first
+// name cannot be removed, beside it when it cannot go back.
+TEST_F(CartellaTemporanea, SeNonSiPuoRimettereAlSuoPostoLoDice) {
+    const fs::path f = dir_ / "Impostazioni.txt";
+    scrivi(f, "vecchio");
+    ChiamateAccanto chiamate;
+    chiamate.elimina = [](const char*) {
+        errno = EBUSY;
+        return -1;
+    };
+    std::string errore;
+    EXPECT_FALSE(MettiDaParte(f, NomeAccanto(f, 1), &errore, chiamate));
+    EXPECT_EQ(errore, std::strerror(EBUSY));
+    EXPECT_EQ(LeggiByte(f), "vecchio");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1) << "no second name left";
+
+    StatoPrincipale s;
+    CaricaImpostazioni(s, f);
+    ASSERT_TRUE(s.impostazioniScartate);
+    fs::path conservato = "x";
+    EXPECT_FALSE(SalvaImpostazioni(s, f, [](const fs::path&, std::string_view) { return false; }, &conservato));
+    EXPECT_EQ(conservato, fs::path()) << "back in its place";
+    EXPECT_EQ(LeggiByte(f), "vecchio");
+    // Another file in its place by then: it stays beside, and "Ok" says where.
+    EXPECT_FALSE(SalvaImpostazioni(
+        s, f,
+        [&](const fs::path& p, std::string_view) {
+            scrivi(p, "altro");
+            return false;
+        },
+        &conservato));
+    EXPECT_EQ(conservato, NomeAccanto(f, 1));
+    EXPECT_EQ(LeggiByte(conservato), "vecchio");
+    EXPECT_EQ(LeggiByte(f), "altro");
+}
+
+// Written whole by another start since: "Ok" replaces it as any file it reads.
+TEST_F(CartellaTemporanea, UnFileRiscrittoIntantoNonVieneMessoDaParte) {
+    const fs::path f = dir_ / "Impostazioni.txt";
+    scrivi(f, SoloCR(Scelte));
+    StatoPrincipale s;
+    CaricaImpostazioni(s, f);
+    ASSERT_TRUE(s.impostazioniScartate);
+    scrivi(f, Scelte);
+    fs::path conservato = "x";
+    ASSERT_TRUE(SalvaImpostazioni(s, f, nullptr, &conservato));
+    EXPECT_EQ(conservato, fs::path());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+    EXPECT_EQ(LeggiByte(f), TestoImpostazioni(RaccogliImpostazioni(s)));
 }
 
 }  // namespace

@@ -395,6 +395,27 @@ TEST_F(AvvioGui, UnFileDiImpostazioniCheNonSiPrendeLoDiceUnaVoltaEOkLoConserva) 
     }
 }
 
+// The name said at start taken before "Ok" (another instance closing): the
+// file goes to the next one, and the closing says which.
+TEST_F(AvvioGui, OkDiceDoveConservaSeIlNomeDettoEPreso) {
+    scriviFile("\xEF\xBB\xBF" + FileImpostazioni({{2, "\"EN\""}}));
+    auto a = avviatoConPrincipale();
+    ASSERT_EQ(avvisiUscita_.size(), 1u);
+    const fs::path detto = dir_ / "Impostazioni.txt.illeggibile";
+    std::ofstream(detto, std::ios::binary) << "altra";
+    a->TmrScaricaSplash_Timer();
+    esc(*a);
+    ok(*a);
+    EXPECT_EQ(terminazioni_, 1);
+    ASSERT_EQ(avvisiUscita_.size(), 2u);
+    EXPECT_EQ(avvisiUscita_[1].titolo, "Esci dal Programma");
+    const fs::path usato = dir_ / "Impostazioni.txt.illeggibile.2";
+    for (const fs::path& p : {usato, detto})
+        EXPECT_TRUE(avvisiUscita_[1].testo.contains(QString::fromStdString(p.string()))) << p;
+    EXPECT_EQ(LeggiByte(detto), "altra");
+    EXPECT_EQ(LeggiByte(usato), "\xEF\xBB\xBF" + FileImpostazioni({{2, "\"EN\""}}));
+}
+
 TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {
     struct Caso {
         const char* nome;
