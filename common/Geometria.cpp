@@ -74,7 +74,6 @@ VoceGeometria& RegistroGeometria::registra(std::string nome, int indice, TipoCon
 VoceGeometria& RegistroGeometria::registra(VoceGeometria v) {
     auto it = indice_.find(std::pair<std::string_view, int>(v.nome, v.indice));
     if (it != indice_.end()) {
-        ++sostituite_;
         voci_[it->second] = std::move(v);
         return voci_[it->second];
     }

@@ -97,10 +97,6 @@ public:
     VoceGeometria* trova(std::string_view nome, int indice = -1);
     const VoceGeometria* trova(std::string_view nome, int indice = -1) const;
 
-    // How many registrations replaced an entry: a placeholder giving way to
-    // its control, or one key registered twice.
-    int sostituite() const { return sostituite_; }
-
     // Multiplies every entry by the factors, each with its own flags.
     void scalaTutto(const FattoriSchermo& f);
 
@@ -122,7 +118,6 @@ private:
     };
     std::deque<VoceGeometria> voci_;  // deque: references stay valid as entries are added
     std::map<std::pair<std::string, int>, std::size_t, Ordine> indice_;
-    int sostituite_ = 0;
 };
 
 }  // namespace vk

@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
-#include <stdexcept>
 
 #include "app/Adattamento.h"
 #include "app/Avvio.h"
@@ -84,9 +83,10 @@ FinestraPrincipale::FinestraPrincipale(StatoPrincipale& stato, QWidget* parent)
 
 void FinestraPrincipale::riserva(const std::string& nome, int indice) const {
     // A second control under one name and index would silently take the
-    // first one's place in the registry and the map.
+    // first one's place in the registry and the map: a fault of the code,
+    // met while a window is built, often inside the event loop.
     if (widget_.count({nome, indice}) || stato_.geometria.trova(nome, indice))
-        throw std::logic_error("control registered twice: " + NomeOggetto(nome, indice).toStdString());
+        qFatal("control registered twice: %s", qPrintable(NomeOggetto(nome, indice)));
 }
 
 void FinestraPrincipale::registra(QWidget* w, const std::string& nome, int indice, TipoControllo tipo,
@@ -109,6 +109,13 @@ void FinestraPrincipale::registraTardivo(QWidget* w, const std::string& nome, in
     widget_[{nome, indice}] = w;
     AdattaRegistrazioneTardiva(stato_, nome, indice);
     Posiziona(w, v);
+}
+
+void FinestraPrincipale::registraDisegnato(const std::string& nome, int indice, TipoControllo tipo, const Posto& p,
+                                           float carattere) {
+    riserva(nome, indice);
+    stato_.geometria.registra(nome, indice, tipo, p.sinistra, p.alto, p.larghezza, p.altezza, carattere);
+    AdattaRegistrazioneTardiva(stato_, nome, indice);
 }
 
 QLabel* FinestraPrincipale::etichetta(QWidget* genitore, const std::string& nome, int indice, float sinistra,

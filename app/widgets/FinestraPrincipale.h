@@ -38,7 +38,7 @@ public:
 
     // Registers a control's designed geometry (twips, points), names the
     // widget "nome_indice" (or "nome") and places it. A name and index
-    // already registered throws std::logic_error.
+    // already registered stop the program, naming the control.
     template <class W>
     W* crea(QWidget* genitore, const std::string& nome, int indice, TipoControllo tipo, float sinistra,
             float alto, float larghezza, float altezza, float carattere = 0) {
@@ -57,6 +57,11 @@ public:
     // Screens build through Costruttore, which calls this.
     void registraTardivo(QWidget* w, const std::string& nome, int indice, TipoControllo tipo, const Posto& p,
                          float carattere = 0);
+    // A painted element with no widget of its own (a shape, a chart's
+    // caption): registered under the same rule, and scaled as a control
+    // registered late is.
+    void registraDisegnato(const std::string& nome, int indice, TipoControllo tipo, const Posto& p,
+                           float carattere = 0);
     // The widget of a registered control, or nullptr.
     QWidget* controllo(const std::string& nome, int indice = -1) const;
 

@@ -25,7 +25,12 @@ void Testo(FinestraPrincipale& f, const char* nome, int i, const std::string& t)
 SezioneGrafici::SezioneGrafici(FinestraPrincipale& f) : QObject(&f), f_(f) {
     setObjectName(QStringLiteral("SezioneGrafici"));
     StatoPrincipale& s = f.stato();
-    RegistraElementiGrafici(s.geometria);
+    // The fixed elements: shapes, and captions with their font size.
+    for (const auto& e : ElementiGrafici()) {
+        const bool testo = e.aspetto == AspettoElemento::Testo;
+        f.registraDisegnato(e.nome, e.indice, testo ? TipoControllo::Etichetta : TipoControllo::Forma,
+                            {e.sinistra, e.alto, e.larghezza, e.altezza}, testo ? PuntiGrafici : 0.0f);
+    }
     quinteTerze_ = new GraficoIstogrammi(QualeGrafico::QuinteTerze, s.istogrammi, s.geometria,
                                          s.visibilita.duplicato, f.pagina());
     semitoni_ = new GraficoIstogrammi(QualeGrafico::Semitoni, s.istogrammi, s.geometria, s.visibilita.duplicato,

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "app/Adattamento.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
@@ -136,17 +135,15 @@ void SchermataTavolaScale::alClic(PulsanteVB* b, std::function<void()> azione) {
 
 // The painted shapes, registered for the painter beneath every control.
 void SchermataTavolaScale::creaForme() {
-    StatoPrincipale& s = f_.stato();
-    auto forma = [&](const char* nome, int i, const Posto& p) {
-        s.geometria.registra(nome, i, TipoControllo::Forma, p.sinistra, p.alto, p.larghezza, p.altezza);
-        AdattaRegistrazioneTardiva(s, nome, i);
+    auto forma = [this](const char* nome, int i, const Posto& p) {
+        f_.registraDisegnato(nome, i, TipoControllo::Forma, p);
     };
     for (int i = 0; i <= 3; ++i) forma("ShpScale", i, PostiForme[I(i)]);
     for (int n = 1; n <= IntervalliTavola; ++n) {
         forma("ShpLivelliNaturali", n, {1800.0f + 1200.0f * F(n - 1), Livelli[I(n)][0], 1215, Livelli[I(n)][1]});
         forma("ShpIstoScala", n, {Colonna(n), 0, 975, 0});
     }
-    grafico_ = new GraficoTavolaScale(tavola_, s.geometria, this);
+    grafico_ = new GraficoTavolaScale(tavola_, f_.stato().geometria, this);
     grafico_->setGeometry(rect());
 }
 

@@ -84,14 +84,6 @@ const std::vector<ElementoGrafico>& ElementiGrafici() {
     return e;
 }
 
-void RegistraElementiGrafici(RegistroGeometria& r) {
-    for (const auto& e : ElementiGrafici()) {
-        const bool testo = e.aspetto == AspettoElemento::Testo;
-        r.registra(e.nome, e.indice, testo ? TipoControllo::Etichetta : TipoControllo::Forma, e.sinistra, e.alto,
-                   e.larghezza, e.altezza, testo ? PuntiGrafici : 0.0f);
-    }
-}
-
 GraficoIstogrammi::GraficoIstogrammi(QualeGrafico quale, const Istogrammi& barre,
                                      const RegistroGeometria& geometria, const bool& duplicato, QWidget* pagina)
     : QWidget(pagina), quale_(quale), barre_(barre), geometria_(geometria), duplicato_(duplicato) {

@@ -44,10 +44,6 @@ const std::vector<ElementoGrafico>& ElementiGrafici();
 
 inline constexpr float PuntiGrafici = 8.25f;  // font of the painted captions
 
-// Registers every fixed element's designed geometry (shapes as Forma,
-// captions as Etichetta with their font size).
-void RegistraElementiGrafici(RegistroGeometria& r);
-
 class GraficoIstogrammi : public QWidget {
     Q_OBJECT
 public:

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -62,29 +61,32 @@ bool FuoriElenco(const VoceGeometria& v) {
 TEST_F(RegistroGui, OgniControlloUnaVoltaENellElencoDellAdattamento) {
     const std::size_t allaCarica = stato.geometria.size();
     ApriOgniSchermata();
+    // A name and index registered twice would have stopped the program.
     EXPECT_GT(stato.geometria.size(), allaCarica);
-    EXPECT_EQ(stato.geometria.sostituite(), 0) << "a name and index registered twice";
     for (const auto& v : stato.geometria)
         EXPECT_NE(InElencoAdattamento(v.nome, v.indice), FuoriElenco(v))
             << NomeOggetto(v.nome, v.indice).toStdString()
             << (FuoriElenco(v) ? " is scaled, yet never shown" : " is never scaled to the screen");
 }
 
-TEST_F(RegistroGui, UnNomeGiaPresoERifiutato) {
-    QWidget* primo = f->controllo("cmdLab");
-    ASSERT_NE(primo, nullptr);
-    EXPECT_THROW(f->registra(new QWidget(f->pagina()), "cmdLab", -1, TipoControllo::Pulsante, 0, 0, 10, 10),
-                 std::logic_error);
+TEST_F(RegistroGui, UnNomeGiaPresoFermaIlProgrammaENominaIlControllo) {
+    // A fault of the code, met while a window is built inside the event
+    // loop: the program stops there. The child that dies is this binary
+    // run afresh, as a fork beside Qt's threads could hang.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ASSERT_NE(f->controllo("cmdLab"), nullptr);
+    EXPECT_DEATH(f->registra(new QWidget(f->pagina()), "cmdLab", -1, TipoControllo::Pulsante, 0, 0, 10, 10),
+                 "control registered twice: cmdLab");
+    // A chart's painted element, under a control's name.
+    EXPECT_DEATH(f->registra(new QWidget(f->pagina()), "ShpCopri", 1, TipoControllo::Forma, 0, 0, 10, 10),
+                 "control registered twice: ShpCopri_1");
     ApriOgniSchermata();
-    QWidget* cella = f->controllo("lblFreq", 5);
-    ASSERT_NE(cella, nullptr);
-    EXPECT_THROW(f->registraTardivo(new QWidget(f->pagina()), "lblFreq", 5, TipoControllo::Etichetta, {0, 0, 10, 10}),
-                 std::logic_error);
-    // The first ones keep their place and their names.
-    EXPECT_EQ(f->controllo("cmdLab"), primo);
-    EXPECT_EQ(f->controllo("lblFreq", 5), cella);
-    EXPECT_EQ(f->findChildren<QWidget*>(QStringLiteral("cmdLab")).size(), 1);
-    EXPECT_EQ(stato.geometria.sostituite(), 0);
+    ASSERT_NE(f->controllo("lblFreq", 5), nullptr);
+    EXPECT_DEATH(f->registraTardivo(new QWidget(f->pagina()), "lblFreq", 5, TipoControllo::Etichetta, {0, 0, 10, 10}),
+                 "control registered twice: lblFreq_5");
+    // A screen's painted shape registered again.
+    EXPECT_DEATH(f->registraDisegnato("ShpScale", 2, TipoControllo::Forma, {0, 0, 10, 10}),
+                 "control registered twice: ShpScale_2");
 }
 
 }  // namespace
