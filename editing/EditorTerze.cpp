@@ -102,8 +102,7 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
     const ValoreFisso d = *cambio;
     const ValoreFisso nb = *Numero(t.Terze[b]) - d;
     const ClasseTerza classe = ClasseDiTerza(nb);
-    // Third b's cents rounded once, straight to two decimals (its bar from
-    // the unrounded quotient).
+    // Third b's bar from the unrounded quotient.
     const double centsB = nb.comeDouble() / Micro::PerCent;
 
     // Fifths a and b with their own cents and names; the two thirds come
@@ -116,6 +115,7 @@ bool ApplicaTerza(Temperamento& t, Istogrammi& g, const TerzaMemorizzata& memori
     (*n.Terze)[k] = nominata ? Testo(nominata->dimensione) : memoria.Dimensione;
     (*n.TerzeCents)[k] = nominata ? nominata->cents : memoria.Cents;
     (*n.Terze)[b] = Testo(nb);
+    // Third b's cents rounded once, straight to two decimals.
     (*n.TerzeCents)[b] = Testo(CentsDaMicroInUnPasso(nb));
     OpzioniQuinte o;
     o.CentsSoloQuinteNuove = true;
