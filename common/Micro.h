@@ -28,11 +28,11 @@ namespace vk {
 // value to two, each on the exact value, ties to even.
 ValoreFisso CentsDaMicro(ValoreFisso x);
 // The same at four decimals only (the first rounding).
-inline ValoreFisso CentsDaMicro4(ValoreFisso x) { return Proporzione(x, 100, Micro::CentesimiPerCent); }
+inline ValoreFisso CentsDaMicro4(ValoreFisso x) { return Proporzione<100, Micro::CentesimiPerCent>(x); }
 
 // Cents of a size to two decimals in one rounding of the exact quotient,
 // ties to even: the thirds editor's rule for the third it compensates.
-inline ValoreFisso CentsDaMicroInUnPasso(ValoreFisso x) { return Proporzione(x, 1, Micro::CentesimiPerCent) * 100; }
+inline ValoreFisso CentsDaMicroInUnPasso(ValoreFisso x) { return Proporzione<1, Micro::CentesimiPerCent>(x) * 100; }
 
 // A size typed or written as text (any number of decimals) in cents, and
 // cents in Micro, each to four decimals of its exact value; nullopt when the

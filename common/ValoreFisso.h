@@ -84,15 +84,19 @@ constexpr int64_t DividiPari128(__int128 a, int64_t d) {
     return static_cast<int64_t>(q);
 }
 
-// x * p / q (p, q > 0, p <= q) to the nearest ten-thousandth of the exact
-// quotient, ties to even. A size divided by 1417,68 or by 396 can fall
-// exactly on a tie, which a double beside it would decide the wrong way.
-constexpr ValoreFisso Proporzione(ValoreFisso x, int64_t p, int64_t q) {
+// x * P / Q to the nearest ten-thousandth of the exact quotient, ties to
+// even. A size divided by 1417,68 or by 396 can fall exactly on a tie, which
+// a double beside it would decide the wrong way. Only where P <= Q, so that
+// the result is no larger than x and fits; a larger factor goes through
+// ProporzioneDiTesto, which says when the result is past the limit.
+template <int64_t P, int64_t Q>
+    requires(P > 0 && P <= Q)
+constexpr ValoreFisso Proporzione(ValoreFisso x) {
     const int64_t n = x.decimillesimi();
-    // Folded away for a constant p: the usual sizes take 64 bits.
-    const int64_t sicuro = INT64_MAX / p;
-    if (n <= sicuro && n >= -sicuro) return ValoreFisso::daDecimillesimi(DividiPari(n * p, q));
-    return ValoreFisso::daDecimillesimi(DividiPari128(static_cast<__int128>(n) * p, q));
+    // The usual sizes take 64 bits.
+    constexpr int64_t Sicuro = INT64_MAX / P;
+    if (n <= Sicuro && n >= -Sicuro) return ValoreFisso::daDecimillesimi(DividiPari(n * P, Q));
+    return ValoreFisso::daDecimillesimi(DividiPari128(static_cast<__int128>(n) * P, Q));
 }
 
 // A number text (optional "-", digits, at most one decimal comma, any number

@@ -160,6 +160,12 @@ TEST(ValoreFisso, DaDoubleSulValoreEsattoNonSulProdotto) {
     }
 }
 
+// A factor past one does not compile: its 64-bit result could wrap.
+template <int64_t P, int64_t Q>
+constexpr bool SiProporziona = requires(ValoreFisso x) { Proporzione<P, Q>(x); };
+static_assert(SiProporziona<100, Micro::CentesimiPerCent> && SiProporziona<1, 396> && SiProporziona<7, 7>);
+static_assert(!SiProporziona<Micro::CentesimiPerCent, 100> && !SiProporziona<0, 1> && !SiProporziona<-1, 1>);
+
 TEST(Proporzione, LeQuozientiEsattiAlPari) {
     // Quotients of decimals that are exact ties at the fifth decimal, whose
     // doubles lie a hair to one side.
@@ -180,7 +186,7 @@ TEST(Proporzione, LeQuozientiEsattiAlPari) {
     // 992364,417 / 396 = 2505,97075; 992376,0198 / 396 = 2506,00005.
     EXPECT_EQ(ProporzioneDiTesto("992364,417", 1, 396)->testo(), "2505,9708");
     EXPECT_EQ(ProporzioneDiTesto("992376,0198", 1, 396)->testo(), "2506");
-    EXPECT_EQ(Proporzione(*ValoreFisso::daTesto("992364,417"), 1, 396).testo(), "2505,9708");
+    EXPECT_EQ((Proporzione<1, 396>(*ValoreFisso::daTesto("992364,417")).testo()), "2505,9708");
 }
 
 TEST(ProporzioneDiTesto, LeCifreDigitateComeSonoScritte) {
@@ -256,14 +262,14 @@ TEST(Proporzione, ControUnOracoloRazionaleEsatto) {
         const int64_t u = CentsDaMicroInUnPasso(x).decimillesimi();
         ASSERT_EQ(u % 100, 0) << n;
         ASSERT_TRUE(ArrotondatoAlPari(n, 141768, u / 100)) << n;
-        const int64_t unita = Proporzione(x, 1, 396).decimillesimi();
+        const int64_t unita = Proporzione<1, 396>(x).decimillesimi();
         ASSERT_TRUE(ArrotondatoAlPari(n, 396, unita)) << n;
         auto resto = [](__int128 a, int64_t d) { return static_cast<int64_t>(((a % d) + d) % d); };
         if (resto(__int128{n} * 100, 141768) == 70884 || resto(n, 396) == 198) ++pari;
         // The text of a size gives what the size gives, where it is a size.
         if (x.leggibile()) {
             ASSERT_EQ(CentsDaTestoMicro(x.testo()), CentsDaMicro4(x)) << n;
-            ASSERT_EQ(ProporzioneDiTesto(x.testo(), 1, 396), Proporzione(x, 1, 396)) << n;
+            ASSERT_EQ(ProporzioneDiTesto(x.testo(), 1, 396), (Proporzione<1, 396>(x))) << n;
         }
     }
     // The two tie kinds are a fifth of the draws each.
