@@ -90,37 +90,26 @@ void Moltiplica(Cifre& c, uint32_t m) {
     }
 }
 
-// The digits of c up to `fine` divided by d: the quotient, or nullopt past
-// the limit, and the remainder.
-std::optional<int64_t> Dividi(const Cifre& c, size_t fine, uint32_t d, uint64_t& resto) {
-    uint64_t q = 0;
-    resto = 0;
-    for (size_t i = 0; i < fine; ++i) {
-        resto = resto * 10 + c[i];
-        const uint64_t cifra = resto / d;
-        resto %= d;
-        if (q > (static_cast<uint64_t>(ValoreFisso::Limite) - cifra) / 10) return std::nullopt;
-        q = q * 10 + cifra;
-    }
-    return static_cast<int64_t>(q);
-}
-
-}  // namespace
-
-std::optional<ValoreFisso> ProporzioneDiTesto(std::string_view testo, uint32_t p, uint32_t q) {
-    // The text as the whole number D of its digits and the count k of its
-    // decimals: its value is D / 10^k, and the result D * p * 10^4 / (q * 10^k).
-    const bool negativo = !testo.empty() && testo.front() == '-';
-    if (negativo) testo.remove_prefix(1);
+// A number text as the whole number D of its digits, without leading zeros
+// or trailing decimal zeros, and the count k of its decimals: its value is
+// D / 10^k.
+struct Decimale {
+    bool negativo = false;
     Cifre cifre;
-    cifre.reserve(testo.size() + 12);
-    size_t k = 0;
+    size_t decimali = 0;
+};
+
+std::optional<Decimale> LeggiDecimale(std::string_view testo) {
+    Decimale d;
+    d.negativo = !testo.empty() && testo.front() == '-';
+    if (d.negativo) testo.remove_prefix(1);
+    d.cifre.reserve(testo.size() + 12);
     bool virgola = false, unaCifra = false;
     for (char c : testo) {
         if (c >= '0' && c <= '9') {
             unaCifra = true;
-            if (virgola) ++k;
-            if (!cifre.empty() || c != '0') cifre.push_back(static_cast<uint8_t>(c - '0'));
+            if (virgola) ++d.decimali;
+            if (!d.cifre.empty() || c != '0') d.cifre.push_back(static_cast<uint8_t>(c - '0'));
         } else if (c == ',' && !virgola) {
             virgola = true;
         } else {
@@ -128,50 +117,63 @@ std::optional<ValoreFisso> ProporzioneDiTesto(std::string_view testo, uint32_t p
         }
     }
     if (!unaCifra) return std::nullopt;
-    while (k > 0 && !cifre.empty() && cifre.back() == 0) {
-        cifre.pop_back();
-        --k;
+    while (d.decimali > 0 && !d.cifre.empty() && d.cifre.back() == 0) {
+        d.cifre.pop_back();
+        --d.decimali;
     }
-    if (cifre.empty()) return ValoreFisso();
-    Moltiplica(cifre, p);
+    return d;
+}
 
-    std::optional<int64_t> quoziente;
-    uint64_t resto = 0;
-    bool su = false;
-    if (k <= 4) {
-        // A whole dividend: far past the limit from a few dozen digits.
-        if (cifre.size() + (4 - k) > 40) return std::nullopt;
-        cifre.insert(cifre.end(), 4 - k, 0);
-        quoziente = Dividi(cifre, cifre.size(), q, resto);
-        if (!quoziente) return std::nullopt;
-        su = 2 * resto > q || (2 * resto == q && *quoziente % 2 != 0);
-    } else {
-        // The last k - 4 digits are a fraction t in [0, 1) after the
-        // whole part A: the result is (A + t) / q.
-        const size_t coda = k - 4;
-        const size_t fine = cifre.size() > coda ? cifre.size() - coda : 0;
-        quoziente = Dividi(cifre, fine, q, resto);
-        if (!quoziente) return std::nullopt;
-        bool zero = true;
-        for (size_t i = fine; i < cifre.size(); ++i) zero = zero && cifre[i] == 0;
-        if (zero) {
-            su = 2 * resto > q || (2 * resto == q && *quoziente % 2 != 0);
-        } else if (2 * resto >= q) {
-            su = true;
-        } else if (2 * resto + 1 == q) {
-            // Only t against one half decides; missing digits are leading zeros.
-            int confronto = -1;
-            if (cifre.size() - fine == coda) {
-                confronto = cifre[fine] > 5 ? 1 : cifre[fine] < 5 ? -1 : 0;
-                for (size_t i = fine + 1; confronto == 0 && i < cifre.size(); ++i)
-                    if (cifre[i] != 0) confronto = 1;
-            }
-            su = confronto > 0 || (confronto == 0 && *quoziente % 2 != 0);
-        }
+// The digits c, whose last `coda` are a fraction t in [0, 1) after the whole
+// number A, divided by q and rounded to the nearest integer, ties to even:
+// A / q gives Q and the remainder R, and R + t against q / 2 decides whether
+// Q goes up. nullopt when the result lies past the limit.
+std::optional<int64_t> DividiArrotondando(const Cifre& c, size_t coda, uint32_t q) {
+    const size_t fine = c.size() > coda ? c.size() - coda : 0;
+    uint64_t quoziente = 0, resto = 0;
+    for (size_t i = 0; i < fine; ++i) {
+        resto = resto * 10 + c[i];
+        const uint64_t cifra = resto / q;
+        resto %= q;
+        if (quoziente > (static_cast<uint64_t>(ValoreFisso::Limite) - cifra) / 10) return std::nullopt;
+        quoziente = quoziente * 10 + cifra;
     }
-    int64_t n = *quoziente + (su ? 1 : 0);
-    if (n > ValoreFisso::Limite) return std::nullopt;
-    return ValoreFisso::daDecimillesimi(negativo ? -n : n);
+    // t against one half, where missing digits of the fraction are leading zeros.
+    bool zero = true;
+    for (size_t i = fine; i < c.size(); ++i) zero = zero && c[i] == 0;
+    int controMezzo = -1;
+    if (!zero && c.size() - fine == coda) {
+        controMezzo = c[fine] > 5 ? 1 : c[fine] < 5 ? -1 : 0;
+        for (size_t i = fine + 1; controMezzo == 0 && i < c.size(); ++i)
+            if (c[i] != 0) controMezzo = 1;
+    }
+    // 2 (R + t) against q: with t = 0, 2 R alone; else 2 t in (0, 2) tips it
+    // only where 2 R + 1 is q.
+    const uint64_t doppio = 2 * resto;
+    int confronto = -1;
+    if (zero) confronto = (doppio > q) - (doppio < q);
+    else if (doppio >= q) confronto = 1;
+    else if (doppio + 1 == q) confronto = controMezzo;
+    if (confronto > 0 || (confronto == 0 && quoziente % 2 != 0)) ++quoziente;
+    // The limit itself rounded up.
+    if (quoziente > static_cast<uint64_t>(ValoreFisso::Limite)) return std::nullopt;
+    return static_cast<int64_t>(quoziente);
+}
+
+}  // namespace
+
+std::optional<ValoreFisso> ProporzioneDiTesto(std::string_view testo, uint32_t p, uint32_t q) {
+    // The result is D * p * 10^4 / (q * 10^k): D * p with 4 - k zeros after
+    // it, or with its last k - 4 digits a fraction, divided by q.
+    auto d = LeggiDecimale(testo);
+    if (!d) return std::nullopt;
+    Moltiplica(d->cifre, p);
+    size_t coda = 0;
+    if (d->decimali <= 4) d->cifre.insert(d->cifre.end(), 4 - d->decimali, 0);
+    else coda = d->decimali - 4;
+    const auto n = DividiArrotondando(d->cifre, coda, q);
+    if (!n) return std::nullopt;
+    return ValoreFisso::daDecimillesimi(d->negativo ? -*n : *n);
 }
 
 std::optional<ValoreFisso> ValoreFisso::daDouble(double x) {

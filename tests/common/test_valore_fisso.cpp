@@ -208,6 +208,17 @@ TEST(ProporzioneDiTesto, LeCifreDigitateComeSonoScritte) {
         {"1e5", 1, 1, nullptr}, {" 1", 1, 1, nullptr}, {"1.5", 1, 1, nullptr},  {"--1", 1, 1, nullptr},
         {"100000000000", 1, 1, "100000000000"},        {"100000000000,0001", 1, 1, nullptr},
         {"1000000000000000000000000000000000000000000000", 1, 396, nullptr},
+        // At the limit: a result within half a unit of it rounds to it, ties
+        // to even; one more is past it, though its quotient is the limit.
+        {"100000000000,00005", 1, 1, "100000000000"},  {"-100000000000,00005", 1, 1, "-100000000000"},
+        {"99999999999,99995", 1, 1, "100000000000"},   {"100000000000,00006", 1, 1, nullptr},
+        {"100000000000,000050000001", 1, 1, nullptr},  {"-100000000000,00006", 1, 1, nullptr},
+        {"70537780,0349867741662434", 141768, 100, "100000000000"},
+        {"70537780,0349867741662435", 141768, 100, nullptr},
+        {"39600000000000,0198", 1, 396, "100000000000"},          {"39600000000000,0198000396", 1, 396, nullptr},
+        {"39600000000000,0197999604", 1, 396, "100000000000"},
+        {"141768000000000,070884", 100, 141768, "100000000000"},
+        {"141768000000000,070884141768", 100, 141768, nullptr},
     };
     for (const auto& c : casi) {
         const auto v = ProporzioneDiTesto(c.testo, c.p, c.q);
@@ -229,6 +240,17 @@ bool ArrotondatoAlPari(__int128 num, __int128 den, __int128 r) {
     const __int128 scarto = 2 * (r * den - num);
     if (scarto > den || scarto < -den) return false;
     return (scarto != den && scarto != -den) || r % 2 == 0;
+}
+
+// num / den (den > 0) rounded to the nearest integer, ties to even.
+__int128 AlPari(__int128 num, __int128 den) {
+    __int128 q = num / den, r = num % den;
+    if (r < 0) {
+        r += den;
+        q -= 1;
+    }
+    if (2 * r > den || (2 * r == den && q % 2 != 0)) q += 1;
+    return q;
 }
 
 }  // namespace
@@ -282,10 +304,31 @@ TEST(ProporzioneDiTesto, ControUnOracoloRazionaleEsatto) {
     struct Conversione { uint32_t p, q; int64_t passoPari; int decimaliPari; };
     const Conversione conversioni[] = {
         {100, 141768, 17721, 4}, {141768, 100, 625, 6}, {1, 396, 198, 4}, {1, 1, 5, 5}};
+    // The text of d / 10^k, times p / q, against the integer nearest to the
+    // exact value, ties to even: the result, or none past the limit.
+    auto verifica = [](int64_t d, int k, bool negativo, uint32_t p, uint32_t q) {
+        std::string cifre = std::to_string(d);
+        if (static_cast<int>(cifre.size()) <= k) cifre.insert(0, static_cast<size_t>(k) + 1 - cifre.size(), '0');
+        std::string testo = (negativo ? "-" : "") + cifre;
+        if (k > 0) testo.insert(testo.size() - static_cast<size_t>(k), ",");
+        __int128 dieciK = 1;
+        for (int j = 0; j < k; ++j) dieciK *= 10;
+        const __int128 num = __int128{d} * p * 10000 * (negativo ? -1 : 1);
+        const __int128 den = __int128{q} * dieciK;
+        const __int128 atteso = AlPari(num, den);
+        const auto v = ProporzioneDiTesto(testo, p, q);
+        if (atteso > ValoreFisso::Limite || atteso < -ValoreFisso::Limite) {
+            EXPECT_FALSE(v) << testo << " p=" << p << " q=" << q;
+            return false;
+        }
+        EXPECT_TRUE(v && v->decimillesimi() == atteso && ArrotondatoAlPari(num, den, v->decimillesimi()))
+            << testo << " p=" << p << " q=" << q;
+        return true;
+    };
     std::mt19937_64 g(11122026);
     constexpr int Volte = 300'000;
     int provati = 0;
-    for (int i = 0; i < Volte; ++i) {
+    for (int i = 0; i < Volte && !HasFailure(); ++i) {
         const Conversione& c = conversioni[i % 4];
         int64_t d = 0;
         int k = 0;
@@ -299,31 +342,30 @@ TEST(ProporzioneDiTesto, ControUnOracoloRazionaleEsatto) {
             d >>= g() % 60;
             k = static_cast<int>(g() % 13);
         }
-        const bool negativo = g() % 2;
-        std::string cifre = std::to_string(d);
-        if (static_cast<int>(cifre.size()) <= k) cifre.insert(0, static_cast<size_t>(k) + 1 - cifre.size(), '0');
-        std::string testo = (negativo ? "-" : "") + cifre;
-        if (k > 0) testo.insert(testo.size() - static_cast<size_t>(k), ",");
-        __int128 dieciK = 1;
-        for (int j = 0; j < k; ++j) dieciK *= 10;
-        const __int128 num = __int128{d} * c.p * 10000 * (negativo ? -1 : 1);
-        const __int128 den = __int128{c.q} * dieciK;
-        const auto v = ProporzioneDiTesto(testo, c.p, c.q);
-        // The integer nearest to num / den lies past the limit exactly when
-        // the truncated quotient does, or it is the limit rounded up.
-        const __int128 troncato = (num < 0 ? -num : num) / den;
-        if (troncato > ValoreFisso::Limite) {
-            ASSERT_FALSE(v) << testo;
-            continue;
-        }
-        if (!v) {
-            ASSERT_EQ(troncato, ValoreFisso::Limite) << testo;
-            continue;
-        }
-        ASSERT_TRUE(ArrotondatoAlPari(num, den, v->decimillesimi())) << testo << " p=" << c.p << " q=" << c.q;
-        ++provati;
+        if (verifica(d, k, g() % 2, c.p, c.q)) ++provati;
     }
     EXPECT_GT(provati, Volte / 2);
+
+    // Texts whose result lies within two units of the limit, with decimals
+    // fine enough to fall on either side of its half: each conversion sees
+    // the limit taken and refused.
+    struct Vicina { uint32_t p, q; int decimali; };
+    const Vicina vicine[] = {{1, 1, 5},        {1, 1, 6},          {141768, 100, 8},   {141768, 100, 10},
+                             {1, 396, 2},      {1, 396, 4},        {100, 141768, 3},   {100, 141768, 4}};
+    for (const Vicina& c : vicine) {
+        __int128 dieciK = 1;
+        for (int j = 0; j < c.decimali; ++j) dieciK *= 10;
+        const __int128 den = __int128{c.q} * dieciK, passo = __int128{c.p} * 10000;
+        const auto centro = static_cast<int64_t>(__int128{ValoreFisso::Limite} * den / passo);
+        const int64_t ampiezza = static_cast<int64_t>(2 * den / passo) + 1;
+        int prese = 0, rifiutate = 0;
+        for (int i = 0; i < 20'000 && !HasFailure(); ++i) {
+            const int64_t d = centro - ampiezza + static_cast<int64_t>(g() % static_cast<uint64_t>(2 * ampiezza + 1));
+            ++(verifica(d, c.decimali, g() % 2, c.p, c.q) ? prese : rifiutate);
+        }
+        EXPECT_GT(prese, 0) << c.p << "/" << c.q << " " << c.decimali;
+        EXPECT_GT(rifiutate, 0) << c.p << "/" << c.q << " " << c.decimali;
+    }
 }
 
 namespace {
