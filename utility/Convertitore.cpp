@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "common/TestoDouble.h"
 #include "common/Micro.h"
@@ -12,9 +13,9 @@ namespace vk {
 namespace {
 
 // The first value each unit refuses as too high.
-constexpr double LimiteDecimali = 10000;
-constexpr double LimiteCents = 12001;
-constexpr double LimiteMicro = 30000001;
+constexpr uint64_t LimiteDecimali = 10000;
+constexpr uint64_t LimiteCents = 12001;
+constexpr uint64_t LimiteMicro = 30000001;
 
 // Cents per unit of decimal logarithm, 1200 / log10 2 to 15 digits.
 constexpr double CentsPerLog10 = 3986.31371386483;
@@ -25,6 +26,20 @@ std::string Fisso(double x) {
 }
 
 std::string Fisso(std::optional<ValoreFisso> v) { return v ? v->testo() : "-"; }
+
+// Whether a typed number is `limite` or more, decided on its digits, not on
+// its double: below a whole limit lies every number of a smaller whole part,
+// whatever its decimals.
+bool AlmenoIlLimite(std::string_view testo, uint64_t limite) {
+    const std::string_view intera = testo.substr(0, testo.find(','));
+    const size_t primaCifra = intera.find_first_not_of('0');
+    if (primaCifra == std::string_view::npos) return limite == 0;
+    // Past 19 digits, past any limit.
+    if (intera.size() - primaCifra > 19) return true;
+    uint64_t n = 0;
+    for (char c : intera.substr(primaCifra)) n = n * 10 + static_cast<uint64_t>(c - '0');
+    return n >= limite;
+}
 
 }  // namespace
 
@@ -199,7 +214,7 @@ void Convertitore::confermaDecimali() {
     if (d == 0) {
         decimali = "-";
         mostra(Istruzione::Zero);
-    } else if (d >= LimiteDecimali) {
+    } else if (AlmenoIlLimite(buffer_, LimiteDecimali)) {
         decimali = "-";
         mostra(Istruzione::TroppoAlto);
     } else {
@@ -208,25 +223,23 @@ void Convertitore::confermaDecimali() {
 }
 
 void Convertitore::confermaCents() {
-    const double c = ValoreDigitato(buffer_);
-    if (c >= LimiteCents) {
+    if (AlmenoIlLimite(buffer_, LimiteCents)) {
         cents = "-";
         mostra(Istruzione::TroppoAlto);
     } else {
         // The typed decimals themselves, not their double.
         cents = Fisso(ValoreFisso::daTesto(buffer_));
         micro = Fisso(MicroDaTestoCents(buffer_));
-        scriviRapporto(std::pow(2.0, c / 1200.0));
+        scriviRapporto(std::pow(2.0, ValoreDigitato(buffer_) / 1200.0));
     }
 }
 
 void Convertitore::confermaMicro() {
-    const double m = ValoreDigitato(buffer_);
-    if (m >= LimiteMicro) {
+    if (AlmenoIlLimite(buffer_, LimiteMicro)) {
         micro = "-";
         mostra(Istruzione::TroppoAlto);
     } else {
-        const double c = m / vk::Micro::PerCent;
+        const double c = ValoreDigitato(buffer_) / vk::Micro::PerCent;
         cents = Fisso(CentsDaTestoMicro(buffer_));
         scriviRapporto(std::pow(2.0, c / 1200.0));
     }
