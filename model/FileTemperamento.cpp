@@ -155,8 +155,8 @@ std::string ConCRFineRiga(std::string t) {
 constexpr std::string_view BomUtf8 = "\xC3\xAF\xC2\xBB\xC2\xBF";
 
 // Whether the file is UTF-16: its first characters (three in four of the
-// first 128, past a byte-order mark) with a NUL as one of their two bytes,
-// always the same one.
+// first 128, past a byte-order mark, at least 8) with a NUL as one of their
+// two bytes, always the same one.
 bool InUtf16(std::string_view b) {
     const auto u = [&](size_t i) { return static_cast<unsigned char>(b[i]); };
     const bool bom = b.size() >= 2 && ((u(0) == 0xFF && u(1) == 0xFE) || (u(0) == 0xFE && u(1) == 0xFF));
@@ -165,7 +165,7 @@ bool InUtf16(std::string_view b) {
         basso += u(i) != 0 && u(i + 1) == 0;
         alto += u(i) == 0 && u(i + 1) != 0;
     }
-    return coppie >= 2 && std::max(basso, alto) * 4 >= coppie * 3;
+    return coppie >= 8 && std::max(basso, alto) * 4 >= coppie * 3;
 }
 
 // The first fault of the file's form that made the reading stop as `r`
