@@ -278,18 +278,6 @@ std::optional<std::string> Scartato(const fs::path& file, const LetturaFile& l) 
     return std::nullopt;
 }
 
-// The file a link names, followed as ScriviByte follows it: the one its
-// write replaces, and so the one set aside.
-fs::path FileCollegato(fs::path p) {
-    std::error_code e;
-    for (int salti = 0; salti < 40 && fs::is_symlink(p, e); ++salti) {
-        const fs::path bersaglio = fs::read_symlink(p, e);
-        if (e) break;
-        p = bersaglio.is_absolute() ? bersaglio : p.parent_path() / bersaglio;
-    }
-    return p;
-}
-
 // The first name beside `file` that nothing holds.
 fs::path PrimoNomeLibero(const fs::path& file) {
     int n = 1;

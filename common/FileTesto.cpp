@@ -407,6 +407,17 @@ bool ScriviConNome(const std::filesystem::path& percorso, const std::filesystem:
 
 }  // namespace
 
+std::filesystem::path FileCollegato(std::filesystem::path p) {
+    namespace fs = std::filesystem;
+    std::error_code e;
+    for (int salti = 0; salti < 40 && fs::is_symlink(p, e); ++salti) {
+        const fs::path bersaglio = fs::read_symlink(p, e);
+        if (e) break;
+        p = bersaglio.is_absolute() ? bersaglio : p.parent_path() / bersaglio;
+    }
+    return p;
+}
+
 std::string NomeTemporaneo(std::string_view nome, long processo, int tentativo) {
     const std::string coda = std::string(SegnoTemporaneo) + Esadecimale(Sistema()) + "-" + std::to_string(processo) +
                              "-" + std::to_string(tentativo) + std::string(CodaTemporaneo);
@@ -424,14 +435,8 @@ std::string NomeTemporaneo(std::string_view nome, long processo, int tentativo) 
 bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, std::string* errore,
                 ModoTemporaneo modo) {
     namespace fs = std::filesystem;
-    std::error_code e;
     // A link is followed so that it keeps pointing at the file saved.
-    fs::path percorso = richiesto;
-    for (int salti = 0; salti < 40 && fs::is_symlink(percorso, e); ++salti) {
-        const fs::path bersaglio = fs::read_symlink(percorso, e);
-        if (e) break;
-        percorso = bersaglio.is_absolute() ? bersaglio : percorso.parent_path() / bersaglio;
-    }
+    const fs::path percorso = FileCollegato(richiesto);
     // An existing file keeps its permissions; a new one gets the usual ones.
     struct stat vecchio {};
     const bool esiste = ::stat(percorso.c_str(), &vecchio) == 0;

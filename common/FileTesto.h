@@ -107,6 +107,10 @@ std::optional<std::string> LeggiByte(const std::filesystem::path& percorso,
 
 // Writes a whole file; false when it could not (tests pass their own).
 using ScrittoreFile = std::function<bool(const std::filesystem::path&, std::string_view)>;
+// The file a path names once its links are followed (at most 40 of them):
+// the one a write through the path replaces.
+std::filesystem::path FileCollegato(std::filesystem::path percorso);
+
 // Writes the bytes beside the target, checks every byte written and flushed
 // to the disk, and only then renames them over the target, so a failed
 // write (a full disk, a size limit) leaves the old file whole. A link is
