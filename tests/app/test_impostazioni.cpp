@@ -42,6 +42,9 @@ protected:
         std::ofstream f(p, std::ios::binary);
         f << byte;
     }
+    // The designed choices with CR-only line ends, loaded into `s`: a file
+    // the start says it cannot take. Its path.
+    fs::path caricaSoloCR(StatoPrincipale& s);
     fs::path dir_;
 };
 
@@ -352,6 +355,15 @@ std::string SoloCR(std::string byte) {
     return byte;
 }
 
+// The designed choices with CR-only line ends, loaded into `s`: a file the
+// start says it cannot take. Its path.
+fs::path CartellaTemporanea::caricaSoloCR(StatoPrincipale& s) {
+    const fs::path f = dir_ / "Impostazioni.txt";
+    scrivi(f, SoloCR(Scelte));
+    CaricaImpostazioni(s, f);
+    return f;
+}
+
 // Scelte with its lines from `da` on (from 1) ended by CR alone.
 std::string SoloCRDallaRiga(int da) {
     auto righe = RigheProgetto();
@@ -504,10 +516,8 @@ TEST_F(CartellaTemporanea, UnFileSenzaPermessoDiLetturaRestaRecuperabile) {
 }
 
 TEST_F(CartellaTemporanea, UnaScritturaFallitaRimetteAlSuoPostoIlFileCheNonSiPrende) {
-    const fs::path f = dir_ / "Impostazioni.txt";
-    scrivi(f, SoloCR(Scelte));
     StatoPrincipale s;
-    CaricaImpostazioni(s, f);
+    const fs::path f = caricaSoloCR(s);
     ASSERT_TRUE(s.impostazioniScartate);
     EXPECT_FALSE(SalvaImpostazioni(s, f, [](const fs::path&, std::string_view) { return false; }));
     EXPECT_EQ(LeggiByte(f), SoloCR(Scelte));
@@ -683,10 +693,8 @@ TEST_F(CartellaTemporanea, SeNonSiPuoRimettereAlSuoPostoLoDice) {
 
 // Written whole by another start since: "Ok" replaces it as any file it reads.
 TEST_F(CartellaTemporanea, UnFileRiscrittoIntantoNonVieneMessoDaParte) {
-    const fs::path f = dir_ / "Impostazioni.txt";
-    scrivi(f, SoloCR(Scelte));
     StatoPrincipale s;
-    CaricaImpostazioni(s, f);
+    const fs::path f = caricaSoloCR(s);
     ASSERT_TRUE(s.impostazioniScartate);
     scrivi(f, Scelte);
     fs::path conservato = "x";
