@@ -9,12 +9,13 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
+
+#include "tests/comune/CartellaProva.h"
 
 namespace {
 
@@ -26,18 +27,11 @@ class CasaProva {
 public:
     CasaProva() {
         if (const char* c = ::getenv(Segno); c && *c) return;  // the parent's
-        const char* t = ::getenv("TMPDIR");
-        const fs::path tmp = t && *t ? fs::path(t) : fs::path(VK_BUILD) / "tmp";
-        std::error_code e;
-        fs::create_directories(tmp, e);
-        std::string modello = (tmp / "vk_casa_XXXXXX").string();
-        if (!::mkdtemp(modello.data())) {
-            std::fprintf(stderr, "mkdtemp %s: %s\n", modello.c_str(), std::strerror(errno));
-            std::abort();
-        }
-        radice_ = modello;
+        if (const char* t = ::getenv("TMPDIR"); !t || !*t) ::setenv("TMPDIR", VK_BUILD "/tmp", 1);
+        radice_ = std::make_unique<vk::prova::CartellaProva>("casa");
         padrone_ = ::getpid();
-        const fs::path casa = radice_ / "casa", runtime = radice_ / "runtime";
+        const fs::path casa = *radice_ / "casa", runtime = *radice_ / "runtime";
+        std::error_code e;
         for (const fs::path& c : {casa / ".local/share", casa / ".config", casa / ".cache", runtime})
             fs::create_directories(c, e);
         fs::permissions(runtime, fs::perms::owner_all, e);  // as Qt wants it
@@ -47,8 +41,7 @@ public:
             std::fprintf(stderr, "data copy into %s: %s\n", casa.c_str(), e.message().c_str());
             std::abort();
         }
-        ::setenv(Segno, radice_.c_str(), 1);
-        ::setenv("TMPDIR", tmp.c_str(), 1);
+        ::setenv(Segno, radice_->percorso().c_str(), 1);
         ::setenv("HOME", casa.c_str(), 1);
         ::setenv("XDG_DATA_HOME", (casa / ".local/share").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (casa / ".config").c_str(), 1);
@@ -57,17 +50,11 @@ public:
     }
     ~CasaProva() {
         // Only the process that made it: a forked child that exits normally leaves it.
-        if (radice_.empty() || ::getpid() != padrone_) return;
-        std::error_code e;
-        // A test may have taken rights away inside it.
-        for (auto i = fs::recursive_directory_iterator(radice_, e); !e && i != fs::recursive_directory_iterator();
-             i.increment(e))
-            if (i->is_directory(e) && !i->is_symlink(e)) fs::permissions(i->path(), fs::perms::owner_all, fs::perm_options::add, e);
-        fs::remove_all(radice_, e);
+        if (radice_ && ::getpid() != padrone_) (void)radice_.release();
     }
 
 private:
-    fs::path radice_;
+    std::unique_ptr<vk::prova::CartellaProva> radice_;
     pid_t padrone_ = 0;
 };
 
