@@ -1,9 +1,6 @@
 #include "app/Impostazioni.h"
 
-#include <fcntl.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -14,6 +11,7 @@
 #include <optional>
 
 #include "app/StatoPrincipale.h"
+#include "common/FileTesto.h"
 
 namespace vk {
 
@@ -69,14 +67,12 @@ void Caption(std::string& campo, const std::string& letto, std::initializer_list
 
 namespace {
 
-constexpr std::string_view Spazi = " \t";
-
 std::string Voci() { return std::to_string(NumeroVociImpostazioni) + " voci delle impostazioni"; }
 
 // A byte that no text holds: a control other than the tab and the line ends.
 bool Controllo(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F; }
 
-std::string Esadecimale(unsigned char c) {
+std::string ByteEsadecimale(unsigned char c) {
     constexpr char cifre[] = "0123456789ABCDEF";
     return {cifre[c >> 4], cifre[c & 0xF]};
 }
@@ -92,13 +88,13 @@ std::optional<std::string> ImpostazioniNonIntere(std::string_view b) {
     for (size_t i = 0; i < b.size(); ++i)
         if (Controllo(static_cast<unsigned char>(b[i])))
             return "il file contiene byte che un testo non ha (il primo, " +
-                   Esadecimale(static_cast<unsigned char>(b[i])) + ", al byte " + std::to_string(i + 1) +
+                   ByteEsadecimale(static_cast<unsigned char>(b[i])) + ", al byte " + std::to_string(i + 1) +
                    "): non \xC3\xA8 un file di impostazioni.";
     if (FineRigaSoloCR(b))
         return "le righe del file finiscono con il solo CR, senza LF, e non si possono separare le " + Voci() + ".";
     size_t pos = 0;
     for (int voce = 1; voce <= NumeroVociImpostazioni; ++voce) {
-        while (pos < b.size() && Spazi.find(b[pos]) != std::string_view::npos) ++pos;
+        while (pos < b.size() && Spazio(b[pos])) ++pos;
         if (pos >= b.size())
             return "il file finisce prima della voce " + std::to_string(voce) + "; le impostazioni hanno " +
                    std::to_string(NumeroVociImpostazioni) + " voci.";
@@ -121,14 +117,14 @@ std::optional<std::string> ImpostazioniNonIntere(std::string_view b) {
                        (prima.starts_with("\xEF\xBB\xBF") ? " (EF BB BF: il segno BOM di UTF-8)" : "") +
                        " prima delle virgolette della voce " + std::to_string(voce) + ".";
             }
-            while (!resto.empty() && Spazi.find(resto.back()) != std::string_view::npos) resto.remove_suffix(1);
+            while (!resto.empty() && Spazio(resto.back())) resto.remove_suffix(1);
         }
         // A CR inside the line: another line that ends in CR alone.
         if (resto.find('\r') != std::string_view::npos)
             return "la riga della voce " + std::to_string(voce) +
                    " contiene un CR senza LF: le fini riga del file sono miste e non si possono separare le " +
                    Voci() + ".";
-        if (traVirgolette && resto.find_first_not_of(Spazi) != std::string_view::npos)
+        if (traVirgolette && !std::all_of(resto.begin(), resto.end(), Spazio))
             return "la riga della voce " + std::to_string(voce) + " continua dopo le virgolette di chiusura.";
         pos = fineRiga + 1;
     }
@@ -254,11 +250,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Occupato(const fs::path& p) {
-    std::error_code e;
-    return fs::exists(fs::symlink_status(p, e));
-}
-
 // What keeps a file that is there from being taken whole; nullopt when it
 // reads, and for a missing file, a folder or a FIFO, which "Ok" cannot
 // replace and then says so itself.
@@ -281,31 +272,8 @@ std::optional<std::string> Scartato(const fs::path& file, const LetturaFile& l) 
 // The first name beside `file` that nothing holds.
 fs::path PrimoNomeLibero(const fs::path& file) {
     int n = 1;
-    while (n < INT_MAX && Occupato(NomeAccanto(file, n))) ++n;
+    while (n < INT_MAX && NomeOccupato(NomeAccanto(file, n))) ++n;
     return NomeAccanto(file, n);
-}
-
-int RinominaDiSistema(const char* da, const char* a) {
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 28))
-    return ::renameat2(AT_FDCWD, da, AT_FDCWD, a, RENAME_NOREPLACE);
-#elif defined(SYS_renameat2)
-    return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, da, AT_FDCWD, a, 1 /* RENAME_NOREPLACE */));
-#else
-    errno = ENOSYS;
-    return -1;
-#endif
-}
-
-// A rename onto a free name: -1 with EEXIST when it is taken. Only where
-// the system cannot refuse (EINVAL, ENOSYS) is the name checked first.
-int Rinomina(const ChiamateAccanto& c, const fs::path& da, const fs::path& a) {
-    const int r = c.rinomina ? c.rinomina(da.c_str(), a.c_str()) : RinominaDiSistema(da.c_str(), a.c_str());
-    if (r == 0 || (errno != EINVAL && errno != ENOSYS)) return r;
-    if (Occupato(a)) {
-        errno = EEXIST;
-        return -1;
-    }
-    return ::rename(da.c_str(), a.c_str());
 }
 
 // The write, after moving aside a file that could not be taken and still
@@ -324,7 +292,7 @@ bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, 
     }
     if (conservato) *conservato = messo;
     if (scrivi(TestoImpostazioni(RaccogliImpostazioni(s)))) return true;
-    if (!messo.empty() && Rinomina({}, messo, bersaglio) == 0 && conservato) conservato->clear();
+    if (!messo.empty() && RinominaSenzaSostituire(messo, bersaglio) == 0 && conservato) conservato->clear();
     return false;
 }
 
@@ -332,32 +300,9 @@ bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, 
 
 std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& file,
                                                    const std::filesystem::path& promesso, std::string* errore,
-                                                   const ChiamateAccanto& c) {
-    auto fallito = [&](std::string motivo) -> std::optional<fs::path> {
-        if (errore) *errore = std::move(motivo);
-        return std::nullopt;
-    };
-    // The name promised at start first, then the others in turn.
-    for (int n = 0; n < INT_MAX; ++n) {
-        const fs::path nome = n == 0 ? promesso : NomeAccanto(file, n);
-        if (nome.empty() || (n > 0 && nome == promesso)) continue;
-        // A second name first: it never replaces one that is there.
-        if ((c.collega ? c.collega(file.c_str(), nome.c_str()) : ::link(file.c_str(), nome.c_str())) == 0) {
-            // The new file gets its own permissions, not those of this one.
-            if ((c.elimina ? c.elimina(file.c_str()) : ::unlink(file.c_str())) == 0) return nome;
-            const int codice = errno;
-            ::unlink(nome.c_str());
-            return fallito(std::strerror(codice));
-        }
-        if (errno == EEXIST) continue;
-        if (errno == ENOENT) return fs::path();
-        // A file system without hard links.
-        if (Rinomina(c, file, nome) == 0) return nome;
-        if (errno == EEXIST) continue;
-        if (errno == ENOENT) return fs::path();
-        return fallito(std::strerror(errno));
-    }
-    return fallito("nessun nome libero accanto al file per conservarlo");
+                                                   const ChiamateAccanto& chiamate) {
+    return SpostaAccanto(
+        file, promesso, [&](int n) { return NomeAccanto(file, n); }, errore, chiamate);
 }
 
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {

@@ -14,7 +14,9 @@
 #include <string_view>
 
 #include "common/Colori.h"
-#include "common/FileTesto.h"
+#include "common/LetturaFile.h"
+#include "common/MessaDaParte.h"
+#include "common/ScritturaFile.h"
 #include "common/ValoreFisso.h"
 
 namespace vk {
@@ -130,19 +132,7 @@ std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n);
 // where the file will be kept.
 std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i);
 
-// The calls that set a file aside, each as the system's: a second name
-// (link) and the removal of the first, or else a rename that refuses to
-// replace (renameat2 with RENAME_NOREPLACE). Tests stand in for a file
-// system that lacks one or the other; an empty one is the system's.
-struct ChiamateAccanto {
-    std::function<int(const char*, const char*)> collega;
-    std::function<int(const char*)> elimina;
-    std::function<int(const char*, const char*)> rinomina;
-};
-// Moves the file to `promesso` or, when that is taken, to the first free
-// name beside it, replacing nothing: the name; an empty one when the file is
-// gone; nullopt, with the reason when asked, when it cannot be moved (it is
-// then still in its place).
+// SpostaAccanto onto the names NomeAccanto gives.
 std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& file,
                                                    const std::filesystem::path& promesso, std::string* errore,
                                                    const ChiamateAccanto& chiamate = {});

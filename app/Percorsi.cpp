@@ -8,7 +8,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "common/FileTesto.h"
+#include "common/LetturaFile.h"
+#include "common/ScritturaFile.h"
 
 namespace vk {
 

@@ -3,14 +3,13 @@
 // bytes, one item per line, CR LF line ends, texts in double quotes (which
 // may span lines), numbers bare. Inside the program texts are UTF-8 and keep
 // their CR LF as they are.
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+
+#include "common/Windows1252.h"
 
 namespace vk {
 
@@ -21,13 +20,8 @@ namespace vk {
 // length).
 inline constexpr std::size_t LunghezzaMassimaTesto = 16384;
 
-// Every byte has a code point: the five bytes that Windows-1252 leaves
-// undefined map to U+0081, U+008D, U+008F, U+0090, U+009D, so any file
-// survives a read and a write unchanged.
-std::string Utf8DaWindows1252(std::string_view byte);
-// A character with no Windows-1252 byte, and each byte of malformed UTF-8,
-// becomes '?'.
-std::string Windows1252DaUtf8(std::string_view utf8);
+// The blanks the reading skips before an item and drops after a bare one.
+inline bool Spazio(char c) { return c == ' ' || c == '\t'; }
 
 enum class EsitoLettura {
     Ok,
@@ -89,60 +83,5 @@ public:
 private:
     std::string testo_;
 };
-
-// Reading a whole file without waiting on it: the path is opened without
-// blocking (a FIFO or a device put in its place answers at once) and only a
-// regular file of at most `massimo` bytes is read.
-enum class EsitoFile { Ok, Mancante, Illeggibile, TroppoGrande };
-struct LetturaFile {
-    EsitoFile esito = EsitoFile::Illeggibile;
-    std::string byte;
-};
-// Far larger than any file of the program.
-inline constexpr std::uintmax_t DimensioneMassimaFile = 16 * 1024 * 1024;
-LetturaFile LeggiFile(const std::filesystem::path& percorso, std::uintmax_t massimo = DimensioneMassimaFile);
-// All the bytes of a file; nullopt when it cannot be read as above.
-std::optional<std::string> LeggiByte(const std::filesystem::path& percorso,
-                                     std::uintmax_t massimo = DimensioneMassimaFile);
-
-// Writes a whole file; false when it could not (tests pass their own).
-using ScrittoreFile = std::function<bool(const std::filesystem::path&, std::string_view)>;
-// The file a path names once its links are followed (at most 40 of them):
-// the one a write through the path replaces.
-std::filesystem::path FileCollegato(std::filesystem::path percorso);
-
-// Writes the bytes beside the target, checks every byte written and flushed
-// to the disk, and only then renames them over the target, so a failed
-// write (a full disk, a size limit) leaves the old file whole. A link is
-// followed: the file it names is replaced. On failure returns false and,
-// when asked, the reason.
-//
-// Where the file system allows it (ModoTemporaneo::SenzaNome) the bytes go
-// to a file with no name (O_TMPFILE), which a write killed before it is
-// whole leaves nowhere; it gets a name only for the rename onto the target.
-// Elsewhere (vfat, many network mounts), or with ModoTemporaneo::ConNome,
-// the temporary has its name from the start. The name is NomeTemporaneo's.
-enum class ModoTemporaneo { SenzaNome, ConNome };
-bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr,
-                ModoTemporaneo modo = ModoTemporaneo::SenzaNome);
-
-// The name of a temporary of `nome` written by the process `processo` of
-// this system:
-//     .<nome>.velmorakov-<system>-<process id>-<attempt 0..99>.tmp
-// <nome> cut to fit a file name; <system> 16 hex digits standing for this
-// boot of the machine and this process-id namespace, so that the id is known
-// to be one of this system's ("0000000000000000" where they cannot be read).
-std::string NomeTemporaneo(std::string_view nome, long processo, int tentativo);
-
-// Past this age a temporary is no longer being written by anyone.
-inline constexpr std::chrono::hours EtaAvanzo{1};
-
-// Removes from a folder what a write of this program cut short (killed, a
-// power cut) left behind, and only what is certainly that: a regular file
-// named exactly as NomeTemporaneo names them, of this system, owned by this
-// user, untouched for EtaAvanzo, whose process is gone. Any other name (the
-// "<name>.<digits>-<n>.tmp~" of earlier versions too) is never removed: it
-// may be the user's, or a writer's on another machine or in a container.
-void RimuoviTemporaneiAvanzati(const std::filesystem::path& cartella);
 
 }  // namespace vk

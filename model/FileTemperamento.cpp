@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/FileTesto.h"
+#include "common/LetturaFile.h"
 #include "model/ApplicaQuinte.h"
 
 namespace vk {

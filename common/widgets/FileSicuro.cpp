@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "common/FileTesto.h"
+#include "common/ScritturaFile.h"
 
 namespace vk {
 

@@ -19,7 +19,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/Velocita.h"
 #include "app/Viste.h"
-#include "common/FileTesto.h"
+#include "common/LetturaFile.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/ImpostazioniProgetto.h"
 

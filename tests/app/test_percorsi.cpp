@@ -9,7 +9,8 @@
 #include <set>
 
 #include "app/Percorsi.h"
-#include "common/FileTesto.h"
+#include "common/LetturaFile.h"
+#include "common/ScritturaFile.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/LimiteFile.h"
 

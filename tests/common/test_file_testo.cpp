@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "common/FileTesto.h"
+#include "common/LetturaFile.h"
+#include "common/ScritturaFile.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/LimiteFile.h"
 

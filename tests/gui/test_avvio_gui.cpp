@@ -18,7 +18,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/SchermataFinale.h"
 #include "app/widgets/Avviatore.h"
-#include "common/FileTesto.h"
+#include "common/LetturaFile.h"
 #include "common/widgets/Schermata.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/ImpostazioniProgetto.h"

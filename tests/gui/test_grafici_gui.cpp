@@ -18,6 +18,8 @@
 #include "app/widgets/SezioneFile.h"
 #include "app/widgets/SezioneGrafici.h"
 #include "common/FileTesto.h"
+#include "common/LetturaFile.h"
+#include "common/ScritturaFile.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "model/FileTemperamento.h"

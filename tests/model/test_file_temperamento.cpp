@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "common/FileTesto.h"
+#include "common/LetturaFile.h"
+#include "common/ScritturaFile.h"
 #include "model/FileTemperamento.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/DerivazioniPassoPasso.h"
