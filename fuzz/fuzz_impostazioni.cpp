@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/Impostazioni.h"
+#include "common/FileTesto.h"
 #include "app/StatoPrincipale.h"
 #include "app/Velocita.h"
 #include "app/Viste.h"
