@@ -105,4 +105,15 @@ std::string Windows1252DaUtf8(std::string_view utf8) {
     return s;
 }
 
+std::vector<CarattereUtf8> CaratteriUtf8(std::string_view utf8) {
+    std::vector<CarattereUtf8> r;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t inizio = i;
+        const auto c = Decodifica(utf8, i);
+        r.push_back({utf8.substr(inizio, i - inizio), c});
+    }
+    return r;
+}
+
 }  // namespace vk

@@ -1,7 +1,9 @@
 #pragma once
 // The program's files are Windows-1252; inside the program texts are UTF-8.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vk {
 
@@ -12,5 +14,14 @@ std::string Utf8DaWindows1252(std::string_view byte);
 // A character with no Windows-1252 byte, and each byte of malformed UTF-8,
 // becomes '?'.
 std::string Windows1252DaUtf8(std::string_view utf8);
+
+// A UTF-8 text cut into its characters, each with its code point; a byte of
+// malformed UTF-8 is a character of its own, with no code point, as the
+// conversion above takes it.
+struct CarattereUtf8 {
+    std::string_view byte;
+    std::optional<char32_t> codice;
+};
+std::vector<CarattereUtf8> CaratteriUtf8(std::string_view utf8);
 
 }  // namespace vk

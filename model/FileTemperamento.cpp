@@ -1,6 +1,9 @@
 #include "model/FileTemperamento.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "common/FileTesto.h"
@@ -297,6 +300,127 @@ std::string DescriviMotivo(const Rifiuto& r) {
                    "Windows-1252, con un byte per carattere.";
     }
     return "";
+}
+
+namespace {
+
+// Where character i of a text starts (the text's end past its last).
+size_t Inizio(std::string_view t, const std::vector<CarattereUtf8>& c, size_t i) {
+    return i < c.size() ? static_cast<size_t>(c[i].byte.data() - t.data()) : t.size();
+}
+
+void Confronta(int voce, std::string_view scritto, std::string_view riletto, std::vector<CarattereCambiato>& r) {
+    if (scritto == riletto) return;
+    const auto a = CaratteriUtf8(scritto);
+    const auto b = CaratteriUtf8(riletto);
+    std::set<std::pair<std::string_view, std::string_view>> visti;
+    const auto aggiungi = [&](std::string_view da, std::string_view in) {
+        if (visti.insert({da, in}).second) r.push_back({voce, std::string(da), std::string(in)});
+    };
+    if (a.size() == b.size()) {
+        for (size_t i = 0; i < a.size(); ++i)
+            if (a[i].byte != b[i].byte) aggiungi(a[i].byte, b[i].byte);
+        return;
+    }
+    size_t p = 0;
+    while (p < a.size() && p < b.size() && a[p].byte == b[p].byte) ++p;
+    size_t s = 0;
+    while (s < a.size() - p && s < b.size() - p && a[a.size() - 1 - s].byte == b[b.size() - 1 - s].byte) ++s;
+    // Characters only added: the one beside them becomes them with it.
+    if (p + s == a.size()) {
+        if (p > 0)
+            --p;
+        else if (s > 0)
+            --s;
+    }
+    const auto tratto = [&](std::string_view t, const std::vector<CarattereUtf8>& c) {
+        const size_t da = Inizio(t, c, p);
+        return t.substr(da, Inizio(t, c, c.size() - s) - da);
+    };
+    aggiungi(tratto(scritto, a), tratto(riletto, b));
+}
+
+// Characters that show nothing of their own: named by their code alone.
+bool Invisibile(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
+
+// The text in guillemets, with its codes when asked ("U+266D"); one that
+// holds a control character by its codes alone ("U+0085").
+std::string Mostra(std::string_view testo, bool conCodici) {
+    std::string codici;
+    bool visibile = true;
+    char b[16];
+    for (const CarattereUtf8& c : CaratteriUtf8(testo)) {
+        if (c.codice)
+            std::snprintf(b, sizeof b, "U+%04X", static_cast<unsigned>(*c.codice));
+        else
+            std::snprintf(b, sizeof b, "byte %02X", static_cast<unsigned char>(c.byte[0]));
+        codici += (codici.empty() ? "" : " ") + std::string(b);
+        visibile = visibile && c.codice && !Invisibile(*c.codice);
+    }
+    if (codici.empty()) return "\xC2\xAB\xC2\xBB";
+    if (!visibile) return codici;
+    const std::string segno = "\xC2\xAB" + std::string(testo) + "\xC2\xBB";
+    return conCodici ? segno + " (" + codici + ")" : segno;
+}
+
+// "A, B e C"; past ten, the first eight and "e altri N caratteri".
+std::string Elenco(const std::vector<const CarattereCambiato*>& g) {
+    constexpr size_t Tutti = 10, Primi = 8;
+    const size_t mostrati = g.size() <= Tutti ? g.size() : Primi;
+    std::string r;
+    for (size_t i = 0; i < mostrati; ++i) {
+        if (i > 0) r += i + 1 == mostrati && mostrati == g.size() ? " e " : ", ";
+        r += Mostra(g[i]->carattere, true);
+    }
+    if (mostrati < g.size()) r += " e altri " + std::to_string(g.size() - mostrati) + " caratteri";
+    return r;
+}
+
+}  // namespace
+
+std::vector<CarattereCambiato> CaratteriCambiati(const VociTemperamento& scritti, const VociTemperamento& riletti) {
+    std::vector<CarattereCambiato> r;
+    for (size_t i = 0; i < scritti.size(); ++i) Confronta(static_cast<int>(i) + 1, scritti[i], riletti[i], r);
+    return r;
+}
+
+Salvataggio PreparaSalvataggio(const Temperamento& t) {
+    Salvataggio s;
+    s.byte = ByteTemperamento(t);
+    // Read back as Open reads it: what would come back is what is compared.
+    LetturaTemperamento l = LeggiTemperamento(s.byte);
+    if (l.ok())
+        s.cambiati = CaratteriCambiati(VociDi(t), *l.voci);
+    else
+        s.rifiuto = std::move(l.rifiuto);
+    return s;
+}
+
+std::string DescriviCaratteriCambiati(const std::vector<CarattereCambiato>& cambiati) {
+    std::string r;
+    for (size_t i = 0; i < cambiati.size();) {
+        const int voce = cambiati[i].voce;
+        size_t fine = i;
+        while (fine < cambiati.size() && cambiati[fine].voce == voce) ++fine;
+        r += NomeVoce(voce) + ": ";
+        // One clause for each thing they become, in order of first appearance.
+        std::vector<std::string_view> fatti;
+        for (size_t j = i; j < fine; ++j) {
+            const std::string& in = cambiati[j].diventa;
+            if (std::find(fatti.begin(), fatti.end(), in) != fatti.end()) continue;
+            fatti.push_back(in);
+            std::vector<const CarattereCambiato*> g;
+            for (size_t k = j; k < fine; ++k)
+                if (cambiati[k].diventa == in) g.push_back(&cambiati[k]);
+            const bool uno = g.size() == 1;
+            if (fatti.size() > 1) r += "; ";
+            r += Elenco(g) + (in.empty() ? (uno ? " sparisce" : " spariscono")
+                                         : (uno ? " diventa " : " diventano ") + Mostra(in, false));
+        }
+        r += "\n";
+        i = fine;
+    }
+    return r;
 }
 
 std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile) {

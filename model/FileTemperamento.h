@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/FileTesto.h"
 #include "model/Temperamento.h"
@@ -29,7 +30,8 @@ bool VoceNumerica(int n);
 VociTemperamento VociDi(const Temperamento& t);
 
 // The bytes Save writes. The format has no escape for a double quote, so a
-// double quote in a text is written as an apostrophe.
+// double quote in a text is written as an apostrophe; a character with no
+// Windows-1252 byte is written as '?'. PreparaSalvataggio tells of both.
 std::string ByteTemperamento(const Temperamento& t);
 
 enum class MotivoRifiuto {
@@ -79,6 +81,35 @@ LetturaTemperamento LeggiFileTemperamento(const std::filesystem::path& percorso)
 // read, the comma colour from the caption (only the exact "Comma
 // Pitagorico" is Pythagorean). The bars and letters are the caller's redraw.
 void ApplicaVoci(const VociTemperamento& v, Temperamento& t);
+
+// A character that a file cannot keep: in item `voce` (1..87), `carattere`
+// (UTF-8, as the temperament holds it) reads back as `diventa`.
+struct CarattereCambiato {
+    int voce = 0;
+    std::string carattere;
+    std::string diventa;
+    bool operator==(const CarattereCambiato&) const = default;
+};
+
+// Where the texts read back from a file differ from those written, character
+// by character: each distinct change once per item, items in order, changes
+// in the order they first appear. Where an item's characters do not pair one
+// to one, its stretch between the common start and the common end.
+std::vector<CarattereCambiato> CaratteriCambiati(const VociTemperamento& scritti, const VociTemperamento& riletti);
+
+// What Save would write, and what Open would make of it: the bytes, and
+// either Open's refusal of them or the characters that would read back
+// changed (none for a temperament whose texts the format holds).
+struct Salvataggio {
+    std::string byte;
+    Rifiuto rifiuto;
+    std::vector<CarattereCambiato> cambiati;
+};
+Salvataggio PreparaSalvataggio(const Temperamento& t);
+
+// The changes in Italian, a line per item: its name, each character in
+// guillemets with its code, what it becomes ("Nome: ... (U+266D) diventa ...").
+std::string DescriviCaratteriCambiati(const std::vector<CarattereCambiato>& cambiati);
 
 // The message of a refused Open, in Italian, naming the file and the item.
 std::string DescriviRifiuto(const Rifiuto& r, const std::string& nomeFile);

@@ -76,6 +76,22 @@ TEST(Windows1252, CaratteriSenzaByte) {
     for (const auto& c : casi) EXPECT_EQ(Windows1252DaUtf8(c.utf8), c.atteso) << c.utf8;
 }
 
+TEST(Windows1252, CaratteriUtf8ComeLiPrendeLaConversione) {
+    // Each character as its bytes, with its code point; each byte of
+    // malformed UTF-8 alone, with none, as Windows1252DaUtf8 writes it '?'.
+    const auto c = CaratteriUtf8("a\u266D\U0001F600\xC3(\xED\xA0\x80");
+    const std::vector<std::pair<std::string, std::optional<char32_t>>> attesi = {
+        {"a", U'a'}, {"\u266D", U'\u266D'}, {"\U0001F600", U'\U0001F600'}, {"\xC3", std::nullopt},
+        {"(", U'('},  {"\xED", std::nullopt}, {"\xA0", std::nullopt},          {"\x80", std::nullopt},
+    };
+    ASSERT_EQ(c.size(), attesi.size());
+    for (size_t i = 0; i < c.size(); ++i) {
+        EXPECT_EQ(c[i].byte, attesi[i].first) << i;
+        EXPECT_EQ(c[i].codice, attesi[i].second) << i;
+    }
+    EXPECT_TRUE(CaratteriUtf8("").empty());
+}
+
 struct CasoLettura {
     const char* nome;
     const char* testo;

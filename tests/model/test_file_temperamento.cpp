@@ -151,6 +151,127 @@ TEST(FileTemperamento, LeVirgoletteDiventanoApostrofi) {
     EXPECT_EQ((*l.voci)[28], "-1/12");  // the items after it stay in place
 }
 
+// Every character Save would write changed, found by reading the bytes back
+// as Open does: each distinct one once per item, with what it becomes.
+TEST(FileTemperamento, PreparaSalvataggioTrovaICaratteriCambiati) {
+    using Cambi = std::vector<CarattereCambiato>;
+    struct Caso {
+        const char* nome;
+        int voce;  // 1 name, 2 description, else the item of a fraction
+        std::string testo;
+        Cambi attesi;
+    } casi[] = {
+        {"flat sign", 1, "Si\u266D", {{1, "\u266D", "?"}}},
+        {"Greek and maths", 2, "\u03A9\u2248 \u03A9", {{2, "\u03A9", "?"}, {2, "\u2248", "?"}}},
+        {"Chinese", 2, "\u4E2D\u6587\u4E2D", {{2, "\u4E2D", "?"}, {2, "\u6587", "?"}}},
+        {"emoji, one character", 1, "A\U0001F3B5B", {{1, "\U0001F3B5", "?"}}},
+        {"combining accent", 1, "e\u0301", {{1, "\u0301", "?"}}},
+        {"replacement character", 2, "\uFFFD", {{2, "\uFFFD", "?"}}},
+        {"C1 code point without a byte", 2, "a\u0085b", {{2, "\u0085", "?"}}},
+        {"line separator in a fraction", 30, "1\u20284", {{30, "\u2028", "?"}}},
+        {"double quote", 1, "Il \"buon\"", {{1, "\"", "'"}}},
+        {"double quote in a fraction", 28, "\"1/4\"", {{28, "\"", "'"}}},
+        {"sharp sign in a fraction", 39, "1/4\u266F", {{39, "\u266F", "?"}}},
+        {"both kinds", 2, "\"\u266D\"", {{2, "\"", "'"}, {2, "\u266D", "?"}}},
+        // What the file holds as it is.
+        {"Windows-1252 letters and signs", 1,
+         "\u00E0\u00E8\u00E9\u00EC\u00F2\u00F9 \u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
+         "\u0152\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178\u00A0\u00FF",
+         {}},
+        {"the five C1 code points with a byte", 2, "\u0081\u008D\u008F\u0090\u009D", {}},
+        {"line breaks of every kind", 2, "a\r\nb\rc\nd\r\n", {}},
+        {"CR and LF alone in a fraction", 29, "1\r/\n4", {}},
+        {"controls, tab and NUL", 30, std::string("a\tb\x01\x1F\x7F\0z", 8), {}},
+        {"empty", 1, "", {}},
+    };
+    for (const Caso& c : casi) {
+        Temperamento t = TemperamentoIniziale();
+        std::string& campo = c.voce == 1 ? t.Nome : c.voce == 2 ? t.Descrizione : t.Frazioni[c.voce - 27];
+        campo = c.testo;
+        const Salvataggio p = PreparaSalvataggio(t);
+        EXPECT_EQ(p.rifiuto.motivo, MotivoRifiuto::Nessuno) << c.nome;
+        EXPECT_EQ(p.cambiati, c.attesi) << c.nome;
+        // The bytes are those Save always wrote.
+        EXPECT_EQ(p.byte, ByteTemperamento(t)) << c.nome;
+        if (c.attesi.empty()) {
+            auto l = LeggiTemperamento(p.byte);
+            ASSERT_TRUE(l.ok()) << c.nome;
+            EXPECT_EQ(*l.voci, VociDi(t)) << c.nome;
+        }
+    }
+}
+
+TEST(FileTemperamento, PreparaSalvataggioNonConfrontaCioCheApriRifiuterebbe) {
+    Temperamento t = TemperamentoIniziale();
+    t.Nome = std::string(LunghezzaMassimaTesto, 'n') + "\u266D";
+    const Salvataggio p = PreparaSalvataggio(t);
+    EXPECT_EQ(p.rifiuto.motivo, MotivoRifiuto::VoceTroppoLunga);
+    EXPECT_EQ(p.rifiuto.voce, 1);
+    EXPECT_TRUE(p.cambiati.empty());
+}
+
+// Texts that do not pair character by character: the stretch that differs.
+TEST(FileTemperamento, CaratteriCambiatiFraTestiDiLunghezzaDiversa) {
+    struct Caso {
+        const char* scritto;
+        const char* riletto;
+        std::vector<CarattereCambiato> attesi;
+    } casi[] = {
+        {"abc", "abc", {}},
+        {"ab\u266Dc", "ab?c", {{5, "\u266D", "?"}}},
+        {"abXYZdef", "ab?def", {{5, "XYZ", "?"}}},
+        {"abXYZ", "ab", {{5, "XYZ", ""}}},
+        {"ab", "aQQb", {{5, "a", "aQQ"}}},  // added characters: with the one before them
+        {"ab", "QQab", {{5, "a", "QQa"}}},  // or after them, at the start
+        {"", "QQ", {{5, "", "QQ"}}},
+        {"aaa", "aa", {{5, "a", ""}}},
+        {"x\u00E8y", "x\u00E8\u00E8y", {{5, "\u00E8", "\u00E8\u00E8"}}},
+    };
+    for (const Caso& c : casi) {
+        VociTemperamento a = VociDi(TemperamentoIniziale()), b = a;
+        a[4] = c.scritto;
+        b[4] = c.riletto;
+        EXPECT_EQ(CaratteriCambiati(a, b), c.attesi) << c.scritto << " / " << c.riletto;
+    }
+}
+
+// The lines of Save's question: the box, each character as itself and by its
+// code, and what it becomes.
+TEST(FileTemperamento, DescriviCaratteriCambiati) {
+    struct Caso {
+        std::vector<CarattereCambiato> cambiati;
+        const char* atteso;
+    } casi[] = {
+        {{{1, "\u266D", "?"}}, "Nome: \u00AB\u266D\u00BB (U+266D) diventa \u00AB?\u00BB\n"},
+        {{{2, "\"", "'"}, {2, "\u03A9", "?"}, {2, "\u2248", "?"}, {30, "\U0001F3B5", "?"}},
+         "Descrizione: \u00AB\"\u00BB (U+0022) diventa \u00AB'\u00BB; \u00AB\u03A9\u00BB (U+03A9) e "
+         "\u00AB\u2248\u00BB (U+2248) diventano \u00AB?\u00BB\n"
+         "Frazione della quinta 3: \u00AB\U0001F3B5\u00BB (U+1F3B5) diventa \u00AB?\u00BB\n"},
+        // Control characters show nothing: their code alone.
+        {{{2, "\u0085", "?"}, {2, "\u2028", "?"}}, "Descrizione: U+0085 e U+2028 diventano \u00AB?\u00BB\n"},
+        // Stretches of another length, from a reading that does not pair.
+        {{{1, "XYZ", ""}, {1, "a", "aQQ"}, {2, "", "QQ"}},
+         "Nome: \u00ABXYZ\u00BB (U+0058 U+0059 U+005A) sparisce; \u00ABa\u00BB (U+0061) diventa \u00ABaQQ\u00BB\n"
+         "Descrizione: \u00AB\u00BB diventa \u00ABQQ\u00BB\n"},
+        {{}, ""},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(DescriviCaratteriCambiati(c.cambiati), c.atteso);
+
+    // Past ten characters, the first eight and how many more.
+    std::vector<CarattereCambiato> molti;
+    const char* cinesi[] = {"\u4E00", "\u4E01", "\u4E02", "\u4E03", "\u4E04", "\u4E05",
+                            "\u4E06", "\u4E07", "\u4E08", "\u4E09", "\u4E0A", "\u4E0B"};
+    for (const char* c : cinesi) molti.push_back({2, c, "?"});
+    const std::string m = DescriviCaratteriCambiati(molti);
+    EXPECT_NE(m.find("\u00AB\u4E07\u00BB (U+4E07) e altri 4 caratteri diventano \u00AB?\u00BB\n"), std::string::npos)
+        << m;
+    EXPECT_EQ(m.find("\u4E08"), std::string::npos) << m;
+    molti.resize(10);
+    EXPECT_NE(DescriviCaratteriCambiati(molti).find(", \u00AB\u4E08\u00BB (U+4E08) e \u00AB\u4E09\u00BB (U+4E09) "
+                                                    "diventano"),
+              std::string::npos);
+}
+
 TEST(FileTemperamento, SemitoniTuttiFuoriDaZeroEDuecento) {
     struct Caso { const char* cents; const char* scarto; } casi[] = {
         {"-5", "5"},     // largest stays at its start 0
