@@ -46,6 +46,10 @@ public:
     void avviso(QWidget*, const QString& titolo, const QString& testo) override {
         std::fprintf(stderr, "avviso: %s: %s\n", qPrintable(titolo), qPrintable(testo));
     }
+    bool domanda(QWidget*, const QString& titolo, const QString& testo) override {
+        std::fprintf(stderr, "domanda: %s: %s\n", qPrintable(titolo), qPrintable(testo));
+        return true;
+    }
 };
 
 class Sequenza {

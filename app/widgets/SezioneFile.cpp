@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <filesystem>
 
 #include "app/widgets/FinestraPrincipale.h"
@@ -44,6 +45,18 @@ void AvvisiQt::avviso(QWidget* genitore, const QString& titolo, const QString& t
     QMessageBox::warning(genitore, titolo, testo);
 }
 
+bool AvvisiQt::domanda(QWidget* genitore, const QString& titolo, const QString& testo) {
+    QMessageBox m(QMessageBox::Question, titolo, testo, QMessageBox::NoButton, genitore);
+    m.setTextFormat(Qt::PlainText);  // a file name may hold what looks like a tag
+    QPushButton* si = m.addButton(QStringLiteral("S\u00ec"), QMessageBox::YesRole);
+    QPushButton* no = m.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    // Nothing is written unless the user says so.
+    m.setDefaultButton(no);
+    m.setEscapeButton(no);
+    m.exec();
+    return m.clickedButton() == si;
+}
+
 SezioneFile::SezioneFile(FinestraPrincipale& f)
     : QObject(&f), f_(f), dialogo_(std::make_unique<DialogoFileQt>()), avvisi_(std::make_unique<AvvisiQt>()) {
     setObjectName(QStringLiteral("SezioneFile"));
@@ -80,12 +93,21 @@ void SezioneFile::SalvaTemperamento() {
     if (!scelto) return;
     s.FileCorrente = scelto->toStdString();
 
-    const std::string byte = ByteTemperamento(s.temperamento);
+    const Salvataggio p = PreparaSalvataggio(s.temperamento);
+    const bool rifiutato = p.rifiuto.motivo != MotivoRifiuto::Nessuno;
+    // Characters the file cannot keep are written changed only if the user agrees.
+    if (!rifiutato && !p.cambiati.empty()) {
+        const QString domanda =
+            QStringLiteral("Il file \"%1\" non pu\u00f2 contenere alcuni caratteri del temperamento: "
+                           "riaprendolo, si leggerebbero cambiati.\n\n%2\n"
+                           "Salvare lo stesso, con questi caratteri cambiati? Con \"No\" il file non viene scritto.")
+                .arg(*scelto, QString::fromStdString(DescriviCaratteriCambiati(p.cambiati)));
+        if (!avvisi_->domanda(&f_, QString::fromUtf8(TitoloSalva), domanda)) return;
+    }
     QString errore;
     // What Open would refuse (a name typed past the longest item) is not written.
-    const LetturaTemperamento riletto = LeggiTemperamento(byte);
-    if (!riletto.ok()) errore = QString::fromStdString(DescriviMotivo(riletto.rifiuto));
-    if (!riletto.ok() || !ScriviFileSicuro(*scelto, byte, &errore)) {
+    if (rifiutato) errore = QString::fromStdString(DescriviMotivo(p.rifiuto));
+    if (rifiutato || !ScriviFileSicuro(*scelto, p.byte, &errore)) {
         avvisi_->avviso(&f_, QString::fromUtf8(TitoloSalva),
                         QStringLiteral("Il temperamento non \u00e8 stato salvato nel file \"%1\":\n%2\n"
                                        "Un file gi\u00e0 presente con quel nome \u00e8 rimasto com'era.")

@@ -1,7 +1,7 @@
 #pragma once
 // "Open" (Command6) and "Save" (Command1): temperament files through a
-// modal file dialog. The dialog and the message box sit behind small
-// interfaces so tests can answer a path or Cancel.
+// modal file dialog. The dialog and the message boxes sit behind small
+// interfaces so tests can answer a path or Cancel, and Save's question.
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -37,16 +37,20 @@ public:
                                  const QString& proposto) override;
 };
 
-// Shown only for a refused Open and a failed Save.
+// A warning, shown only for a refused Open and a failed Save; a question,
+// asked only before Save writes texts that would read back changed.
 class Avvisi {
 public:
     virtual ~Avvisi() = default;
     virtual void avviso(QWidget* genitore, const QString& titolo, const QString& testo) = 0;
+    // Modal. True for "Sì"; "No", Escape and closing the box are false.
+    virtual bool domanda(QWidget* genitore, const QString& titolo, const QString& testo) = 0;
 };
 
 class AvvisiQt : public Avvisi {
 public:
     void avviso(QWidget* genitore, const QString& titolo, const QString& testo) override;
+    bool domanda(QWidget* genitore, const QString& titolo, const QString& testo) override;
 };
 
 class SezioneFile : public QObject {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -7,8 +8,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <filesystem>
@@ -58,13 +62,25 @@ private:
     std::vector<Richiesta>& chiesti_;
 };
 
+// Keeps the warnings; answers the questions from a queue, and with "No", as
+// Escape does, when it is empty.
 class AvvisiFinti : public Avvisi {
 public:
-    explicit AvvisiFinti(std::vector<QString>& v) : v_(v) {}
+    AvvisiFinti(std::vector<QString>& v, std::vector<QString>& d, std::deque<bool>& r) : v_(v), d_(d), r_(r) {}
     void avviso(QWidget*, const QString&, const QString& testo) override { v_.push_back(testo); }
+    bool domanda(QWidget*, const QString& titolo, const QString& testo) override {
+        EXPECT_EQ(titolo, "Salva Temperamento");
+        d_.push_back(testo);
+        if (r_.empty()) return false;
+        const bool si = r_.front();
+        r_.pop_front();
+        return si;
+    }
 
 private:
     std::vector<QString>& v_;
+    std::vector<QString>& d_;
+    std::deque<bool>& r_;
 };
 
 // The Pythagorean temperament with its wolf on SI-FA#, as a file would hold it.
@@ -91,7 +107,7 @@ protected:
         auto* sezione = finestra_->findChild<SezioneFile*>(QStringLiteral("SezioneFile"));
         ASSERT_NE(sezione, nullptr);
         sezione->impostaDialogo(std::make_unique<DialogoFinto>(risposte_, chiesti_));
-        sezione->impostaAvvisi(std::make_unique<AvvisiFinti>(avvisi_));
+        sezione->impostaAvvisi(std::make_unique<AvvisiFinti>(avvisi_, domande_, si_));
         finestra_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra_.get()));
     }
@@ -148,6 +164,8 @@ protected:
     std::deque<std::optional<QString>> risposte_;
     std::vector<Richiesta> chiesti_;
     std::vector<QString> avvisi_;
+    std::vector<QString> domande_;
+    std::deque<bool> si_;  // the answers to the questions, "Sì" for true
 };
 
 TEST_F(GraficiGui, CelleEBarreDelTemperamentoIniziale) {
@@ -264,6 +282,7 @@ TEST_F(GraficiGui, SalvaScriveIlFileEPoiApreLoPropone) {
     risposte_.push_back(NomeQ("Mio.txt"));
     Clic("Command1");
     EXPECT_TRUE(avvisi_.empty());
+    EXPECT_TRUE(domande_.empty());
     auto byte = LeggiByte(Nome("Mio.txt"));
     ASSERT_TRUE(byte);
     EXPECT_EQ(*byte, ByteTemperamento(stato_.temperamento));
@@ -430,6 +449,146 @@ TEST_F(GraficiGui, SalvaNonScriveCioCheApriRifiuterebbe) {
     EXPECT_TRUE(avvisi_[0].contains(QStringLiteral("la voce 1 (Nome) ha pi\u00f9 di 16384 caratteri")))
         << avvisi_[0].toStdString();
     EXPECT_FALSE(std::filesystem::exists(Nome("Mio.txt")));
+}
+
+// Types a text key by key as a keyboard gives it: each character, a pair of
+// surrogates among them, one key's text.
+void Digita(QWidget* w, const QString& testo) {
+    for (qsizetype i = 0; i < testo.size();) {
+        const qsizetype n = testo[i].isHighSurrogate() && i + 1 < testo.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, testo.mid(i, n), Qt::NoModifier);
+        i += n;
+    }
+}
+
+// Text typed or pasted that the file cannot hold: Save says which
+// characters, in which box, and what they would become, and writes only
+// after "Sì".
+TEST_F(GraficiGui, CaratteriCheIlFileNonTieneSalvatiSoloDopoIlSi) {
+    auto* nome = finestra_->findChild<QPlainTextEdit*>(QStringLiteral("TxtNomeTemperamento"));
+    auto* descrizione = finestra_->findChild<QPlainTextEdit*>(QStringLiteral("TxtDescrizione"));
+    auto* frazione = finestra_->findChild<QLineEdit*>(QStringLiteral("txtFraz_3"));
+    ASSERT_TRUE(nome && descrizione && frazione);
+    nome->setFocus();
+    nome->selectAll();
+    Digita(nome, QStringLiteral("Si\u266D"));
+    descrizione->setFocus();
+    descrizione->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u03A9\u2248 \U0001F3B5 \u03A9 fine"));
+    QTest::keyClick(descrizione, Qt::Key_V, Qt::ControlModifier);
+    frazione->setFocus();
+    frazione->selectAll();
+    Digita(frazione, QStringLiteral("\"1/4\" \U0001F3B5"));
+    const QString domandaAttesa = QStringLiteral(
+        "non pu\u00f2 contenere alcuni caratteri del temperamento: riaprendolo, si leggerebbero cambiati.\n\n"
+        "Nome: \u00AB\u266D\u00BB (U+266D) diventa \u00AB?\u00BB\n"
+        "Descrizione: \u00AB\u03A9\u00BB (U+03A9), \u00AB\u2248\u00BB (U+2248) e \u00AB\U0001F3B5\u00BB (U+1F3B5) "
+        "diventano \u00AB?\u00BB\n"
+        "Frazione della quinta 3: \u00AB\"\u00BB (U+0022) diventa \u00AB'\u00BB; \u00AB\U0001F3B5\u00BB (U+1F3B5) "
+        "diventa \u00AB?\u00BB\n\n"
+        "Salvare lo stesso, con questi caratteri cambiati? Con \"No\" il file non viene scritto.");
+
+    // "No" (and Escape, which answers the same): a file already there stays
+    // byte for byte, a new one is not made, nothing is left beside them.
+    const std::string vecchio = ByteTemperamento(Pitagorico());
+    ASSERT_TRUE(ScriviByte(Nome("Vecchio.txt"), vecchio));
+    for (const char* file : {"Vecchio.txt", "Nuovo.txt"}) {
+        domande_.clear();
+        si_.push_back(false);
+        risposte_.push_back(NomeQ(file));
+        Clic("Command1");
+        ASSERT_EQ(domande_.size(), 1u) << file;
+        EXPECT_TRUE(domande_[0].startsWith(QStringLiteral("Il file \"%1\" ").arg(NomeQ(file))))
+            << domande_[0].toStdString();
+        EXPECT_TRUE(domande_[0].endsWith(domandaAttesa)) << domande_[0].toStdString();
+    }
+    EXPECT_TRUE(avvisi_.empty());
+    EXPECT_EQ(LeggiByte(Nome("Vecchio.txt")), vecchio);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella_), {}), 1);
+
+    // "Sì": written with the replacements, which Open then shows.
+    si_.push_back(true);
+    risposte_.push_back(NomeQ("Vecchio.txt"));
+    Clic("Command1");
+    EXPECT_EQ(domande_.size(), 2u);
+    EXPECT_TRUE(avvisi_.empty());
+    const auto scritto = LeggiByte(Nome("Vecchio.txt"));
+    ASSERT_TRUE(scritto);
+    EXPECT_TRUE(scritto->starts_with("\"Si?\"\r\n\"?? ? ? fine\"\r\n\"Comma Pitagorico\"\r\n")) << *scritto;
+    EXPECT_NE(scritto->find("\"-1/12\"\r\n\"'1/4' ?\"\r\n\"-1/12\"\r\n"), std::string::npos);
+    risposte_.push_back(NomeQ("Vecchio.txt"));
+    Clic("Command6");
+    EXPECT_EQ(nome->toPlainText(), "Si?");
+    EXPECT_EQ(descrizione->toPlainText(), "?? ? ? fine");
+    EXPECT_EQ(frazione->text(), "'1/4' ?");
+
+    // Saved again, the texts as the file has them ask nothing.
+    risposte_.push_back(NomeQ("Ancora.txt"));
+    Clic("Command1");
+    EXPECT_EQ(domande_.size(), 2u);
+    EXPECT_EQ(LeggiByte(Nome("Ancora.txt")), scritto);
+}
+
+// Texts the format holds, Windows-1252's signs and line breaks among them,
+// are saved at once, with no question.
+TEST_F(GraficiGui, TestiCheIlFileTieneSalvatiSenzaDomanda) {
+    auto* nome = finestra_->findChild<QPlainTextEdit*>(QStringLiteral("TxtNomeTemperamento"));
+    auto* frazione = finestra_->findChild<QLineEdit*>(QStringLiteral("txtFraz_2"));
+    ASSERT_TRUE(nome && frazione);
+    nome->setFocus();
+    nome->selectAll();
+    Digita(nome, QStringLiteral("\u201Cmio\u201D \u00E0\u00E8 \u20AC\u0152\u00A0"));
+    QTest::keyClick(nome, Qt::Key_Return);
+    QTest::keyClicks(nome, QStringLiteral("seconda"));
+    frazione->setFocus();
+    frazione->selectAll();
+    Digita(frazione, QStringLiteral("-\u00BD"));
+    risposte_.push_back(NomeQ("Mio.txt"));
+    Clic("Command1");
+    EXPECT_TRUE(domande_.empty());
+    EXPECT_TRUE(avvisi_.empty());
+    const auto byte = LeggiByte(Nome("Mio.txt"));
+    ASSERT_TRUE(byte);
+    EXPECT_TRUE(byte->starts_with("\"\x93mio\x94 \xE0\xE8 \x80\x8C\xA0\r\nseconda\"\r\n")) << *byte;
+    EXPECT_NE(byte->find("\"-1/12\"\r\n\"-\xBD\"\r\n\"-1/12\"\r\n"), std::string::npos);
+    EXPECT_EQ(*byte, ByteTemperamento(stato_.temperamento));
+}
+
+// The program's own question: "No" is its default, and Escape answers no.
+TEST(AvvisiQt, LaDomandaSenzaUnSiNonSalva) {
+    struct Caso {
+        const char* nome;
+        std::function<void(QMessageBox*)> rispondi;
+        bool atteso;
+    } casi[] = {
+        {"Escape", [](QMessageBox* m) { QTest::keyClick(m, Qt::Key_Escape); }, false},
+        {"Enter", [](QMessageBox* m) { QTest::keyClick(m, Qt::Key_Return); }, false},
+        {"Sì",
+         [](QMessageBox* m) {
+             for (QAbstractButton* b : m->buttons())
+                 if (b->text() == QStringLiteral("S\u00ec")) b->click();
+         },
+         true},
+    };
+    for (const Caso& c : casi) {
+        QStringList pulsanti;
+        QString titolo, testo;
+        QTimer::singleShot(0, [&] {
+            auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(m, nullptr);
+            titolo = m->windowTitle();
+            testo = m->text();
+            for (QAbstractButton* b : m->buttons()) pulsanti << b->text();
+            c.rispondi(m);
+        });
+        AvvisiQt a;
+        EXPECT_EQ(a.domanda(nullptr, QStringLiteral("Salva Temperamento"), QStringLiteral("Salvare?")), c.atteso)
+            << c.nome;
+        EXPECT_EQ(titolo, QStringLiteral("Salva Temperamento"));
+        EXPECT_EQ(testo, QStringLiteral("Salvare?"));
+        pulsanti.sort();
+        EXPECT_EQ(pulsanti, QStringList({QStringLiteral("No"), QStringLiteral("S\u00ec")})) << c.nome;
+    }
 }
 
 }  // namespace
