@@ -2,7 +2,7 @@
 // names an item or a fault the file holds (line ends, the bytes before a
 // quote, UTF-16), and a file it accepts saves and reads back to the same
 // items (a double quote, which only an unquoted item can hold, comes back as
-// an apostrophe). The bars drawn from an accepted file stay on the charts.
+// an apostrophe, and Save names it and nothing else). The bars drawn from an accepted file stay on the charts.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -68,6 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
             if (c == '"') c = '\'';
     Verifica(*r.voci == attese);
     Verifica(vk::ByteTemperamento(t) == salvato);
+    // Save asks only about what comes back changed: here the double quotes.
+    const vk::Salvataggio p = vk::PreparaSalvataggio(t);
+    Verifica(p.byte == salvato && p.rifiuto.motivo == vk::MotivoRifiuto::Nessuno);
+    Verifica(p.cambiati.empty() == (attese == *l.voci));
+    for (const vk::CarattereCambiato& c : p.cambiati) Verifica(c.carattere == "\"" && c.diventa == "'");
 
     vk::Istogrammi g = vk::IstogrammiIniziali();
     vk::AggiornaIstogrammi(g, t, 12960);
