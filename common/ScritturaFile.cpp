@@ -247,6 +247,8 @@ bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, s
     return true;
 }
 
+void LimiteFileComeDiscoPieno() { ::signal(SIGXFSZ, SIG_IGN); }
+
 void RimuoviTemporaneiAvanzati(const std::filesystem::path& cartella) {
     namespace fs = std::filesystem;
     const uint64_t qui = Sistema();

@@ -29,6 +29,12 @@ enum class ModoTemporaneo { SenzaNome, ConNome };
 bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr,
                 ModoTemporaneo modo = ModoTemporaneo::SenzaNome);
 
+// From here on a write past the file-size limit (ulimit -f, a quota of that
+// kind) fails with EFBIG, and so is said like a full disk, instead of ending
+// the whole process with SIGXFSZ and the user's unsaved work with it. The
+// program's start calls it first of all.
+void LimiteFileComeDiscoPieno();
+
 // The name of a temporary of `nome` written by the process `processo` of
 // this system:
 //     .<nome>.velmorakov-<system>-<process id>-<attempt 0..99>.tmp

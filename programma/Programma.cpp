@@ -13,6 +13,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/Icona.h"
 #include "app/widgets/Avviatore.h"
+#include "common/ScritturaFile.h"
 #include "common/widgets/ColoriQt.h"
 #include "programma/Schermate.h"
 
@@ -66,6 +67,8 @@ QTranslator* InstallaTraduzioniQt(const QLocale& lingua) {
 void DopoIlPrimoDisegno(QWidget* w, std::function<void()> f) { new PrimoDisegno(w, std::move(f)); }
 
 int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura) {
+    // Before anything writes: Qt's own files too.
+    LimiteFileComeDiscoPieno();
     QElapsedTimer orologio;
     orologio.start();
     QApplication app(argc, argv);

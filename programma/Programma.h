@@ -30,8 +30,9 @@ void ImpostaIdentita();
 // English).
 QTranslator* InstallaTraduzioniQt(const QLocale& lingua);
 
-// Creates the application, the splash and the main window; returns the exit
-// code of the event loop.
+// Makes a write past the file-size limit a failure, not the end of the
+// program (LimiteFileComeDiscoPieno), then creates the application, the
+// splash and the main window; returns the exit code of the event loop.
 int EseguiProgramma(int& argc, char** argv, const MisuraAvvio& misura = {});
 
 }  // namespace vk

@@ -428,7 +428,8 @@ TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova)
 }
 
 TEST(Percorsi, UnaCopiaUccisaNonLasciaNullaDaIndovinare) {
-    // The first start is killed while it copies the one temperament; the
+    // The first start is killed while it copies the one temperament (as by
+    // kill -9; a size limit alone is said, as above); the
     // next start repairs the copy, writing that file again or, where the
     // user has put it back, writing nothing in that folder. The user's files
     // that only look like leftovers stay through it.

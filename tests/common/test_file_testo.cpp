@@ -300,9 +300,11 @@ void Invecchia(const std::filesystem::path& p) {
 }
 
 TEST_F(FileSuDisco, UnaScritturaUccisaLasciaIlVecchioENullaDaIndovinare) {
-    // A save killed half way by a size limit. A file with no name leaves
-    // nothing; a named temporary stays while it may be being written, and
-    // goes once it is certainly a leftover.
+    // A save killed half way, as kill -9 or a power cut would kill it (here
+    // a size limit in a process that has not made it a failure, as the
+    // program has). A file with no name leaves nothing; a named temporary
+    // stays while it may be being written, and goes once it is certainly a
+    // leftover.
     const bool senzaNome = prova::FileSenzaNome(cartella_);
     for (const ModoTemporaneo modo : Modi) {
         const bool conNome = modo == ModoTemporaneo::ConNome || !senzaNome;

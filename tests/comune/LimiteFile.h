@@ -1,8 +1,9 @@
 #pragma once
 // Running a piece of a test in a child process whose files cannot grow past
-// a few bytes, as on a full disk: a write past the limit fails with EFBIG
-// instead of killing the process, or kills it as a write cut short. No root
-// needed.
+// a few bytes, as under a shell's ulimit -f or on a full disk. The child is
+// set as the program's start sets itself, so a write past the limit fails
+// with EFBIG; or it is left as the limit finds it, so the write kills it
+// half way, as kill -9 or a power cut would. No root needed.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -15,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "common/ScritturaFile.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/ProcessoNuovo.h"
 
@@ -29,43 +31,47 @@ inline int ThreadDelProcesso() {
     return n;
 }
 
-// The limit on files of this process from here on, and what a write past it does.
-inline bool ImponiLimiteFile(rlim_t byte, bool uccide) {
-    ::signal(SIGXFSZ, uccide ? SIG_DFL : SIG_IGN);
+// The limit on files of this process from here on, as a shell sets it: a
+// write past it ends the process with SIGXFSZ. `comeIlProgramma` then does
+// what the program's start does, which makes that write a failure.
+inline bool ImponiLimiteFile(rlim_t byte, bool comeIlProgramma) {
+    ::signal(SIGXFSZ, SIG_DFL);
     const rlimit limite{byte, byte}, nessunCore{0, 0};
-    return ::setrlimit(RLIMIT_FSIZE, &limite) == 0 && ::setrlimit(RLIMIT_CORE, &nessunCore) == 0;
+    if (::setrlimit(RLIMIT_FSIZE, &limite) != 0 || ::setrlimit(RLIMIT_CORE, &nessunCore) != 0) return false;
+    if (comeIlProgramma) LimiteFileComeDiscoPieno();
+    return true;
 }
 
 // `corpo` in a child under the limit; its id and how it ended, once reaped.
 // Only for a process of one thread: a test of widgets uses
 // ConLimiteFileInUnProcessoNuovo.
-inline pid_t FiglioConLimiteFile(rlim_t byte, bool uccide, const std::function<int()>& corpo, int& stato) {
+inline pid_t FiglioConLimiteFile(rlim_t byte, bool comeIlProgramma, const std::function<int()>& corpo, int& stato) {
     if (const int n = ThreadDelProcesso(); n > 1) {
         ADD_FAILURE() << "a fork beside " << n - 1 << " other threads may never end: use a fresh process";
         return -1;
     }
     const pid_t figlio = ::fork();
     if (figlio == 0) {
-        if (!ImponiLimiteFile(byte, uccide)) ::_exit(100);
+        if (!ImponiLimiteFile(byte, comeIlProgramma)) ::_exit(100);
         ::_exit(corpo());
     }
     if (figlio < 0 || ::waitpid(figlio, &stato, 0) != figlio) return -1;
     return figlio;
 }
 
-// The exit code of `corpo` run in the child (its 0..255 result), or -1 when
-// the child did not end normally.
+// The exit code of `corpo` run in the child set as the program (its 0..255
+// result), or -1 when the child did not end normally: killed by the limit.
 inline int ConLimiteFile(rlim_t byte, const std::function<int()>& corpo) {
     int stato = 0;
-    if (FiglioConLimiteFile(byte, false, corpo, stato) < 0 || !WIFEXITED(stato)) return -1;
+    if (FiglioConLimiteFile(byte, true, corpo, stato) < 0 || !WIFEXITED(stato)) return -1;
     return WEXITSTATUS(stato);
 }
 
-// `corpo` run in a child that a write past the limit kills, as a shell's
-// ulimit does (SIGXFSZ): the id the child had, or -1 when it was not killed so.
+// `corpo` run in a child that a write past the limit kills half way: the id
+// the child had, or -1 when it was not killed so.
 inline pid_t UccisoDalLimiteFile(rlim_t byte, const std::function<void()>& corpo) {
     int stato = 0;
-    const pid_t figlio = FiglioConLimiteFile(byte, true, [&] { corpo(); return 0; }, stato);
+    const pid_t figlio = FiglioConLimiteFile(byte, false, [&] { corpo(); return 0; }, stato);
     return figlio > 0 && WIFSIGNALED(stato) && WTERMSIG(stato) == SIGXFSZ ? figlio : -1;
 }
 
@@ -98,7 +104,7 @@ inline int ConLimiteFileInUnProcessoNuovo(rlim_t byte, const std::function<int()
     }
     const int questa = ++chiamate;
     if (const char* pezzo = ::getenv(VarPezzoFiglio); pezzo && std::atoi(pezzo) == questa) {
-        const int esito = ImponiLimiteFile(byte, false) ? corpo() : 100;
+        const int esito = ImponiLimiteFile(byte, true) ? corpo() : 100;
         std::fflush(nullptr);
         ::_exit(esito);
     }

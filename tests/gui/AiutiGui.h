@@ -58,9 +58,17 @@ protected:
 };
 
 // Set for a child of the widget tests that runs the program's own start
-// instead of the tests (main.cpp): it ends at the main window's first paint,
-// with 0 when Qt's texts are in Italian.
+// instead of the tests (main.cpp); its value says which of these. Each ends
+// the child once the main window is painted, with 0 when what it checks
+// holds.
 inline constexpr const char* VarAvvioDelProgramma = "VK_AVVIO_DEL_PROGRAMMA";
-int AvvioDelProgrammaInFiglio(int& argc, char** argv);
+// Qt's texts are in Italian (test_traduzioni_gui.cpp).
+inline constexpr const char* AvvioTraduzioni = "traduzioni";
+int AvvioPerLeTraduzioni(int& argc, char** argv);
+// Under a file-size limit set before the start, as a shell sets it, a Save
+// and an "Ok" that pass it are said and the program goes on
+// (test_limite_file_gui.cpp).
+inline constexpr const char* AvvioLimiteFile = "limite";
+int AvvioConLimiteFile(int& argc, char** argv);
 
 }  // namespace vk::test

@@ -35,7 +35,7 @@ bool TraduzioniItaliane() {
 
 namespace vk::test {
 
-int AvvioDelProgrammaInFiglio(int& argc, char** argv) {
+int AvvioPerLeTraduzioni(int& argc, char** argv) {
     MisuraAvvio m;
     m.fatto = [](long long, int) {
         const QString domanda = DomandaDiSovrascrittura();
@@ -77,7 +77,7 @@ TEST(TraduzioniQt, LAvvioDelProgrammaLeInstallaNellaLinguaDelSistema) {
     // The program's own start, in a child whose system speaks Italian, to
     // the main window's first paint.
     if (!TraduzioniItaliane()) GTEST_SKIP() << "no Qt translations (Debian's qt6-translations-l10n)";
-    EXPECT_EQ(prova::EseguiDiNuovo({}, {std::string(test::VarAvvioDelProgramma) + "=1", "LC_ALL=it_IT.UTF-8",
-                                        "LANG=it_IT.UTF-8", "LANGUAGE=it_IT"}),
+    EXPECT_EQ(prova::EseguiDiNuovo({}, {std::string(test::VarAvvioDelProgramma) + "=" + test::AvvioTraduzioni,
+                                        "LC_ALL=it_IT.UTF-8", "LANG=it_IT.UTF-8", "LANGUAGE=it_IT"}),
               0);
 }
