@@ -144,6 +144,31 @@ grep -qx "Exec=/usr/bin/velmorakov" <(dpkg-deb --fsys-tarfile "$pacchetto" | tar
     sbaglio "the packaged launcher does not start /usr/bin/velmorakov"
 echo "package: $pacchetto, Depends: $dipende"
 
+# The version grows with every commit: 1.0.<commits>, dated by the last
+# commit, in the package's name, its Version and the metainfo's release.
+# A tree without its history (an exported copy) is 1.0.0 of the day of its
+# configure.
+commit=0
+if radice=$(git rev-parse --show-toplevel 2>/dev/null) && [[ $(realpath "$radice") == $(realpath .) ]]; then
+    commit=$(git rev-list --count HEAD)
+    data=$(git log -1 --format=%cs)
+fi
+versione=1.0.$commit
+[[ $pacchetto == build/velmorakov_${versione}_amd64.deb ]] || sbaglio "the package is $pacchetto, not of version $versione"
+campo=$(dpkg-deb -f "$pacchetto" Version)
+[[ $campo == "$versione" ]] || sbaglio "$pacchetto has Version $campo, not $versione"
+release=$(dpkg-deb --fsys-tarfile "$pacchetto" | tar -xO ./usr/share/metainfo/$id.metainfo.xml | grep -o '<release [^>]*>')
+[[ $release == "<release version=\"$versione\" date=\"${data:-$(date -u +%F)}\"/>" ]] ||
+    sbaglio "the packaged metainfo's release is $release, not $versione"
+copia=$prova/senza_git
+mkdir -p "$copia/sorgenti"
+tar -c --exclude=./.git --exclude='./build*' . | tar -x -C "$copia/sorgenti"
+cmake -S "$copia/sorgenti" -B "$copia/build" -G Ninja -DVK_TEST=OFF >/dev/null
+grep -q '<release version="1.0.0" date="'"$(date -u +%F)"'"/>' "$copia/build/desktop/$id.metainfo.xml" &&
+    grep -q '^set(CPACK_PACKAGE_VERSION "1.0.0")$' "$copia/build/CPackConfig.cmake" ||
+    sbaglio "a tree without git is not 1.0.0 of today"
+echo "version: $versione ($commit commits), a tree without git 1.0.0"
+
 # The README's undo: every file the install listed goes, the user's stay.
 xargs -rd '\n' rm < build/install_manifest.txt
 [[ -z $(find "$P" -type f -not -path "$utente/*") ]] || sbaglio "the undo left installed files: $(find "$P" -type f -not -path "$utente/*")"
