@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <fstream>
 #include <ostream>
 #include <thread>
@@ -20,6 +21,7 @@
 #include "common/LetturaFile.h"
 #include "common/ScritturaFile.h"
 #include "tests/comune/CartellaProva.h"
+#include "tests/comune/ChiamateNegate.h"
 #include "tests/comune/LimiteFile.h"
 
 namespace vk {
@@ -254,6 +256,24 @@ TEST_F(FileSuDisco, DiscoPienoLasciaIlVecchioFileIntero) {
             EXPECT_EQ(VociInCartella(cartella_), 1);
         }
     }
+}
+
+TEST_F(FileSuDisco, UnFileSenzaNomeCheNonPrendeNomeSiScriveConUnNome) {
+    // A system that makes files with no name but will not link them to one
+    // (no /proc, no right to link by descriptor, a sandbox): the save goes
+    // through a named temporary instead, whole, and leaves nothing beside.
+    if (!prova::FileSenzaNome(cartella_)) GTEST_SKIP() << "no files with no name on this file system";
+    const auto f = cartella_ / "Equabile.txt";
+    ASSERT_TRUE(ScriviByte(f, "vecchio"));
+    const int esito = prova::ConLimiteFile(RLIM_INFINITY, [&] {
+        if (!prova::NegaChiamate({__NR_linkat}, EPERM)) return 100;
+        std::string motivo;
+        if (!ScriviByte(f, "nuovo", &motivo)) return 1;
+        return motivo.empty() ? 0 : 2;
+    });
+    EXPECT_EQ(esito, 0);
+    EXPECT_EQ(LeggiByte(f), "nuovo");
+    EXPECT_EQ(VociInCartella(cartella_), 1);
 }
 
 TEST_F(FileSuDisco, PermessiEDestinazioniSpeciali) {
