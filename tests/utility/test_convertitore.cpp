@@ -63,6 +63,11 @@ const Caso Casi[] = {
     {"D9999.99999999999999D", "-", "-", "9999,99999999999999", "15945,2549", "22605268,9035", Nuova, false},
     {"K12001.0000000000001K", "-", "-", "-", "-", "-", Alto, false},
     {"M30000001.0M", "-", "-", "-", "-", "-", Alto, false},
+    // Twenty digits and more are past every limit, though read as a 64-bit
+    // whole number they would wrap round to 1 or 700.
+    {"D18446744073709551617D", "-", "-", "-", "-", "-", Alto, false},
+    {"K18446744073709552316K", "-", "-", "-", "-", "-", Alto, false},
+    {"M18446744073709551617.5M", "-", "-", "-", "-", "-", Alto, false},
     // The Micro from the typed cents, not from the rounded ones.
     {"K1.23456K", "-", "-", "1,00071336414262", "1,2346", "1750,211", Nuova, false},
     {"K0K", "-", "-", "1", "0", "0", Nuova, false},
