@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "common/LetturaFile.h"
 #include "common/widgets/Schermata.h"
 #include "tests/comune/CartellaProva.h"
+#include "tests/comune/ChiamateNegate.h"
 #include "tests/comune/ImpostazioniProgetto.h"
 #include "tests/comune/LimiteFile.h"
 
@@ -414,6 +416,31 @@ TEST_F(AvvioGui, OkDiceDoveConservaSeIlNomeDettoEPreso) {
         EXPECT_TRUE(avvisiUscita_[1].testo.contains(QString::fromStdString(p.string()))) << p;
     EXPECT_EQ(LeggiByte(detto), "altra");
     EXPECT_EQ(LeggiByte(usato), "\xEF\xBB\xBF" + FileImpostazioni({{2, "\"EN\""}}));
+}
+
+// "Ok" on a full disk, where the file set aside cannot go back to its place
+// (a system that refuses the rename back): the closing says where it is kept.
+TEST_F(AvvioGui, OkCheNonScriveDiceDoveRestaIlFileMessoDaParte) {
+    const std::string vecchio = "\xEF\xBB\xBF" + FileImpostazioni({{2, "\"EN\""}});
+    scriviFile(vecchio);
+    auto a = avviatoConPrincipale();
+    ASSERT_EQ(avvisiUscita_.size(), 1u);
+    a->TmrScaricaSplash_Timer();
+    const fs::path accanto = dir_ / "Impostazioni.txt.illeggibile";
+    const int esito = prova::ConLimiteFileInUnProcessoNuovo(64, [&] {
+        if (!prova::NegaChiamate({__NR_renameat2}, EPERM)) return 100;
+        esc(*a);
+        ok(*a);
+        if (terminazioni_ != 1 || avvisiUscita_.size() != 2) return 1;
+        const QString& testo = avvisiUscita_[1].testo;
+        if (avvisiUscita_[1].titolo != "Esci dal Programma") return 2;
+        for (const std::string& atteso : {file().string(), std::string("File too large"), accanto.string()})
+            if (!testo.contains(QString::fromStdString(atteso))) return 3;
+        return 0;
+    });
+    EXPECT_EQ(esito, 0);
+    EXPECT_FALSE(fs::exists(file()));
+    EXPECT_EQ(LeggiByte(accanto), vecchio);
 }
 
 TEST_F(AvvioGui, ChiusureSenzaOkNonScrivono) {
