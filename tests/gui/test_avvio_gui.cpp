@@ -25,6 +25,7 @@
 #include "tests/comune/ChiamateNegate.h"
 #include "tests/comune/ImpostazioniProgetto.h"
 #include "tests/comune/LimiteFile.h"
+#include "tests/gui/OgniDimensione.h"
 
 namespace vk {
 namespace {
@@ -45,7 +46,7 @@ protected:
     void SetUp() override {
         dir_ = prova::CartellaDelTest();
         cartellaDati_ = dir_.string() + "/";
-        schermo(LarghezzaProgetto, AltezzaProgetto);
+        schermo({});
         // A modal box would wait for a click that never comes.
         ImpostaAvvisoUscita([this](QWidget*, const QString& titolo, const QString& testo) {
             avvisiUscita_.push_back({titolo, testo});
@@ -55,8 +56,8 @@ protected:
         ImpostaAvvisoUscita({});
         ImpostaFornitoreSchermo({});
     }
-    void schermo(float larghezza, float altezza) {
-        ImpostaFornitoreSchermo([=] { return DimensioniSchermo{larghezza, altezza}; });
+    void schermo(DimensioniSchermo d) {
+        ImpostaFornitoreSchermo([d] { return d; });
     }
     fs::path file() const { return dir_ / "Impostazioni.txt"; }
     void scriviFile(const std::string& byte) {
@@ -210,7 +211,7 @@ TEST_F(AvvioGui, RipetizioniSoloPerLeCaptionCheLeChiedono) {
 }
 
 TEST_F(AvvioGui, AltezzaDiProgettoNessunAdattamento) {
-    schermo(28800, 11520);
+    schermo({test::Schermo1920x1080.larghezza, AltezzaProgetto});
     auto a = avviatoConPrincipale();
     EXPECT_FALSE(stato_.fattoriAdattamento.has_value());
     const VoceGeometria* v = stato_.geometria.trova("ShpVari", 8);
@@ -221,7 +222,7 @@ TEST_F(AvvioGui, AltezzaDiProgettoNessunAdattamento) {
 }
 
 TEST_F(AvvioGui, Schermo1920x1080LaSchermataFinaleLoCopre) {
-    schermo(28800, 16200);
+    schermo(test::Schermo1920x1080);
     auto a = avviatoConPrincipale();
     ASSERT_TRUE(stato_.fattoriAdattamento.has_value());
     const VoceGeometria* v = stato_.geometria.trova("ShpVari", 8);
@@ -499,7 +500,7 @@ TEST_F(AvvioGui, SchermateDelloSplash) {
         EXPECT_EQ(s->findChild<QLabel*>("lblSplash_0")->geometry(), QRect(136, 192, 753, 89));
         SalvaSchermata(s, "splash_1024x768");
     }
-    schermo(28800, 16200);
+    schermo(test::Schermo1920x1080);
     auto a = avviatore();
     a->avvia();
     Splash* s = a->splash();

@@ -9,8 +9,8 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/PulsanteVB.h"
 #include "frequencies/widgets/SchermataFrequenze.h"
-#include "programma/Schermate.h"
 #include "tests/gui/AiutiGui.h"
+#include "tests/gui/OgniDimensione.h"
 
 namespace vk {
 namespace {
@@ -144,11 +144,10 @@ TEST_F(FrequenzeGui, DecimaliPassoENomi) {
 }
 
 TEST(FrequenzeRiadattate, CostruitaDopoIlCaricamentoComeSeFosseStataCaricata) {
-    test::SchermoFinto schermo({28800, 16200});
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    f->resize(f->pagina()->size());
-    f->show();
+    test::FinestraCaricata caricata(test::Schermo1920x1080);
+    ASSERT_TRUE(caricata.mostra());
+    const StatoPrincipale& stato = caricata.stato;
+    auto& f = caricata.f;
     auto* hz = f->findChild<PulsanteVB*>(QStringLiteral("cmdMostraFrequenze"));
     ASSERT_TRUE(hz);
     EXPECT_EQ(hz->geometry(), QRect(617, 259, 67, 50)) << "scaled with the main page";

@@ -20,6 +20,7 @@
 #include "keytable/ScartiScala.h"
 #include "programma/Schermate.h"
 #include "tests/comune/CartellaProva.h"
+#include "tests/gui/OgniDimensione.h"
 
 namespace vk {
 namespace {
@@ -302,7 +303,7 @@ TEST_F(TavolaGui, DopoOgniComandoLoSchermoEComeUnRidisegnoIntero) {
 }
 
 TEST_F(TavolaGui, CostruitaDopoLaRiadattazioneComeSeFossePresente) {
-    carica({28800, 16200});
+    carica(test::Schermo1920x1080);
     Clic(QStringLiteral("cmdTavolaScale"));
     const double v = 16200.0 / 11520.0, o = 28800.0 / 15360.0;
     // Cell 4 of DO's row, inside the cover, scaled with it.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/gui/AiutiGui.h"
+#include "tests/gui/OgniDimensione.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,7 +17,6 @@
 #include "common/widgets/Posiziona.h"
 #include "common/widgets/PulsanteVB.h"
 #include "microlab/widgets/FraMicro.h"
-#include "programma/Schermate.h"
 
 namespace vk {
 namespace {
@@ -25,12 +25,9 @@ class MicroLabGui : public test::ProvaFinestra {
 protected:
     QWidget* radice() override { return finestra_.get(); }
     void SetUp() override {
-        ImpostaFornitoreSchermo({});
-        finestra_ = CaricaFinestraPrincipale(stato_, {}, InstallaSchermate);
-        finestra_->show();
+        ASSERT_TRUE(caricata_.mostra());
         finestra_->activateWindow();
         QApplication::setActiveWindow(finestra_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra_.get()));
         lab_ = finestra_->findChild<MicroLab*>();
         ASSERT_NE(lab_, nullptr);
     }
@@ -47,8 +44,9 @@ protected:
     }
     QColor SfondoDi(const QString& nome) { return Trova(nome)->palette().color(QPalette::Window); }
 
-    StatoPrincipale stato_;
-    std::unique_ptr<FinestraPrincipale> finestra_;
+    test::FinestraCaricata caricata_;
+    StatoPrincipale& stato_ = caricata_.stato;
+    std::unique_ptr<FinestraPrincipale>& finestra_ = caricata_.f;
     MicroLab* lab_ = nullptr;
 };
 
@@ -217,9 +215,9 @@ TEST_F(MicroLabGui, IlPannelloNascostoFunzionaSeMostrato) {
 }
 
 TEST(MicroLabRiadattato, CostruitoDopoIlCaricamentoComeSeFossePresenteAllAvvio) {
-    ImpostaFornitoreSchermo([] { return DimensioniSchermo{28800, 16200}; });
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+    test::FinestraCaricata caricata(test::Schermo1920x1080);
+    const StatoPrincipale& stato = caricata.stato;
+    auto& f = caricata.f;
     f->findChild<MicroLab*>()->apri();
     const double v = 16200.0 / 11520.0, o = 28800.0 / 15360.0;
     struct Voce {
@@ -249,19 +247,16 @@ TEST(MicroLabRiadattato, CostruitoDopoIlCaricamentoComeSeFossePresenteAllAvvio) 
                   RettangoloPixel(*g))
             << nome;
     }
-    ImpostaFornitoreSchermo({});
 }
 
 // Every control of the screen stands at the twips of its registration, the
 // strips it lies in notwithstanding, so that placing the window again from
 // its registry (a re-layout) moves nothing and shows the same screen.
 TEST(MicroLabRiadattato, RiposizionatoDalRegistroRestaComEra) {
-    test::SchermoFinto schermo({28800, 16200});
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    f->resize(f->pagina()->size());
-    f->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    test::FinestraCaricata caricata(test::Schermo1920x1080);
+    ASSERT_TRUE(caricata.mostra());
+    const StatoPrincipale& stato = caricata.stato;
+    auto& f = caricata.f;
     f->findChild<MicroLab*>()->apri();
     QWidget* fra = f->findChild<QWidget*>(QStringLiteral("FraMicro"));
     ASSERT_NE(fra, nullptr);

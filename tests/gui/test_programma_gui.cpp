@@ -11,6 +11,7 @@
 #include "common/widgets/PulsanteVB.h"
 #include "programma/Schermate.h"
 #include "tests/gui/AiutiGui.h"
+#include "tests/gui/OgniDimensione.h"
 
 using namespace vk;
 
@@ -28,9 +29,9 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
     };
     apriEasy(f0);
 
-    SchermoFinto schermo({28800, 16200});
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
+    test::FinestraCaricata caricata(test::Schermo1920x1080);
+    StatoPrincipale& stato = caricata.stato;
+    auto& f = caricata.f;
     apriEasy(*f);
     const double v = 16200.0 / 11520.0, o = 28800.0 / 15360.0;
     // One control of each screen: main page, editing, confirmation, Zadu-Rori.
@@ -60,14 +61,13 @@ TEST(Programma, OgniSchermataSegueLaRiadattazione) {
     }
     // The page that holds the controls takes the whole screen with them.
     EXPECT_EQ(f->pagina()->size(), QSize(1920, 1080));
-    f->resize(f->pagina()->size());
-    f->show();
+    ASSERT_TRUE(caricata.mostra());
     QDir().mkpath(VK_BUILD "/screens");
     f->grab().save(VK_BUILD "/screens/programma_1920x1080.png");
 }
 
 TEST(Programma, SchermataFinaleApertaDopoIlCaricoComeSeCaricataConIlResto) {
-    SchermoFinto schermo({28800, 16200});
+    SchermoFinto schermo(test::Schermo1920x1080);
     auto esc = [](FinestraPrincipale& f) {
         QTest::keyClick(f.findChild<QWidget*>(QStringLiteral("cmdEXit")), Qt::Key_Space);
     };
@@ -131,9 +131,9 @@ TEST(Programma, SchermataFinaleApertaDopoIlCaricoComeSeCaricataConIlResto) {
 }
 
 TEST(Programma, IlFuocoInizialeStaSulPiuDellaQuintaDodici) {
-    StatoPrincipale stato;
-    auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);
-    test::MostraAttiva(f.get());
+    test::FinestraCaricata caricata;
+    StatoPrincipale& stato = caricata.stato;
+    test::MostraAttiva(caricata.f.get());
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromUtf8("cmdPiù_12"));
     // Space on it steps fifth 12 and completes the edit: the sum holds.

@@ -3,19 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "tests/gui/AiutiGui.h"
+#include "tests/gui/OgniDimensione.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTest>
 
 #include "app/Adattamento.h"
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
-#include "programma/Schermate.h"
 #include "common/widgets/CellaTesto.h"
 
 QT_BEGIN_NAMESPACE
@@ -27,18 +26,14 @@ namespace {
 
 class UtilityGui : public test::ProvaFinestra {
 protected:
-    QWidget* radice() override { return f_.get(); }
+    QWidget* radice() override { return f_; }
     void SetUp() override { Carica(); }
-    void TearDown() override {
-        f_.reset();
-        ImpostaFornitoreSchermo({});
-    }
-    void Carica() {
-        stato_ = std::make_unique<StatoPrincipale>();
-        f_ = CaricaFinestraPrincipale(*stato_, {}, InstallaSchermate);
-        f_->resize(f_->pagina()->size());
-        f_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f_.get()));
+    void Carica(DimensioniSchermo schermo = {}) {
+        caricata_.reset();
+        caricata_ = std::make_unique<test::FinestraCaricata>(schermo);
+        stato_ = &caricata_->stato;
+        f_ = caricata_->f.get();
+        ASSERT_TRUE(caricata_->mostra());
     }
     QColor Sfondo(const QString& nome) { return Trova(nome)->palette().color(QPalette::Window); }
     void Fotografa(const QString& nome) {
@@ -46,8 +41,9 @@ protected:
         ASSERT_TRUE(f_->grab().save(QStringLiteral(VK_BUILD "/screens/") + nome + ".png"));
     }
 
-    std::unique_ptr<StatoPrincipale> stato_;
-    std::unique_ptr<FinestraPrincipale> f_;
+    std::unique_ptr<test::FinestraCaricata> caricata_;
+    StatoPrincipale* stato_ = nullptr;
+    FinestraPrincipale* f_ = nullptr;
 };
 
 TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
@@ -169,9 +165,7 @@ TEST_F(UtilityGui, ApriSfogliaConvertiCambiaTono) {
 }
 
 TEST_F(UtilityGui, CostruitaDopoLaRiadattazioneComeIlResto) {
-    TearDown();
-    ImpostaFornitoreSchermo([] { return DimensioniSchermo{19200, 15360}; });
-    Carica();
+    Carica(test::Schermo1280x1024);
     ASSERT_TRUE(stato_->fattoriAdattamento);
     Clic(QStringLiteral("cmdUtility"));
     // Scaled by 1.25 across and 4/3 down, as if laid out at load.

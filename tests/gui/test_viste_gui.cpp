@@ -13,6 +13,7 @@
 #include "app/widgets/SezioneVelocita.h"
 #include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
+#include "tests/gui/OgniDimensione.h"
 
 namespace vk {
 namespace {
@@ -230,7 +231,7 @@ TEST_F(VisteGui, TenutoPremutoSuiPulsantiDellaVelocita) {
 
 TEST_F(VisteGui, RiadattamentoA1920Per1080) {
     TearDown();
-    ImpostaFornitoreSchermo([] { return DimensioniSchermo{28800, 16200}; });
+    ImpostaFornitoreSchermo([] { return test::Schermo1920x1080; });
     stato = StatoPrincipale{};
     SetUp();
     const QFont prima = trova("cmdLingua")->font();
