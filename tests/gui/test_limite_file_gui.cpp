@@ -45,6 +45,11 @@ std::vector<QString>& Detti() {
 class AvvisiVisti : public Avvisi {
 public:
     void avviso(QWidget*, const QString&, const QString& testo) override { Detti().push_back(testo); }
+    // The temperament saved holds only what the file keeps: no question is asked.
+    bool domanda(QWidget*, const QString&, const QString& testo) override {
+        Detti().push_back(testo);
+        return false;
+    }
 };
 
 class SceltaFissa : public DialogoFile {
