@@ -128,9 +128,22 @@ std::optional<std::string> ImpostazioniNonIntere(std::string_view b) {
             return "la riga della voce " + std::to_string(voce) + " continua dopo le virgolette di chiusura.";
         pos = fineRiga + 1;
     }
-    if (pos < b.size() && b.substr(pos).find_first_not_of(" \t\r\n") != std::string_view::npos)
-        return "il file continua dopo la voce " + std::to_string(NumeroVociImpostazioni) + "; le impostazioni hanno " +
-               std::to_string(NumeroVociImpostazioni) + " voci e nient'altro.";
+    // Each line after the last item is one the reader takes as an item: a CR
+    // that does not end it is a line end of another kind, as in any item.
+    while (pos < b.size()) {
+        const size_t lf = b.find('\n', pos);
+        const size_t fineRiga = lf == std::string_view::npos ? b.size() : lf;
+        std::string_view riga = b.substr(pos, fineRiga - pos);
+        if (riga.ends_with('\r')) riga.remove_suffix(1);
+        if (riga.find('\r') != std::string_view::npos)
+            return "una riga dopo la voce " + std::to_string(NumeroVociImpostazioni) +
+                   " contiene un CR senza LF: le fini riga del file sono miste e non si possono separare le " +
+                   Voci() + ".";
+        if (!std::all_of(riga.begin(), riga.end(), Spazio))
+            return "il file continua dopo la voce " + std::to_string(NumeroVociImpostazioni) +
+                   "; le impostazioni hanno " + std::to_string(NumeroVociImpostazioni) + " voci e nient'altro.";
+        pos = fineRiga + 1;
+    }
     return std::nullopt;
 }
 

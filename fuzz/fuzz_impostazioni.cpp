@@ -14,6 +14,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/Velocita.h"
 #include "app/Viste.h"
+#include "common/FileTesto.h"
 
 namespace {
 

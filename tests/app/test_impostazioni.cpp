@@ -19,6 +19,7 @@
 #include "app/StatoPrincipale.h"
 #include "app/Velocita.h"
 #include "app/Viste.h"
+#include "common/FileTesto.h"
 #include "common/LetturaFile.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/ImpostazioniProgetto.h"
@@ -430,6 +431,9 @@ TEST_F(CartellaTemporanea, UnFileCheNonSiPuoPrendereRestaRecuperabile) {
         {"una riga vuota in pi\xC3\xB9", Unisci(conRigaVuota) + "14941951\r\n",
          "il file continua dopo la voce 29; le impostazioni hanno 29 voci e nient'altro.", {},
          "Impostazioni.txt.illeggibile"},
+        {"due CR soli in fondo", Scelte + "\r\r",
+         "una riga dopo la voce 29 contiene un CR senza LF: le fini riga del file sono miste", {},
+         "Impostazioni.txt.illeggibile"},
         // One kept so by an earlier start stays as it is.
         {"nome accanto gi\xC3\xA0 preso", SoloCR(Scelte), "solo CR",
          [](const fs::path& f) {
@@ -489,6 +493,31 @@ TEST_F(CartellaTemporanea, UnFileInteroSiPrendeSenzaDirlo) {
         EXPECT_FALSE(s.impostazioniScartate);
         EXPECT_EQ(s.LinguaNote, "EN");
         EXPECT_EQ(s.IntervalloPiu, c.intervallo);
+    }
+}
+
+// After the last item the reader goes on taking items: the file is whole
+// exactly when each of them is empty, so a line it takes as text ("\r" from
+// two CRs) is a fault, and a line end it drops is not.
+TEST(Impostazioni, DopoLUltimaVoceIlControlloEIlLettoreConcordano) {
+    struct Caso {
+        const char* coda;
+        bool intero;
+    };
+    const Caso casi[] = {
+        {"", true},          {"\r\n", true},      {"\n \t\n", true}, {"\r", true},   {" \r", true},
+        {"\r\n\r", true}, {"\r\r", false},     {"\r\r\n", false}, {"\r \n", false}, {"\r\rx", false},
+        {"\rx", false},     {"\r\n\r\r", false}, {"x", false},       {"\"\"", false},
+    };
+    for (const Caso& c : casi) {
+        const std::string byte = Unisci(RigheProgetto()) + c.coda;
+        SCOPED_TRACE(::testing::PrintToString(std::string(c.coda)));
+        LettoreVoci lettore = LettoreVoci::daWindows1252(byte);
+        for (int voce = 1; voce <= NumeroVociImpostazioni; ++voce) ASSERT_TRUE(lettore.leggi());
+        bool vuote = true;
+        while (const auto altra = lettore.leggi()) vuote = vuote && altra->empty() && !lettore.traVirgolette();
+        EXPECT_EQ(vuote, c.intero);
+        EXPECT_EQ(!ImpostazioniNonIntere(byte), c.intero);
     }
 }
 
