@@ -12,6 +12,7 @@
 
 #include "app/StatoPrincipale.h"
 #include "common/FileTesto.h"
+#include "common/FormaFile.h"
 
 namespace vk {
 
@@ -63,88 +64,17 @@ void Caption(std::string& campo, const std::string& letto, std::initializer_list
         }
 }
 
-}  // namespace
-
-namespace {
-
-std::string Voci() { return std::to_string(NumeroVociImpostazioni) + " voci delle impostazioni"; }
-
-// A byte that no text holds: a control other than the tab and the line ends.
-bool Controllo(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F; }
-
-std::string ByteEsadecimale(unsigned char c) {
-    constexpr char cifre[] = "0123456789ABCDEF";
-    return {cifre[c >> 4], cifre[c & 0xF]};
-}
-
-std::string LaVoce(int voce) { return "la voce " + std::to_string(voce); }
+// Taken only whole: a form the reading would skip, shift or replace would
+// be lost at the next "Ok".
+const TipoFile TipoImpostazioni{NumeroVociImpostazioni, true, "delle impostazioni", "le impostazioni hanno",
+                                "un file di impostazioni", "le impostazioni"};
 
 }  // namespace
 
-// The items are found as LettoreVoci finds them: every byte it looks at to
-// split them is ASCII, which the reading from Windows-1252 keeps in place.
 std::optional<std::string> ImpostazioniNonIntere(std::string_view b) {
-    if (b.empty()) return "il file \xC3\xA8 vuoto.";
-    for (size_t i = 0; i < b.size(); ++i)
-        if (Controllo(static_cast<unsigned char>(b[i])))
-            return "il file contiene byte che un testo non ha (il primo, " +
-                   ByteEsadecimale(static_cast<unsigned char>(b[i])) + ", al byte " + std::to_string(i + 1) +
-                   "): non \xC3\xA8 un file di impostazioni.";
-    if (FineRigaSoloCR(b))
-        return "le righe del file finiscono con il solo CR, senza LF, e non si possono separare le " + Voci() + ".";
-    size_t pos = 0;
-    for (int voce = 1; voce <= NumeroVociImpostazioni; ++voce) {
-        while (pos < b.size() && Spazio(b[pos])) ++pos;
-        if (pos >= b.size())
-            return "il file finisce prima della voce " + std::to_string(voce) + "; le impostazioni hanno " +
-                   std::to_string(NumeroVociImpostazioni) + " voci.";
-        const bool traVirgolette = b[pos] == '"';
-        size_t inizio = pos;
-        if (traVirgolette) {
-            const size_t chiusa = b.find('"', pos + 1);
-            if (chiusa == std::string_view::npos) return LaVoce(voce) + " non ha le virgolette di chiusura.";
-            inizio = chiusa + 1;
-        }
-        const size_t lf = b.find('\n', inizio);
-        const size_t fineRiga = lf == std::string_view::npos ? b.size() : lf;
-        // What the reader keeps of an unquoted item, or skips after a quoted one.
-        std::string_view resto = b.substr(inizio, fineRiga - inizio);
-        if (resto.ends_with('\r')) resto.remove_suffix(1);
-        if (!traVirgolette) {
-            if (const size_t virgolette = resto.find('"'); virgolette != std::string_view::npos) {
-                const std::string_view prima = resto.substr(0, virgolette);
-                return "il file ha " + std::to_string(prima.size()) + " byte" +
-                       (prima.starts_with("\xEF\xBB\xBF") ? " (EF BB BF: il segno BOM di UTF-8)" : "") +
-                       " prima delle virgolette della voce " + std::to_string(voce) + ".";
-            }
-            while (!resto.empty() && Spazio(resto.back())) resto.remove_suffix(1);
-        }
-        // A CR inside the line: another line that ends in CR alone.
-        if (resto.find('\r') != std::string_view::npos)
-            return "la riga della voce " + std::to_string(voce) +
-                   " contiene un CR senza LF: le fini riga del file sono miste e non si possono separare le " +
-                   Voci() + ".";
-        if (traVirgolette && !std::all_of(resto.begin(), resto.end(), Spazio))
-            return "la riga della voce " + std::to_string(voce) + " continua dopo le virgolette di chiusura.";
-        pos = fineRiga + 1;
-    }
-    // Each line after the last item is one the reader takes as an item: a CR
-    // that does not end it is a line end of another kind, as in any item.
-    while (pos < b.size()) {
-        const size_t lf = b.find('\n', pos);
-        const size_t fineRiga = lf == std::string_view::npos ? b.size() : lf;
-        std::string_view riga = b.substr(pos, fineRiga - pos);
-        if (riga.ends_with('\r')) riga.remove_suffix(1);
-        if (riga.find('\r') != std::string_view::npos)
-            return "una riga dopo la voce " + std::to_string(NumeroVociImpostazioni) +
-                   " contiene un CR senza LF: le fini riga del file sono miste e non si possono separare le " +
-                   Voci() + ".";
-        if (!std::all_of(riga.begin(), riga.end(), Spazio))
-            return "il file continua dopo la voce " + std::to_string(NumeroVociImpostazioni) +
-                   "; le impostazioni hanno " + std::to_string(NumeroVociImpostazioni) + " voci e nient'altro.";
-        pos = fineRiga + 1;
-    }
-    return std::nullopt;
+    const DifettoFile d = LeggiForma(b, TipoImpostazioni).difetto;
+    if (d.tipo == Difetto::Nessuno) return std::nullopt;
+    return DescriviDifetto(d, TipoImpostazioni);
 }
 
 // The level and the information step are counted on by one per click: a
@@ -269,17 +199,15 @@ namespace fs = std::filesystem;
 std::optional<std::string> Scartato(const fs::path& file, const LetturaFile& l) {
     switch (l.esito) {
         case EsitoFile::Ok: return ImpostazioniNonIntere(l.byte);
-        case EsitoFile::TroppoGrande:
-            return "il file \xC3\xA8 troppo grande per le impostazioni (pi\xC3\xB9 di " +
-                   std::to_string(DimensioneMassimaImpostazioni / 1024) + " KB).";
+        case EsitoFile::Mancante: return std::nullopt;
         case EsitoFile::Illeggibile: {
             std::error_code e;
             if (!fs::is_regular_file(file, e)) return std::nullopt;
-            return "il file non si pu\xC3\xB2 leggere.";
+            break;
         }
-        case EsitoFile::Mancante: return std::nullopt;
+        case EsitoFile::TroppoGrande: break;
     }
-    return std::nullopt;
+    return DescriviFileNonLetto(l.esito, TipoImpostazioni, DimensioneMassimaImpostazioni);
 }
 
 // The first name beside `file` that nothing holds.

@@ -94,13 +94,14 @@ std::filesystem::path PercorsoImpostazioni(const std::string& cartellaDati);
 Impostazioni ImpostazioniDaTesto(std::string_view byteWindows1252, Impostazioni prima = {});
 std::string TestoImpostazioni(const Impostazioni& imp);  // Windows-1252 bytes
 
-// What keeps the bytes of a settings file from being taken whole, in
-// Italian; nullopt when the reading finds the 29 items as the file writes
-// them: one per line, nothing before a quote, after it on its line or after
-// the last item but blanks and line ends (CR LF or LF). An empty file, bytes
-// no text holds, lines ended by CR alone (in all or some of them), a missing
-// closing quote and too few items are each a cause. A value its control
-// cannot take is not: that item alone keeps its value.
+// What keeps the bytes of a settings file from being taken whole: its first
+// fault, in the words of every file's form (LeggiForma); nullopt when the
+// reading finds the 29 items as the file writes them: one per line, nothing
+// before a quote, after it on its line or after the last item but blanks and
+// line ends (CR LF or LF). An empty file, bytes no text holds, lines ended by
+// CR alone (in all or some of them), a missing closing quote and too few
+// items are each a cause. A value its control cannot take is not: that item
+// alone keeps its value.
 std::optional<std::string> ImpostazioniNonIntere(std::string_view byte);
 
 // Whether a level or an information step can be written and read back: a

@@ -93,140 +93,30 @@ std::string ByteTemperamento(const Temperamento& t) {
 
 namespace {
 
-// Where an item lay in the text read.
-struct Tratto {
-    size_t inizio;  // its first character, after the blanks
-    size_t chiusa;  // its closing quote; npos for an item not in quotes
-    size_t fine;    // past its line: where the next item is looked for
-};
-
-// Reads items primo..87 from where the reader stands (into `voci` when
-// given, and where each lay into `tratti`): the refusal of the first bad
-// item, or Nessuno.
-Rifiuto LeggiVoci(LettoreVoci& lettore, int primo, VociTemperamento* voci, std::vector<Tratto>* tratti) {
-    for (int n = primo; n <= NumeroVociTemperamento; ++n) {
-        const size_t prima = lettore.posizione();
-        auto voce = lettore.leggi();
-        if (!voce)
-            return {lettore.esito() == EsitoLettura::VirgoletteNonChiuse ? MotivoRifiuto::VirgoletteNonChiuse
-                                                                          : MotivoRifiuto::TroppoBreve,
-                    n, ""};
-        if (tratti) {
-            const size_t inizio = lettore.testo().find_first_not_of(" \t", prima);
-            tratti->push_back(
-                {inizio, lettore.traVirgolette() ? inizio + 1 + voce->size() : std::string::npos, lettore.posizione()});
-        }
-        if (Caratteri(*voce) > LunghezzaMassima(n)) return {MotivoRifiuto::VoceTroppoLunga, n, ""};
-        if (VoceNumerica(n) && !Numero(*voce)) return {MotivoRifiuto::NonNumero, n, *voce};
-        if (voci) (*voci)[static_cast<size_t>(n - 1)] = std::move(*voce);
-    }
-    return {};
+// An item as the temperament takes it: not too long, a number where one is read.
+bool Presa(int n, const std::string& voce) {
+    return Caratteri(voce) <= LunghezzaMassima(n) && (!VoceNumerica(n) || Numero(voce));
 }
 
-// Whether a reading with a fault of the file's form mended gets past the
-// item where the plain reading stopped: then the fault is what stopped it.
-// A reading that stops there or sooner shows the plain one took the file
-// rightly up to its stop.
-bool VaOltre(const Rifiuto& mendata, const Rifiuto& r) {
-    return mendata.motivo == MotivoRifiuto::Nessuno || mendata.voce > r.voce;
-}
-
-// The line an item's reading took past its text: past the closing quote, or
-// the whole line for an item not in quotes; without its LF.
-std::string_view RestoDellaRiga(std::string_view t, const Tratto& v) {
-    const size_t da = v.chiusa == std::string::npos ? v.inizio : v.chiusa + 1;
-    size_t a = v.fine;
-    if (a > da && t[a - 1] == '\n') --a;
-    return t.substr(da, a - da);
-}
-
-// Whether that line goes on past a CR alone: a CR followed on it by anything
-// but blanks and CRs.
-bool ProsegueDopoCR(std::string_view riga) {
-    const auto ultimo = riga.find_last_not_of(" \t\r");
-    return ultimo != std::string_view::npos && riga.substr(0, ultimo).find('\r') != std::string_view::npos;
-}
-
-// The text with a CR alone taken as a line end: the last CR of each run
-// that no LF follows becomes an LF (same length, same positions).
-std::string ConCRFineRiga(std::string t) {
-    for (size_t i = 0; i + 1 < t.size(); ++i)
-        if (t[i] == '\r' && t[i + 1] != '\r' && t[i + 1] != '\n') t[i] = '\n';
-    return t;
-}
-
-// The UTF-8 byte-order mark, as the reader's text holds its three bytes.
-constexpr std::string_view BomUtf8 = "\xC3\xAF\xC2\xBB\xC2\xBF";
-
-// Whether the file is UTF-16: its first characters (three in four of the
-// first 128, past a byte-order mark, at least 8) with a NUL as one of their
-// two bytes, always the same one.
-bool InUtf16(std::string_view b) {
-    const auto u = [&](size_t i) { return static_cast<unsigned char>(b[i]); };
-    const bool bom = b.size() >= 2 && ((u(0) == 0xFF && u(1) == 0xFE) || (u(0) == 0xFE && u(1) == 0xFF));
-    size_t coppie = 0, basso = 0, alto = 0;
-    for (size_t i = bom ? 2 : 0; i + 1 < b.size() && coppie < 128; i += 2, ++coppie) {
-        basso += u(i) != 0 && u(i + 1) == 0;
-        alto += u(i) == 0 && u(i + 1) != 0;
-    }
-    return coppie >= 8 && std::max(basso, alto) * 4 >= coppie * 3;
-}
-
-// The first fault of the file's form that made the reading stop as `r`
-// says, or `r` itself. `tratti` are the items the reading took.
-Rifiuto CausaPrima(std::string_view byte, LettoreVoci& lettore, const std::vector<Tratto>& tratti, Rifiuto r) {
-    if (InUtf16(byte)) return {MotivoRifiuto::CodificaUtf16, 0, ""};
-    // No LF anywhere: the whole file is one line.
-    if (FineRigaSoloCR(byte)) return {MotivoRifiuto::FineRigaSoloCR, 0, ""};
-    const std::string& t = lettore.testo();
-    std::optional<LettoreVoci> conCR;  // made at the first need
-    for (size_t i = 0; i < tratti.size(); ++i) {
-        const Tratto& v = tratti[i];
-        const int n = static_cast<int>(i) + 1;
-        const std::string_view riga = RestoDellaRiga(t, v);
-        if (ProsegueDopoCR(riga)) {
-            if (!conCR) conCR.emplace(ConCRFineRiga(t));
-            conCR->vaiA(v.inizio);
-            std::vector<Tratto> mendati;
-            if (VaOltre(LeggiVoci(*conCR, n, nullptr, &mendati), r)) {
-                // Every item ended by CR alone from the first, and a text
-                // holding an LF: the file's line ends as a whole.
-                const bool tutte = n == 1 && std::all_of(mendati.begin(), mendati.end(), [&](const Tratto& m) {
-                    return m.fine == t.size() || t[m.fine - 1] == '\r';
-                });
-                const bool lfNelTesto = std::any_of(mendati.begin(), mendati.end(), [&](const Tratto& m) {
-                    return m.chiusa != std::string::npos &&
-                           std::string_view(t).substr(m.inizio, m.chiusa - m.inizio).find('\n') != std::string_view::npos;
-                });
-                return {MotivoRifiuto::FineRigaMista, tutte && lfNelTesto ? 0 : n, ""};
-            }
-        }
-        // An item not in quotes whose line holds one: the bytes before it.
-        const size_t virgolette = v.chiusa == std::string::npos ? riga.find('"') : std::string_view::npos;
-        if (virgolette != std::string_view::npos) {
-            // A byte-order mark, which no text starts with, is a fault
-            // wherever the reading went after it.
-            const bool bom = n == 1 && v.inizio == 0 && riga.starts_with(BomUtf8);
-            lettore.vaiA(v.inizio + virgolette);
-            if (bom || VaOltre(LeggiVoci(lettore, n, nullptr, nullptr), r))
-                return {MotivoRifiuto::BytePrimaDellaVoce, n, Windows1252DaUtf8(riga.substr(0, virgolette))};
-        }
-    }
-    return r;
-}
+// Read leniently: items after the 87th are not read, and a fault of form the
+// reading took rightly does not refuse the file.
+const TipoFile TipoTemperamento{NumeroVociTemperamento, false, "di un temperamento", "un temperamento ha",
+                                "un file di temperamento", "un temperamento", NomeVoce, Presa};
 
 }  // namespace
 
 LetturaTemperamento LeggiTemperamento(std::string_view byte) {
     LetturaTemperamento r;
-    LettoreVoci lettore = LettoreVoci::daWindows1252(byte);
-    VociTemperamento voci;
-    std::vector<Tratto> tratti;
-    Rifiuto rifiuto = LeggiVoci(lettore, 1, &voci, &tratti);
-    if (rifiuto.motivo == MotivoRifiuto::Nessuno)
-        r.voci = std::move(voci);
-    else
-        r.rifiuto = CausaPrima(byte, lettore, tratti, std::move(rifiuto));
+    LetturaForma f = LeggiForma(byte, TipoTemperamento);
+    if (f.difetto.tipo == Difetto::Nessuno) {
+        r.voci.emplace();
+        std::move(f.voci.begin(), f.voci.end(), r.voci->begin());
+        return r;
+    }
+    r.rifiuto.motivo = f.difetto.tipo != Difetto::VoceNonPresa ? MotivoRifiuto::Forma
+                       : Caratteri(f.difetto.testo) > LunghezzaMassima(f.difetto.voce) ? MotivoRifiuto::VoceTroppoLunga
+                                                                                         : MotivoRifiuto::NonNumero;
+    r.rifiuto.difetto = std::move(f.difetto);
     return r;
 }
 
@@ -268,36 +158,20 @@ void ApplicaVoci(const VociTemperamento& v, Temperamento& t) {
 }
 
 std::string DescriviMotivo(const Rifiuto& r) {
-    const std::string voce = "la voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) + ")";
+    const DifettoFile& d = r.difetto;
+    const std::string laVoce = "la " + Voce(TipoTemperamento, d.voce);
+    const auto nonLetto = [](EsitoFile e) {
+        return DescriviFileNonLetto(e, TipoTemperamento, DimensioneMassimaTemperamento);
+    };
     switch (r.motivo) {
         case MotivoRifiuto::Nessuno: return "";
-        case MotivoRifiuto::FileMancante: return "il file non esiste.";
-        case MotivoRifiuto::FileIlleggibile: return "il file non si pu\xC3\xB2 leggere.";
-        case MotivoRifiuto::FileTroppoGrande:
-            return "il file \xC3\xA8 troppo grande per un temperamento (pi\xC3\xB9 di 16 MB).";
-        case MotivoRifiuto::TroppoBreve:
-            return "il file finisce prima della voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) +
-                   "); un temperamento ha " + std::to_string(NumeroVociTemperamento) + " voci.";
-        case MotivoRifiuto::VirgoletteNonChiuse: return voce + " non ha le virgolette di chiusura.";
-        case MotivoRifiuto::NonNumero: return voce + ", \"" + Accorciato(r.testo) + "\", non \xC3\xA8 un numero.";
+        case MotivoRifiuto::FileMancante: return nonLetto(EsitoFile::Mancante);
+        case MotivoRifiuto::FileIlleggibile: return nonLetto(EsitoFile::Illeggibile);
+        case MotivoRifiuto::FileTroppoGrande: return nonLetto(EsitoFile::TroppoGrande);
+        case MotivoRifiuto::Forma: return DescriviDifetto(d, TipoTemperamento);
+        case MotivoRifiuto::NonNumero: return laVoce + ", \"" + Accorciato(d.testo) + "\", non \xC3\xA8 un numero.";
         case MotivoRifiuto::VoceTroppoLunga:
-            return voce + " ha pi\xC3\xB9 di " + std::to_string(LunghezzaMassima(r.voce)) + " caratteri.";
-        case MotivoRifiuto::FineRigaSoloCR:
-            return "le righe del file finiscono con il solo CR, senza LF, e non si possono separare le " +
-                   std::to_string(NumeroVociTemperamento) + " voci di un temperamento.";
-        case MotivoRifiuto::FineRigaMista:
-            return (r.voce == 0 ? "le voci del file finiscono con il solo CR, senza LF, ma un testo contiene CR LF"
-                                : voce + " finisce con il solo CR, senza LF, mentre altre righe del file finiscono "
-                                         "con LF") +
-                   ": le fini riga sono miste e non si possono separare le " +
-                   std::to_string(NumeroVociTemperamento) + " voci di un temperamento.";
-        case MotivoRifiuto::BytePrimaDellaVoce:
-            return "il file ha " + std::to_string(r.testo.size()) + " byte" +
-                   (r.testo.starts_with("\xEF\xBB\xBF") ? " (EF BB BF: il segno BOM di UTF-8)" : "") +
-                   " prima delle virgolette della voce " + std::to_string(r.voce) + " (" + NomeVoce(r.voce) + ").";
-        case MotivoRifiuto::CodificaUtf16:
-            return "il file \xC3\xA8 scritto in UTF-16, con due byte per carattere, e un temperamento si legge in "
-                   "Windows-1252, con un byte per carattere.";
+            return laVoce + " ha pi\xC3\xB9 di " + std::to_string(LunghezzaMassima(d.voce)) + " caratteri.";
     }
     return "";
 }

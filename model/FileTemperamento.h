@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/FileTesto.h"
+#include "common/FormaFile.h"
 #include "model/Temperamento.h"
 
 namespace vk {
@@ -38,15 +39,11 @@ enum class MotivoRifiuto {
     Nessuno,
     FileMancante,
     FileIlleggibile,
-    TroppoBreve,          // the file ends before item 87
-    VirgoletteNonChiuse,  // a quoted item runs to the end of the file
-    NonNumero,            // a size or cents item that is not a number
-    FileTroppoGrande,     // far larger than any temperament, not read
-    VoceTroppoLunga,      // an item longer than LunghezzaMassima
-    FineRigaSoloCR,       // lines ended by CR alone: no item can be told apart
-    FineRigaMista,        // an item ended by CR alone in a file with LF line ends
-    BytePrimaDellaVoce,   // bytes before an item's quote (a byte-order mark, a NUL)
-    CodificaUtf16,        // the file is UTF-16
+    FileTroppoGrande,  // far larger than any temperament, not read
+    Forma,             // a fault the reading of the items found (empty file, line ends, quotes,
+                       // stray bytes, the encoding, too few items)
+    NonNumero,         // a size or cents item that is not a number
+    VoceTroppoLunga,   // an item longer than LunghezzaMassima
 };
 
 // The longest item taken, in characters: LunghezzaMassimaTesto for the name
@@ -59,11 +56,9 @@ inline constexpr std::uintmax_t DimensioneMassimaTemperamento = 16 * 1024 * 1024
 
 struct Rifiuto {
     MotivoRifiuto motivo = MotivoRifiuto::Nessuno;
-    // The first bad item, 1..87 (0 for the file itself). A fault of the
-    // file's form (line ends, stray bytes, the encoding) is named where it
-    // is what made the reading stop; else the item where it stopped.
-    int voce = 0;
-    std::string testo;  // its text, for NonNumero; the bytes before its quote, for BytePrimaDellaVoce
+    // What the reading found: the first real fault of the file, for Forma;
+    // the item (1..87) and its text, for NonNumero and VoceTroppoLunga.
+    DifettoFile difetto;
 };
 
 struct LetturaTemperamento {

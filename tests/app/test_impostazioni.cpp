@@ -422,7 +422,7 @@ TEST_F(CartellaTemporanea, UnFileCheNonSiPuoPrendereRestaRecuperabile) {
         {"dati binari", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
          "il file contiene byte che un testo non ha (il primo, 1A, al byte 7)", {}, "Impostazioni.txt.illeggibile"},
         {"byte NUL", conNul, "(il primo, 00, al byte 23)", {}, "Impostazioni.txt.illeggibile"},
-        {"UTF-16", UTF16(Scelte), "(il primo, 00, al byte 4)", {}, "Impostazioni.txt.illeggibile"},
+        {"UTF-16", UTF16(Scelte), "il file \xC3\xA8 scritto in UTF-16", {}, "Impostazioni.txt.illeggibile"},
         {"vuoto", "", "il file \xC3\xA8 vuoto.", {}, "Impostazioni.txt.illeggibile"},
         {"28 voci", Scelte.substr(0, Scelte.rfind("14941951")),
          "il file finisce prima della voce 29; le impostazioni hanno 29 voci.", {}, "Impostazioni.txt.illeggibile"},

@@ -106,7 +106,7 @@ class Lettura : public ::testing::TestWithParam<CasoLettura> {};
 
 TEST_P(Lettura, Voci) {
     const auto& c = GetParam();
-    LettoreVoci r{std::string(c.testo)};
+    LettoreVoci r = LettoreVoci::daWindows1252(c.testo);
     std::vector<std::string> lette;
     while (auto v = r.leggi()) lette.push_back(*v);
     EXPECT_EQ(lette, c.voci);
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& i) { return std::string(i.param.nome); });
 
 TEST(Lettura, DopoLaFineRestaAllaFine) {
-    LettoreVoci r{std::string("\"a\"\r\n")};
+    LettoreVoci r = LettoreVoci::daWindows1252("\"a\"\r\n");
     EXPECT_EQ(r.leggi(), "a");
     EXPECT_TRUE(r.traVirgolette());
     EXPECT_TRUE(r.fine());
@@ -150,6 +150,66 @@ TEST(Lettura, DaWindows1252) {
     EXPECT_EQ(r.leggi(), "Citt\u00E0 \u20AC");
     EXPECT_EQ(r.leggi(), "88");
     EXPECT_FALSE(r.traVirgolette());
+}
+
+// What the reader records of each item's line: the bytes before a quote, a
+// CR that ends no line, what follows a closing quote; and the first byte no
+// text holds among those it went past. Positions are the file's bytes.
+TEST(Lettura, RegistraCioCheLaRigaContiene) {
+    constexpr auto No = VoceLetta::Nessuno;
+    struct Caso {
+        const char* nome;
+        std::string riga;  // a file of one line
+        std::size_t inizio, virgolette, crSolo, dopo;
+        bool vuota;
+    };
+    const Caso casi[] = {
+        {"tra virgolette", "\"a\"\r\n", 0, No, No, No, false},
+        {"spazi prima e dopo", "  \"a\" \t\r\n", 2, No, No, No, false},
+        {"testo dopo le virgolette", "\"a\" b\r\n", 0, No, No, 4, false},
+        {"CR solo dopo le virgolette", "\"a\"\rb\r\n", 0, No, 3, 4, false},
+        {"CR nel testo tra virgolette", "\"a\rb\"\r\n", 0, No, No, No, false},
+        {"byte prima delle virgolette", "\xEF\xBB\xBF\"a\"\r\n", 0, 3, No, No, false},
+        {"CR solo in una voce nuda", "a\rb\r\n", 0, No, 1, No, false},
+        {"CR solo a fine file", "a\r", 0, No, No, No, false},
+        {"riga vuota", " \t\r\n", 2, No, No, No, true},
+        {"due CR", "\r\r\n", 0, No, 0, No, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        LettoreVoci r = LettoreVoci::daWindows1252(c.riga);
+        ASSERT_TRUE(r.leggi());
+        ASSERT_EQ(r.lette().size(), 1u);
+        const VoceLetta& v = r.lette()[0];
+        EXPECT_EQ(v.inizio, c.inizio);
+        EXPECT_EQ(v.virgolette, c.virgolette);
+        EXPECT_EQ(v.crSolo, c.crSolo);
+        EXPECT_EQ(v.dopo, c.dopo);
+        EXPECT_EQ(v.vuota(), c.vuota);
+        EXPECT_EQ(v.fine, c.riga.size());
+    }
+}
+
+TEST(Lettura, IlPrimoByteCheUnTestoNonHa) {
+    struct Caso {
+        std::string byte;
+        int letture;
+        std::size_t primo;
+    };
+    const Caso casi[] = {
+        {"\"a\tb\"\r\nc\r\n", 9, VoceLetta::Nessuno},       // a tab is text
+        {std::string("\"a\"\r\n\0b\r\n", 8), 9, 5},          // NUL
+        {"\"a\"\r\nb\x7F\r\n", 9, 6},                       // DEL
+        {"\"a\"\r\nb\x1A\r\n", 1, VoceLetta::Nessuno},      // not reached yet
+        {"\"a\" \x01\r\nb\r\n", 1, 4},                      // skipped with the line's rest
+        {"\"a\x0C", 1, 2},                                 // in quotes to the end
+        {"\x80\x81\x9D\xFF\r\n", 9, VoceLetta::Nessuno},   // letters of Windows-1252, or none
+    };
+    for (const Caso& c : casi) {
+        LettoreVoci r = LettoreVoci::daWindows1252(c.byte);
+        for (int i = 0; i < c.letture; ++i) r.leggi();
+        EXPECT_EQ(r.primoNonTesto(), c.primo) << ::testing::PrintToString(c.byte);
+    }
 }
 
 TEST(Scrittura, UnaVocePerRigaConCRLF) {

@@ -307,48 +307,56 @@ TEST(FileTemperamento, FileRifiutati) {
             i += 2;
         }
     }
+    using M = MotivoRifiuto;
+    using D = Difetto;
     struct Caso {
         const char* nome;
         std::string byte;
         bool mancante;
         MotivoRifiuto motivo;
+        Difetto difetto;
         int voce;
         const char* nelMessaggio;
         std::uintmax_t allungaA;  // grown (sparse) to this size when not 0
     } casi[] = {
-        {"file mancante", "", true, MotivoRifiuto::FileMancante, 0, "non esiste", 0},
-        {"86 voci", ottantasei, false, MotivoRifiuto::TroppoBreve, 87, "voce 87 (Semitono 12 in Cents)", 0},
-        {"file vuoto", "", false, MotivoRifiuto::TroppoBreve, 1, "voce 1 (Nome)", 0},
-        {"lettera in una quinta", sostituisci(14, "\"99237O\""), false, MotivoRifiuto::NonNumero, 8,
+        {"file mancante", "", true, M::FileMancante, D::Nessuno, 0, "non esiste", 0},
+        {"86 voci", ottantasei, false, M::Forma, D::FinePrima, 87, "voce 87 (Semitono 12 in Cents)", 0},
+        {"file vuoto", "", false, M::Forma, D::Vuoto, 0, "il file \xC3\xA8 vuoto.", 0},
+        {"lettera in una quinta", sostituisci(14, "\"99237O\""), false, M::NonNumero, D::VoceNonPresa, 8,
          "voce 8 (Quinta 5 in Micro), \"99237O\"", 0},
-        {"punto decimale", sostituisci(25, "\"700.5\""), false, MotivoRifiuto::NonNumero, 19,
+        {"punto decimale", sostituisci(25, "\"700.5\""), false, M::NonNumero, D::VoceNonPresa, 19,
          "voce 19 (Quinta 4 in Cents)", 0},
-        {"terza vuota", sostituisci(46, "\"\""), false, MotivoRifiuto::NonNumero, 40, "Terza 1 in Micro", 0},
-        {"virgolette non chiuse", sostituisci(93, "\"100"), false, MotivoRifiuto::VirgoletteNonChiuse, 87,
-         "voce 87", 0},
-        {"troppo grande", buono, false, MotivoRifiuto::FileTroppoGrande, 0, "troppo grande",
+        {"terza vuota", sostituisci(46, "\"\""), false, M::NonNumero, D::VoceNonPresa, 40, "Terza 1 in Micro", 0},
+        {"virgolette non chiuse", sostituisci(93, "\"100"), false, M::Forma, D::VirgoletteNonChiuse, 87, "voce 87",
+         0},
+        {"troppo grande", buono, false, M::FileTroppoGrande, D::Nessuno, 0, "troppo grande",
          DimensioneMassimaTemperamento + 1},
         {"nome lunghissimo", sostituisci(1, "\"" + std::string(LunghezzaMassimaTesto + 1, 'N')), false,
-         MotivoRifiuto::VoceTroppoLunga, 1, "voce 1 (Nome) ha pi\xC3\xB9 di 16384 caratteri", 0},
-        {"descrizione lunghissima", sostituisci(3, "\"" + std::string(1 << 20, 'D')), false,
-         MotivoRifiuto::VoceTroppoLunga, 2, "voce 2 (Descrizione)", 0},
+         M::VoceTroppoLunga, D::VoceNonPresa, 1, "voce 1 (Nome) ha pi\xC3\xB9 di 16384 caratteri", 0},
+        {"descrizione lunghissima", sostituisci(3, "\"" + std::string(1 << 20, 'D')), false, M::VoceTroppoLunga,
+         D::VoceNonPresa, 2, "voce 2 (Descrizione)", 0},
         {"frazione lunghissima", sostituisci(34, "\"" + std::string(LunghezzaMassimaVoce + 1, '1') + "\""), false,
-         MotivoRifiuto::VoceTroppoLunga, 28, "voce 28 (Frazione della quinta 1) ha pi\xC3\xB9 di 256 caratteri", 0},
+         M::VoceTroppoLunga, D::VoceNonPresa, 28,
+         "voce 28 (Frazione della quinta 1) ha pi\xC3\xB9 di 256 caratteri", 0},
         // Lines ended by CR alone read as one line, whatever the first item is.
-        {"solo CR", soloCR, false, MotivoRifiuto::FineRigaSoloCR, 0, "finiscono con il solo CR, senza LF", 0},
-        {"solo CR, nome senza virgolette", soloCR.substr(1), false, MotivoRifiuto::FineRigaSoloCR, 0,
-         "solo CR", 0},
-        {"solo CR, una riga", "\"TEMPERAMENTO\"\r", false, MotivoRifiuto::FineRigaSoloCR, 0, "solo CR", 0},
-        {"voci chiuse da solo CR, CR LF nei testi", vociConSoloCR, false, MotivoRifiuto::FineRigaMista, 0,
+        {"solo CR", soloCR, false, M::Forma, D::SoloCR, 0, "finiscono con il solo CR, senza LF", 0},
+        {"solo CR, nome senza virgolette", soloCR.substr(1), false, M::Forma, D::SoloCR, 0, "solo CR", 0},
+        {"solo CR, una riga", "\"TEMPERAMENTO\"\r", false, M::Forma, D::SoloCR, 0, "solo CR", 0},
+        {"voci chiuse da solo CR, CR LF nei testi", vociConSoloCR, false, M::Forma, D::CRSenzaLF, 0,
          "le voci del file finiscono con il solo CR, senza LF, ma un testo contiene CR LF", 0},
-        {"segno BOM di UTF-8", "\xEF\xBB\xBF" + buono, false, MotivoRifiuto::BytePrimaDellaVoce, 1,
+        {"segno BOM di UTF-8", "\xEF\xBB\xBF" + buono, false, M::Forma, D::BytePrimaDelleVirgolette, 1,
          "il file ha 3 byte (EF BB BF: il segno BOM di UTF-8) prima delle virgolette della voce 1 (Nome)", 0},
-        {"byte prima della prima voce", "\x01x" + buono, false, MotivoRifiuto::BytePrimaDellaVoce, 1,
+        {"byte prima della prima voce", "x " + buono, false, M::Forma, D::BytePrimaDelleVirgolette, 1,
          "il file ha 2 byte prima delle virgolette della voce 1 (Nome).", 0},
+        // A byte no text holds is named before what it stands in.
+        {"controllo prima della prima voce", "\x01x" + buono, false, M::Forma, D::NonTesto, 0,
+         "il file contiene byte che un testo non ha (il primo, 01, al byte 1): non \xC3\xA8 un file di "
+         "temperamento.",
+         0},
         // A CR alone inside a text of a file with CR LF lines is not the cause.
-        {"CR in una descrizione", crNelTesto, false, MotivoRifiuto::TroppoBreve, 87, "voce 87", 0},
+        {"CR in una descrizione", crNelTesto, false, M::Forma, D::FinePrima, 87, "voce 87", 0},
         {"numero con troppi zeri", sostituisci(10, "\"" + std::string(300, '0') + "992376\""), false,
-         MotivoRifiuto::VoceTroppoLunga, 4, "voce 4 (Quinta 1 in Micro)", 0},
+         M::VoceTroppoLunga, D::VoceNonPresa, 4, "voce 4 (Quinta 1 in Micro)", 0},
     };
     for (const auto& c : casi) {
         const auto percorso = Temporaneo(std::string(c.nome) + ".txt");
@@ -366,7 +374,8 @@ TEST(FileTemperamento, FileRifiutati) {
         if (l.ok()) ApplicaVoci(*l.voci, t);
         EXPECT_EQ(VociDi(t), VociDi(prima)) << c.nome;
         EXPECT_EQ(l.rifiuto.motivo, c.motivo) << c.nome;
-        EXPECT_EQ(l.rifiuto.voce, c.voce) << c.nome;
+        EXPECT_EQ(l.rifiuto.difetto.tipo, c.difetto) << c.nome;
+        EXPECT_EQ(l.rifiuto.difetto.voce, c.voce) << c.nome;
         const std::string m = DescriviRifiuto(l.rifiuto, percorso.string());
         EXPECT_NE(m.find(percorso.string()), std::string::npos) << m;
         EXPECT_NE(m.find(c.nelMessaggio), std::string::npos) << m;
@@ -381,49 +390,62 @@ TEST(FileTemperamento, IlRifiutoNominaLaPrimaCausaVera) {
     const std::string terzaVuota = Sostituisci(Equabile, 46, "\"\"");
     std::string nulPrimaDellaDescrizione = Equabile;
     nulPrimaDellaDescrizione.insert(nulPrimaDellaDescrizione.find("\"Questo"), 1, '\0');
+    // Equabile with its first line ended by CR alone: the reading skips the
+    // description's first line, quote and all.
+    const std::string nomeChiusoDaCR = PrimaDellaRiga(Equabile, 2) + "\"\r" + DallaRiga(Equabile, 3);
+    using M = MotivoRifiuto;
+    using D = Difetto;
     const struct Caso {
         const char* nome;
         std::string byte;
         MotivoRifiuto motivo;
+        Difetto difetto;
         int voce;
         const char* nelMessaggio;
     } casi[] = {
         // A CR or a quote inside a first item not in quotes, the lines in CR LF.
-        {"nome A CR B, terza vuota", "A\rB\r\n" + DallaRiga(terzaVuota, 3), MotivoRifiuto::NonNumero, 40,
+        {"nome A CR B, terza vuota", "A\rB\r\n" + DallaRiga(terzaVuota, 3), M::NonNumero, D::VoceNonPresa, 40,
          "la voce 40 (Terza 1 in Micro), \"\", non \xC3\xA8 un numero."},
-        {"nome x \"y, terza vuota", "x \"y\r\n" + DallaRiga(terzaVuota, 3), MotivoRifiuto::NonNumero, 40,
+        {"nome x \"y, terza vuota", "x \"y\r\n" + DallaRiga(terzaVuota, 3), M::NonNumero, D::VoceNonPresa, 40,
          "la voce 40 (Terza 1 in Micro)"},
-        {"comma dopo altro testo, terza vuota", Sostituisci(terzaVuota, 9, "Comma \"Pitagorico\""),
-         MotivoRifiuto::NonNumero, 40, "la voce 40 (Terza 1 in Micro)"},
+        {"comma dopo altro testo, terza vuota", Sostituisci(terzaVuota, 9, "Comma \"Pitagorico\""), M::NonNumero,
+         D::VoceNonPresa, 40, "la voce 40 (Terza 1 in Micro)"},
         // Line ends that change along the file.
         {"voci 41-87 chiuse da solo CR", PrimaDellaRiga(Equabile, 47) + ConFineRiga(DallaRiga(Equabile, 47), "\r"),
-         MotivoRifiuto::FineRigaMista, 41,
-         "la voce 41 (Terza 2 in Micro) finisce con il solo CR, senza LF, mentre altre righe del file finiscono "
-         "con LF: le fini riga sono miste"},
+         M::Forma, D::CRSenzaLF, 41,
+         "la riga della voce 41 (Terza 2 in Micro) contiene un CR senza LF: le fini riga del file sono miste e non "
+         "si possono separare le 87 voci di un temperamento."},
         {"voci 1-40 chiuse da solo CR", ConFineRiga(PrimaDellaRiga(Equabile, 47), "\r") + DallaRiga(Equabile, 47),
-         MotivoRifiuto::FineRigaMista, 1, "la voce 1 (Nome) finisce con il solo CR, senza LF"},
+         M::Forma, D::CRSenzaLF, 1, "la riga della voce 1 (Nome) contiene un CR senza LF"},
         {"terze 1 e 2 su una riga divise da solo CR",
-         PrimaDellaRiga(Equabile, 46) + "\"567072\"\r\"567072\"\r\n" + DallaRiga(Equabile, 48),
-         MotivoRifiuto::FineRigaMista, 40, "la voce 40 (Terza 1 in Micro) finisce con il solo CR"},
+         PrimaDellaRiga(Equabile, 46) + "\"567072\"\r\"567072\"\r\n" + DallaRiga(Equabile, 48), M::Forma,
+         D::CRSenzaLF, 40, "la riga della voce 40 (Terza 1 in Micro) contiene un CR senza LF"},
         // Stray bytes before an item's quote.
-        {"NUL prima delle virgolette della descrizione", nulPrimaDellaDescrizione, MotivoRifiuto::BytePrimaDellaVoce,
-         2, "il file ha 1 byte prima delle virgolette della voce 2 (Descrizione)."},
-        {"segno BOM, terza vuota", "\xEF\xBB\xBF" + terzaVuota, MotivoRifiuto::BytePrimaDellaVoce, 1,
+        {"NUL prima delle virgolette della descrizione", nulPrimaDellaDescrizione, M::Forma, D::NonTesto, 0,
+         "il file contiene byte che un testo non ha (il primo, 00, al byte 28)"},
+        {"segno BOM, terza vuota", "\xEF\xBB\xBF" + terzaVuota, M::Forma, D::BytePrimaDelleVirgolette, 1,
          "il file ha 3 byte (EF BB BF: il segno BOM di UTF-8) prima delle virgolette della voce 1 (Nome)."},
-        {"segno BOM, poi il nome soltanto", "\xEF\xBB\xBF" + PrimaDellaRiga(Equabile, 3),
-         MotivoRifiuto::BytePrimaDellaVoce, 1, "3 byte (EF BB BF"},
+        {"segno BOM, poi il nome soltanto", "\xEF\xBB\xBF" + PrimaDellaRiga(Equabile, 3), M::Forma,
+         D::BytePrimaDelleVirgolette, 1, "3 byte (EF BB BF"},
+        // A fault of form followed by an early end: the reading with it
+        // mended runs to the end of the file, where the plain one took a line
+        // of the description for a fifth.
+        {"x prima del nome, tagliato a 200 byte", ("x" + Equabile).substr(0, 200), M::Forma,
+         D::BytePrimaDelleVirgolette, 1, "il file ha 1 byte prima delle virgolette della voce 1 (Nome)."},
+        {"nome chiuso da solo CR, tagliato a 150 byte", nomeChiusoDaCR.substr(0, 150), M::Forma, D::CRSenzaLF, 1,
+         "la riga della voce 1 (Nome) contiene un CR senza LF"},
         // The whole file in another encoding.
-        {"UTF-16, byte basso prima, con BOM", Utf16(Equabile, true, true), MotivoRifiuto::CodificaUtf16, 0,
+        {"UTF-16, byte basso prima, con BOM", Utf16(Equabile, true, true), M::Forma, D::Utf16, 0,
          "il file \xC3\xA8 scritto in UTF-16"},
-        {"UTF-16, byte alto prima, senza BOM", Utf16(Equabile, false, false), MotivoRifiuto::CodificaUtf16, 0,
-         "UTF-16"},
-        {"UTF-16 con una terza vuota", Utf16(terzaVuota, true, true), MotivoRifiuto::CodificaUtf16, 0, "UTF-16"},
+        {"UTF-16, byte alto prima, senza BOM", Utf16(Equabile, false, false), M::Forma, D::Utf16, 0, "UTF-16"},
+        {"UTF-16 con una terza vuota", Utf16(terzaVuota, true, true), M::Forma, D::Utf16, 0, "UTF-16"},
     };
     for (const auto& c : casi) {
         const LetturaTemperamento l = LeggiTemperamento(c.byte);
         EXPECT_FALSE(l.ok()) << c.nome;
         EXPECT_EQ(l.rifiuto.motivo, c.motivo) << c.nome;
-        EXPECT_EQ(l.rifiuto.voce, c.voce) << c.nome;
+        EXPECT_EQ(l.rifiuto.difetto.tipo, c.difetto) << c.nome;
+        EXPECT_EQ(l.rifiuto.difetto.voce, c.voce) << c.nome;
         const std::string m = DescriviMotivo(l.rifiuto);
         EXPECT_NE(m.find(c.nelMessaggio), std::string::npos) << c.nome << ": " << m;
     }
