@@ -206,7 +206,7 @@ TEST(FileTemperamento, PreparaSalvataggioNonConfrontaCioCheApriRifiuterebbe) {
     t.Nome = std::string(LunghezzaMassimaTesto, 'n') + "\u266D";
     const Salvataggio p = PreparaSalvataggio(t);
     EXPECT_EQ(p.rifiuto.motivo, MotivoRifiuto::VoceTroppoLunga);
-    EXPECT_EQ(p.rifiuto.voce, 1);
+    EXPECT_EQ(p.rifiuto.difetto.voce, 1);
     EXPECT_TRUE(p.cambiati.empty());
 }
 
