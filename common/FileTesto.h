@@ -14,12 +14,13 @@
 
 namespace vk {
 
-// The longest text a file's item or a text box holds, in characters as the
-// file has them (a line break is CR LF): far beyond any real name or
-// description, and short enough that a text box shows it at once (an
-// unbroken line takes time to lay out that grows with the square of its
-// length).
+// The longest texts a file's items and the text boxes hold, in characters as
+// the file has them (a line break is CR LF). A name or a description, and a
+// multi-line box: far beyond any real one, and short enough that a box lays
+// it out at once.
 inline constexpr std::size_t LunghezzaMassimaTesto = 16384;
+// Any other item, and a one-line box: far beyond any real caption or number.
+inline constexpr std::size_t LunghezzaMassimaVoce = 256;
 
 // The blanks the reading skips before an item and drops after a bare one.
 inline bool Spazio(char c) { return c == ' ' || c == '\t'; }

@@ -47,8 +47,7 @@ enum class MotivoRifiuto {
 };
 
 // The longest item taken, in characters: LunghezzaMassimaTesto for the name
-// and the description, far beyond any real caption or number for the others.
-inline constexpr size_t LunghezzaMassimaVoce = 256;
+// and the description, LunghezzaMassimaVoce for the others.
 size_t LunghezzaMassima(int n);
 
 // Larger files are refused unread: a temperament takes a few kilobytes.
