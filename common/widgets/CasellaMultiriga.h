@@ -1,9 +1,11 @@
 #pragma once
-// The program's multi-line text box. Every paste and drop (the keys, the
+// The program's multi-line text box. It keeps to LunghezzaMassimaTesto, as
+// a file's texts do, however text comes in: a key that would take it past
+// the limit adds nothing, an input method's text and a paste or a drop are
+// cut to what fits (SpazioTesto.h). Every paste and drop (the keys, the
 // context menu, the selection's middle click, a drag) goes through
 // insertFromMimeData, which inserts the text read once (Incolla.h) and
-// nothing where there is no text. The box keeps to LunghezzaMassimaTesto,
-// as a file's texts do: a longer text is cut to what fits.
+// nothing where there is no text.
 #include <QPlainTextEdit>
 
 namespace vk {
@@ -14,8 +16,14 @@ public:
     using QPlainTextEdit::QPlainTextEdit;
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // The characters the box has room for, the selection's given back.
+    qsizetype spazio() const;
 };
 
 }  // namespace vk

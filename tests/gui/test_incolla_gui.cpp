@@ -2,7 +2,8 @@
 // clipboard holds: nothing without text is pasted (a bare QPlainTextEdit of
 // this Qt crashes on clipboard data with no format at all, a bare QLineEdit
 // deletes its selection), data that answers only once is read once, a text
-// past a file's limit is cut to it, and text still pastes.
+// past a file's limit is cut to it, and text still pastes. No key or input
+// method takes a box past that limit either.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -358,6 +359,157 @@ TEST_F(Incolla, UnTrascinatoSiLeggeUnaVolta) {
         Lascia(w, &dati);
         EXPECT_EQ(w->toPlainText(), QStringLiteral("abc"));
         EXPECT_EQ(dati.richieste(), 1);
+    }
+}
+
+// Two texts the same; a long one shown by its ends and its length.
+std::string Breve(const QString& s) {
+    if (s.size() <= 60) return '"' + s.toStdString() + '"';
+    return '"' + s.left(20).toStdString() + "\"...(" + std::to_string(s.size()) + " UTF-16 units)...\"" +
+           s.right(20).toStdString() + '"';
+}
+testing::AssertionResult Uguali(const QString& a, const QString& b) {
+    if (a == b) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << Breve(a) << " where " << Breve(b) << " was expected";
+}
+
+// Every one-line box holds what a file's item holds, however a long text
+// comes in: a fraction so pasted saves to a file that opens.
+TEST_F(Incolla, OgniCasellaDiUnaRigaTieneQuantoUnaVoce) {
+    const auto L = static_cast<qsizetype>(LunghezzaMassimaVoce);
+    const QString cifre(100000, u'7');
+    std::vector<QLineEdit*> righe;
+    for (QWidget* w : caselle())
+        if (auto* e = qobject_cast<QLineEdit*>(w)) righe.push_back(e);
+    EXPECT_EQ(righe.size(), 12u + 24u + 52u);
+    std::vector<std::pair<const char*, std::function<void(QLineEdit*)>>> modi;
+    for (const Modo* m : ModiDellaPiattaforma())
+        modi.emplace_back(m->nome, [m, &cifre](QLineEdit* e) {
+            QGuiApplication::clipboard()->setText(cifre, m->appunti);
+            m->incolla(e);
+        });
+    modi.emplace_back("a drop", [&cifre](QLineEdit* e) {
+        QMimeData dati;
+        dati.setText(cifre);
+        Lascia(e, &dati);
+    });
+    for (const auto& [nome, incolla] : modi) {
+        SCOPED_TRACE(nome);
+        for (QLineEdit* e : righe) {
+            SCOPED_TRACE(e->objectName().toStdString());
+            e->setFocus();
+            e->selectAll();
+            QTest::keyClick(e, Qt::Key_Delete);
+            incolla(e);
+            EXPECT_TRUE(Uguali(e->text(), QString(L, u'7')));
+        }
+        EXPECT_TRUE(LeggiTemperamento(ByteTemperamento(stato_.temperamento)).ok());
+    }
+}
+
+// A box filled to its limit by a paste.
+void Riempi(QWidget* w) {
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QString(100000, u'x'));
+    QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+}
+
+// A key with the text it types.
+void Digita(QWidget* w, Qt::Key k, const QString& testo, Qt::KeyboardModifiers m = {}) {
+    QTest::sendKeyEvent(QTest::Click, w, k, testo, m);
+}
+
+// No key takes a full box past its limit, while the keys that do not add
+// text still work there, and so do undo and redo; a key that adds one
+// character still fits where there is room for one, a line break (CR LF in
+// a file) does not.
+TEST_F(Incolla, UnaCasellaPienaNonPrendeAltriTasti) {
+    const QString emoji = QStringLiteral("\U0001F600");
+    const struct {
+        const char* nome;
+        qsizetype limite;
+    } casi[] = {
+        {"TxtNomeTemperamento", static_cast<qsizetype>(LunghezzaMassimaTesto)},
+        {"TxtDescrizione", static_cast<qsizetype>(LunghezzaMassimaTesto)},
+        {"TxtNomeDelTemperamento", static_cast<qsizetype>(LunghezzaMassimaTesto)},
+        {"txtFraz_4", static_cast<qsizetype>(LunghezzaMassimaVoce)},
+        {"TxtCentsEasy_2", static_cast<qsizetype>(LunghezzaMassimaVoce)},
+        {"TxtMicro_3", static_cast<qsizetype>(LunghezzaMassimaVoce)},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto* w = Trova(QString::fromUtf8(c.nome));
+        ASSERT_NE(w, nullptr);
+        Riempi(w);
+        const QString pieno(c.limite, u'x');
+        ASSERT_TRUE(Uguali(Testo(w), pieno));
+        QTest::keyClicks(w, QStringLiteral("ab 1,"));
+        Digita(w, Qt::Key_A, QStringLiteral("A"), Qt::ShiftModifier);
+        Digita(w, Qt::Key_unknown, emoji);
+        Digita(w, Qt::Key_unknown, QStringLiteral("\u200E"));  // a left-to-right mark
+        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClick(w, Qt::Key_Return, Qt::ShiftModifier);
+        EXPECT_TRUE(Uguali(Testo(w), pieno));
+        if (std::string(c.nome) == "TxtNomeTemperamento") {
+            EXPECT_TRUE(LeggiTemperamento(ByteTemperamento(stato_.temperamento)).ok());
+        }
+
+        // Room for one character: a line break does not fit, a character
+        // beyond 16 bits does.
+        QTest::keyClick(w, Qt::Key_Backspace);
+        QTest::keyClick(w, Qt::Key_Return);
+        EXPECT_TRUE(Uguali(Testo(w), pieno.left(c.limite - 1)));
+        Digita(w, Qt::Key_unknown, emoji);
+        Digita(w, Qt::Key_B, QStringLiteral("b"));
+        EXPECT_TRUE(Uguali(Testo(w), pieno.left(c.limite - 1) + emoji));
+        // Undo and redo go back and forth within the limit.
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(Uguali(Testo(w), pieno.left(c.limite - 1)));
+        QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(Uguali(Testo(w), pieno.left(c.limite - 1) + emoji));
+        // Typed over the whole text, a key replaces it.
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w, QStringLiteral("-1/4"));
+        EXPECT_TRUE(Uguali(Testo(w), QStringLiteral("-1/4")));
+    }
+}
+
+// What an input method commits is cut to what fits, as a paste is; what it
+// shows before committing is not the box's text.
+TEST_F(Incolla, UnMetodoDiImmissioneScriveQuantoEntra) {
+    const struct {
+        const char* caso;
+        const char* casella;
+        qsizetype spazio;
+        QString immesso;
+        QString entra;
+    } casi[] = {
+        {"three of five", "TxtDescrizione", 3, QStringLiteral("\u00E0\u00E8\u00EC\u00F2\u00F9"),
+         QStringLiteral("\u00E0\u00E8\u00EC")},
+        {"a character beyond 16 bits is one", "TxtNomeTemperamento", 1,
+         QStringLiteral("\U0001F600\U0001F600"), QStringLiteral("\U0001F600")},
+        {"a line break takes two", "TxtDescrizione", 1, QStringLiteral("\nz"), QString()},
+        {"a full box takes nothing", "TxtNomeDelTemperamento", 0, QStringLiteral("z"), QString()},
+        {"one-line: three of five", "txtFraz_5", 3, QStringLiteral("12345"), QStringLiteral("123")},
+        {"one-line: beyond 16 bits", "TxtCentsEasy_9", 1, QStringLiteral("\U0001F600\U0001F600"),
+         QStringLiteral("\U0001F600")},
+        {"one-line: a CR LF is not split", "TxtQuinta_2", 1, QStringLiteral("\r\nz"), QString()},
+        {"one-line: full", "TxtQuinta_2", 0, QStringLiteral("z"), QString()},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.caso);
+        auto* w = Trova(QString::fromUtf8(c.casella));
+        ASSERT_NE(w, nullptr);
+        Riempi(w);
+        for (qsizetype i = 0; i < c.spazio; ++i) QTest::keyClick(w, Qt::Key_Backspace);
+        const QString prima = Testo(w);
+        QInputMethodEvent mostra(QStringLiteral("composto"), {});
+        QApplication::sendEvent(w, &mostra);
+        QInputMethodEvent immetti(QString(), {});
+        immetti.setCommitString(c.immesso);
+        QApplication::sendEvent(w, &immetti);
+        EXPECT_TRUE(Uguali(Testo(w), prima + c.entra));
     }
 }
 
