@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "common/FileTesto.h"
 #include "common/widgets/Incolla.h"
@@ -11,6 +13,23 @@
 namespace vk {
 
 namespace {
+
+// Longer than any word: a run with no place to break past this length
+// makes the box wrap anywhere.
+constexpr qsizetype ParolaPiuLunga = 200;
+
+// The longest run of the text where no line may break: a line breaks where
+// the line-breaking rules allow it and after a blank.
+qsizetype TrattoSenzaACapo(const QString& testo) {
+    QTextBoundaryFinder rotture(QTextBoundaryFinder::Line, testo);
+    qsizetype piu = 0, tratto = 0;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        rotture.setPosition(i);
+        if (rotture.isAtBoundary() || (i > 0 && testo[i - 1].isSpace())) tratto = 0;
+        piu = std::max(piu, ++tratto);
+    }
+    return piu;
+}
 
 // The text a key adds, as the box's own handling of keys takes it: a line
 // break for the Enter keys; the key's text where it is typed text, not a
@@ -29,6 +48,10 @@ QString TestoDelTasto(const QKeyEvent* e) {
 }
 
 }  // namespace
+
+CasellaMultiriga::CasellaMultiriga(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(document(), &QTextDocument::contentsChange, this, &CasellaMultiriga::adattaACapo);
+}
 
 qsizetype CasellaMultiriga::spazio() const {
     return static_cast<qsizetype>(LunghezzaMassimaTesto) - CaratteriNelFile(toPlainText(), ACapo::InCRLF) +
@@ -62,6 +85,17 @@ void CasellaMultiriga::insertFromMimeData(const QMimeData* source) {
     if (testo.isEmpty()) return;
     const QString entra = InizioCheEntra(testo, spazio(), ACapo::InCRLF);
     if (!entra.isEmpty()) insertPlainText(entra);
+}
+
+void CasellaMultiriga::adattaACapo() {
+    const QTextDocument* d = document();
+    const bool ovunque = d->characterCount() > ParolaPiuLunga && TrattoSenzaACapo(d->toRawText()) > ParolaPiuLunga;
+    if (ovunque == aCapoOvunque_) return;
+    QTextOption o = d->defaultTextOption();
+    if (ovunque) aCapoProprio_ = o.wrapMode();
+    o.setWrapMode(ovunque ? QTextOption::WrapAnywhere : aCapoProprio_);
+    aCapoOvunque_ = ovunque;
+    document()->setDefaultTextOption(o);
 }
 
 }  // namespace vk

@@ -6,14 +6,21 @@
 // context menu, the selection's middle click, a drag) goes through
 // insertFromMimeData, which inserts the text read once (Incolla.h) and
 // nothing where there is no text.
+//
+// A text that holds a run longer than any word with no place to break (a
+// pasted line of digits, say) wraps anywhere: wrapped at its words, such a
+// run is laid out again to its end for each line it takes, at a cost that
+// grows with the square of its length on every key. Any other text wraps
+// as the box was set to.
 #include <QPlainTextEdit>
+#include <QTextOption>
 
 namespace vk {
 
 class CasellaMultiriga : public QPlainTextEdit {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit CasellaMultiriga(QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -24,6 +31,10 @@ protected:
 private:
     // The characters the box has room for, the selection's given back.
     qsizetype spazio() const;
+    void adattaACapo();
+
+    bool aCapoOvunque_ = false;
+    QTextOption::WrapMode aCapoProprio_ = QTextOption::WrapAtWordBoundaryOrAnywhere;
 };
 
 }  // namespace vk

@@ -16,8 +16,11 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "app/StatoPrincipale.h"
@@ -510,6 +513,36 @@ TEST_F(Incolla, UnMetodoDiImmissioneScriveQuantoEntra) {
         immetti.setCommitString(c.immesso);
         QApplication::sendEvent(w, &immetti);
         EXPECT_TRUE(Uguali(Testo(w), prima + c.entra));
+    }
+}
+
+// A box wraps an ordinary text at its blanks, as it always did, also after
+// it held a pasted line of digits, which it wraps anywhere.
+TEST_F(Incolla, UnTestoComuneVaACapoTraLeParole) {
+    const QString parole = QStringLiteral(
+        "Temperamento inequabile con quattro quinte ristrette di un quarto di comma pitagorico e le altre giuste "
+        "tale che le tonalit\u00E0 vicine suonano pi\u00F9 pure e quelle lontane pi\u00F9 aspre come si sente");
+    for (const auto& [apre, chiude, nome] : {std::tuple{"", "", "TxtNomeTemperamento"},
+                                             std::tuple{"", "", "TxtDescrizione"},
+                                             std::tuple{"cmdMostraFrequenze", "cmdTorna", "TxtNomeDelTemperamento"}}) {
+        SCOPED_TRACE(nome);
+        if (*apre) Clic(QString::fromUtf8(apre));
+        auto* e = Trova<QPlainTextEdit>(QString::fromUtf8(nome));
+        ASSERT_NE(e, nullptr);
+        for (const QString& t : {QString(LunghezzaMassimaTesto, u'7'), parole}) {
+            e->setPlainText(t);
+            QCoreApplication::processEvents();
+            const QTextLayout* l = e->document()->firstBlock().layout();
+            ASSERT_GT(l->lineCount(), 1);
+            for (int i = 0; i + 1 < l->lineCount(); ++i) {
+                const QTextLine riga = l->lineAt(i);
+                EXPECT_LE(riga.naturalTextWidth(), e->viewport()->width());
+                if (t == parole) {
+                    EXPECT_EQ(t.at(riga.textStart() + riga.textLength() - 1), u' ') << "line " << i;
+                }
+            }
+        }
+        if (*chiude) Clic(QString::fromUtf8(chiude));
     }
 }
 
