@@ -33,7 +33,8 @@ qsizetype TrattoSenzaACapo(const QString& testo) {
 
 // The text a key adds, as the box's own handling of keys takes it: a line
 // break for the Enter keys; the key's text where it is typed text, not a
-// shortcut (Ctrl, Ctrl+Shift), a control character or a key with no text.
+// shortcut (Ctrl, Ctrl+Shift), a control character other than a Tab (which
+// a box that keeps the Tab key types) or a key with no text.
 QString TestoDelTasto(const QKeyEvent* e) {
     if (e->matches(QKeySequence::InsertParagraphSeparator) || e->matches(QKeySequence::InsertLineSeparator))
         return QStringLiteral("\n");
