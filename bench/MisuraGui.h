@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -16,7 +17,22 @@
 
 extern char** environ;
 
+#include "common/widgets/ColoriQt.h"
+
 namespace vk::misura {
+
+// The offscreen platform unless another is asked for: given to the
+// application as it is made, `QApplication app(Fuorischermo(argc), argv)`.
+inline int& Fuorischermo(int& argc) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
+}
+
+// After the application is made: the style and the font the program's start sets.
+inline void StileDelProgramma() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    ImpostaCarattereProgramma();
+}
 
 // Milliseconds of one call of f, events it posted processed.
 inline double Millisecondi(const std::function<void()>& f) {

@@ -28,6 +28,7 @@
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
+#include "bench/MisuraGui.h"
 #include "common/widgets/ColoriQt.h"
 #include "programma/Schermate.h"
 
@@ -170,10 +171,8 @@ std::pair<double, double> UnaModifica(QWidget* w) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    vk::ImpostaCarattereProgramma();
+    QApplication app(vk::misura::Fuorischermo(argc), argv);
+    vk::misura::StileDelProgramma();
 
     StatoPrincipale stato;
     auto f = CaricaFinestraPrincipale(stato, {}, InstallaSchermate);

@@ -92,10 +92,8 @@ void Righe(const std::string& cosa, Tempo t, const char* obiettivo) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    vk::ImpostaCarattereProgramma();
+    QApplication app(vk::misura::Fuorischermo(argc), argv);
+    vk::misura::StileDelProgramma();
     const bool conTavola = !(argc > 1 && std::strcmp(argv[1], "senza") == 0);
 
     // Start-up: the main window built, installed and loaded, then shown.

@@ -112,10 +112,8 @@ void Avvii(const QString& programma, int n, double ms[2], double mib[2]) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    vk::ImpostaCarattereProgramma();
+    QApplication app(vk::misura::Fuorischermo(argc), argv);
+    vk::misura::StileDelProgramma();
     if (argc == 3 && std::string(argv[1]) == "--avvio") return AvvioSolo(std::string(argv[2]) == "con");
 
     StatoPrincipale stato;

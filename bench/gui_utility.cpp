@@ -94,10 +94,8 @@ double PiccoFiglio(const char* argomento) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    vk::ImpostaCarattereProgramma();
+    QApplication app(vk::misura::Fuorischermo(argc), argv);
+    vk::misura::StileDelProgramma();
     if (argc > 1 && std::strcmp(argv[1], "--con") == 0) return SoloAvvio(true);
     if (argc > 1 && std::strcmp(argv[1], "--senza") == 0) return SoloAvvio(false);
     if (argc > 1 && std::strcmp(argv[1], "--aperta") == 0) return SoloAvvio(true, true);
