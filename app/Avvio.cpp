@@ -49,7 +49,7 @@ void PreparaVistaTabella(StatoPrincipale& s) {
 
 PassiCaricamento PassiPredefiniti(StatoPrincipale& s, std::string cartellaEseguibile) {
     PassiCaricamento p;
-    p.sondaCartelle = [&s, dir = std::move(cartellaEseguibile)] { s.percorsi = CercaPercorsiDelSistema(dir, &s.copiaFallita); };
+    p.sondaCartelle = [&s, dir = std::move(cartellaEseguibile)] { s.percorsi = CercaPercorsiDelSistema(dir); };
     p.caricaImpostazioni = [&s] { CaricaImpostazioni(s, PercorsoImpostazioni(s.percorsi.CartellaDati)); };
     p.command9Click = [&s] { Command9_Click(s.istogrammi, s.temperamento); };
     p.aggiornaNomiNote = [&s] { AggiornaNomiNote(s); };

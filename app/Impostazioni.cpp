@@ -183,10 +183,12 @@ std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n) {
 }
 
 std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i) {
-    return "Il file delle impostazioni \"" + i.file.string() + "\" non \xC3\xA8 stato letto:\n" + i.motivo +
-           "\nSi usano i valori di progetto. Il file resta com'\xC3\xA8; con \"Ok\" all'uscita sar\xC3\xA0 "
-           "conservato come \"" +
-           i.accanto.string() + "\" e le impostazioni saranno scritte in un file nuovo.";
+    const std::string inizio = "Il file delle impostazioni \"" + i.file.string() + "\" non \xC3\xA8 stato letto:\n" +
+                               i.motivo + "\nSi usano i valori di progetto. Il file resta com'\xC3\xA8";
+    // Shipped data: "Ok" writes nothing, and the start says so apart.
+    if (i.accanto.empty()) return inizio + ".";
+    return inizio + "; con \"Ok\" all'uscita sar\xC3\xA0 conservato come \"" + i.accanto.string() +
+           "\" e le impostazioni saranno scritte in un file nuovo.";
 }
 
 namespace {
@@ -221,6 +223,18 @@ fs::path PrimoNomeLibero(const fs::path& file) {
 // cannot; that file goes back in its place when the write fails.
 template <class Scrivi>
 bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, fs::path* conservato, Scrivi scrivi) {
+    if (conservato) conservato->clear();
+    // Shipped data is read, never written: not the file, nor one beside it.
+    if (s.percorsi.SolaLettura) {
+        if (errore) *errore = "i dati in uso sono quelli distribuiti con il programma, che il programma non scrive.";
+        return false;
+    }
+    if (const auto d = CartellaDistribuita(s.percorsi, file)) {
+        if (errore)
+            *errore = "il file \xC3\xA8 nei dati distribuiti con il programma, \"" + *d +
+                      "\", che il programma non scrive.";
+        return false;
+    }
     fs::path messo;
     fs::path bersaglio;
     // Another start may have written it since: a file that reads whole is replaced as usual.
@@ -250,7 +264,9 @@ void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
     s.impostazioniScartate.reset();
     const LetturaFile l = LeggiFile(file, DimensioneMassimaImpostazioni);
     if (auto motivo = Scartato(file, l)) {
-        s.impostazioniScartate = ImpostazioniScartate{file, PrimoNomeLibero(FileCollegato(file)), std::move(*motivo)};
+        // Shipped data read in place: nothing will be kept beside it.
+        const fs::path accanto = s.percorsi.SolaLettura ? fs::path() : PrimoNomeLibero(FileCollegato(file));
+        s.impostazioniScartate = ImpostazioniScartate{file, accanto, std::move(*motivo)};
         return;
     }
     if (l.esito != EsitoFile::Ok) return;

@@ -1,8 +1,12 @@
 #include "app/Percorsi.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -37,13 +41,38 @@ std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& car
     return v;
 }
 
-std::string CartellaUtente(const char* xdgDataHome, const char* home) {
-    auto conBarra = [](std::string s) {
-        if (s.back() != '/') s += '/';
-        return s;
-    };
-    if (xdgDataHome && xdgDataHome[0] == '/') return conBarra(xdgDataHome);
-    if (home && home[0] == '/') return conBarra(home) + ".local/share/";
+namespace {
+
+std::string ConBarra(std::string s) {
+    if (s.back() != '/') s += '/';
+    return s;
+}
+
+}  // namespace
+
+std::string CasaDellAccount() {
+    const long suggerita = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> spazio(suggerita > 0 ? static_cast<size_t>(suggerita) : 16384);
+    passwd voce{};
+    passwd* trovata = nullptr;
+    int e;
+    while ((e = ::getpwuid_r(::geteuid(), &voce, spazio.data(), spazio.size(), &trovata)) == ERANGE &&
+           spazio.size() < (1u << 20))
+        spazio.resize(spazio.size() * 2);
+    if (e != 0 || !trovata || !voce.pw_dir) return {};
+    return voce.pw_dir;
+}
+
+std::string CasaDellUtente(const char* home, const std::function<std::string()>& account) {
+    if (home && home[0] == '/') return ConBarra(home);
+    const std::string casa = account ? account() : std::string();
+    if (!casa.empty() && casa[0] == '/') return ConBarra(casa);
+    return {};
+}
+
+std::string CartellaUtente(const char* xdgDataHome, const std::string& casa) {
+    if (xdgDataHome && xdgDataHome[0] == '/') return ConBarra(xdgDataHome);
+    if (!casa.empty()) return ConBarra(casa) + ".local/share/";
     return {};
 }
 
@@ -150,34 +179,118 @@ bool CopiaInstallazione(const std::string& da, const std::string& a, std::string
 
 OperazioniDisco DiscoReale() { return {CartellaPresenteSulDisco, CopiaInstallazione}; }
 
-PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,
-                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali,
-                                     std::optional<CopiaFallita>* fallita) {
-    PercorsiFile r = CercaPercorsi(candidate, p, disco.presente, std::move(iniziali));
-    if (r.CartellaDati.empty() || utente.empty()) return r;
-    const std::string s(1, Separatore(p));
-    const std::string radice = "VelmoraKOV" + s;
-    // The data folder is base + "VelmoraKOV/Dati/"; the installation is base + "VelmoraKOV/".
-    const std::string base = r.CartellaDati.substr(0, r.CartellaDati.size() - (radice + "Dati" + s).size());
-    if (base == utente) return r;  // the user's own folder, from an earlier start
-    // Whatever was found, shipped data or a folder an earlier version wrote
-    // in place, is only the source of the user's copy: the program writes
-    // nowhere else, so a configure, a reinstall or a removed build tree
-    // cannot take the user's choices with it.
-    std::string motivo;
-    if (!disco.copia(base + radice, utente + radice, &motivo)) {
-        if (fallita) *fallita = CopiaFallita{utente + radice, motivo};
-        return r;
-    }
-    return CercaPercorsi({utente}, p, disco.presente, r);
+namespace {
+
+// The path with its links followed as far as it exists, absolute and
+// normal, with no trailing separator.
+fs::path Risolto(const fs::path& p) {
+    std::error_code e;
+    fs::path r = fs::weakly_canonical(fs::absolute(p, e), e);
+    if (e) r = p.lexically_normal();
+    if (!r.has_filename() && r.has_relative_path()) r = r.parent_path();
+    return r;
 }
 
-PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile, std::optional<CopiaFallita>* fallita) {
+bool Dentro(const fs::path& file, const fs::path& cartella) {
+    return std::mismatch(cartella.begin(), cartella.end(), file.begin(), file.end()).first == cartella.end();
+}
+
+bool CartellaScrivibile(const std::string& c) {
+    return !c.empty() && CartellaPresenteSulDisco(c) && ::access(c.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std::filesystem::path& file) {
+    if (p.Distribuite.empty()) return std::nullopt;
+    const fs::path f = Risolto(FileCollegato(file));
+    for (const std::string& d : p.Distribuite)
+        if (Dentro(f, Risolto(d))) return d;
+    return std::nullopt;
+}
+
+PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const CartelleUtente& u,
+                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali) {
+    PercorsiFile r = CercaPercorsi(candidate, p, disco.presente, std::move(iniziali));
+    const std::string s(1, Separatore(p));
+    const std::string radice = "VelmoraKOV" + s;
+    // Every folder but the user's is shipped data or an earlier version's,
+    // which is only the source of the user's copy: the program writes
+    // nowhere else, so a configure, a reinstall or a removed build tree
+    // cannot take the user's choices with it.
+    r.Distribuite.clear();
+    for (const std::string& c : candidate)
+        if (c != u.dati) r.Distribuite.push_back(c + radice);
+    if (r.CartellaDati.empty()) return r;
+    // The data folder is base + "VelmoraKOV/Dati/"; the installation is base + "VelmoraKOV/".
+    const std::string base = r.CartellaDati.substr(0, r.CartellaDati.size() - (radice + "Dati" + s).size());
+    if (base == u.dati) return r;  // the user's own folder, from an earlier start
+    // No folder of the user's: the one found is read where it is, and saving
+    // is proposed where the user can write.
+    auto solaLettura = [&](std::string cartella, std::string motivo) {
+        r.SolaLettura = DatiInSolaLettura{std::move(cartella), std::move(motivo)};
+        r.FileNuovo = CartellaScrivibile(u.casa) ? u.casa + "0-Nuovo.txt" : std::string();
+        return r;
+    };
+    if (u.dati.empty())
+        return solaLettura({}, "n\xC3\xA9 XDG_DATA_HOME n\xC3\xA9 HOME indicano una cartella con un percorso "
+                               "assoluto, e l'account dell'utente non ne ha una.");
+    const std::string destinazione = u.dati + radice;
+    if (const auto d = CartellaDistribuita(r, destinazione))
+        return solaLettura(destinazione, "\xC3\xA8 dentro i dati distribuiti con il programma, \"" + *d +
+                                             "\", che il programma non scrive.");
+    std::string motivo;
+    if (!disco.copia(base + radice, destinazione, &motivo)) return solaLettura(destinazione, motivo);
+    PercorsiFile copiati = CercaPercorsi({u.dati}, p, disco.presente, r);
+    if (copiati.CartellaDati != destinazione + "Dati" + s)
+        return solaLettura(destinazione, "dopo la copia la cartella \"Dati\" non c'\xC3\xA8.");
+    return copiati;
+}
+
+PercorsiFile CercaPercorsiDaAmbiente(const std::string& cartellaEseguibile, const char* xdgDataHome,
+                                     const char* home, const std::function<std::string()>& account) {
     if (PiattaformaCorrente == Piattaforma::Windows)
         return CercaPercorsi(CartelleCandidate(PiattaformaCorrente), PiattaformaCorrente, CartellaPresenteSulDisco);
-    const std::string utente = CartellaUtente(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    return CercaPercorsiScrivibili(CartelleCandidate(PiattaformaCorrente, cartellaEseguibile, utente), utente,
-                                   PiattaformaCorrente, DiscoReale(), {}, fallita);
+    CartelleUtente u;
+    u.casa = CasaDellUtente(home, account);
+    u.dati = CartellaUtente(xdgDataHome, u.casa);
+    return CercaPercorsiScrivibili(CartelleCandidate(PiattaformaCorrente, cartellaEseguibile, u.dati), u,
+                                   PiattaformaCorrente, DiscoReale());
+}
+
+PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile) {
+    return CercaPercorsiDaAmbiente(cartellaEseguibile, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+std::string PercheSolaLettura(const DatiInSolaLettura& d) {
+    if (d.cartella.empty()) return "non c'\xC3\xA8 una cartella per i dati dell'utente:\n" + d.motivo;
+    return "la cartella dei dati non \xC3\xA8 stata copiata in \"" + d.cartella + "\":\n" + d.motivo;
+}
+
+namespace {
+
+// The shipped folder in use, as the user knows it.
+std::string DatiInUso(const PercorsiFile& p) {
+    return CartellaDistribuita(p, p.CartellaDati).value_or(p.CartellaDati);
+}
+
+}  // namespace
+
+std::string DescriviSolaLettura(const PercorsiFile& p) {
+    if (!p.SolaLettura) return {};
+    std::string perche = PercheSolaLettura(*p.SolaLettura);
+    perche[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(perche[0])));
+    return perche + "\nSi usano i dati distribuiti con il programma, in \"" + DatiInUso(p) +
+           "\", in sola lettura: all'uscita le impostazioni non saranno salvate, e i temperamenti si salvano in "
+           "un'altra cartella." +
+           (p.SolaLettura->cartella.empty() ? "" : " La prossima partenza prover\xC3\xA0 di nuovo a copiarla.");
+}
+
+std::string DescriviSolaLetturaAllUscita(const PercorsiFile& p) {
+    if (!p.SolaLettura) return {};
+    return "Le impostazioni non sono state salvate: i dati in uso sono quelli distribuiti con il programma, in \"" +
+           DatiInUso(p) + "\", che il programma non scrive, perch\xC3\xA9 " + PercheSolaLettura(*p.SolaLettura) +
+           "\nNessun file \xC3\xA8 stato scritto.";
 }
 
 }  // namespace vk

@@ -2,6 +2,7 @@
 // The data folder and the two proposed temperament files, found once per
 // run: every candidate base folder is probed in order and the last one whose
 // "VelmoraKOV/Dati/" is present wins.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,10 +10,24 @@
 
 namespace vk {
 
+// Why the data in use is the shipped data, read where it lies: the user's
+// own folder could not be had. `cartella` is the user's folder that could
+// not be made, empty when the user has none.
+struct DatiInSolaLettura {
+    std::string cartella;
+    std::string motivo;
+};
+
 struct PercorsiFile {
     std::string CartellaDati;   // with its trailing separator; empty when none found
     std::string FileApertura;   // where the Open dialog first starts
     std::string FileNuovo;      // what the Save dialog always proposes; empty when none found
+    // The shipped folders (each ".../VelmoraKOV/"): the installs', the build
+    // tree's and the one an earlier version wrote beside the program, which
+    // is only copied from. Nothing of the program writes into them.
+    std::vector<std::string> Distribuite;
+    // Set when CartellaDati is one of them: it is read, nothing is written.
+    std::optional<DatiInSolaLettura> SolaLettura;
 };
 
 enum class Piattaforma { Windows, Linux };
@@ -35,9 +50,15 @@ char Separatore(Piattaforma p);
 std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& cartellaEseguibile = {},
                                            const std::string& utente = {});
 
+// The user's home, with its trailing "/": $HOME when it is an absolute path,
+// else the one the user's account names (as other desktop programs take
+// it); empty when neither does. `account` gives the account's, "" for none.
+std::string CasaDellAccount();
+std::string CasaDellUtente(const char* home, const std::function<std::string()>& account = CasaDellAccount);
+
 // The user's data folder, with its trailing "/": $XDG_DATA_HOME when it is
-// an absolute path, else $HOME/.local/share; empty when neither is usable.
-std::string CartellaUtente(const char* xdgDataHome, const char* home);
+// an absolute path, else <casa>.local/share/; empty when neither is usable.
+std::string CartellaUtente(const char* xdgDataHome, const std::string& casa);
 
 // Whether a folder is present; injectable so tests probe made-up trees.
 using CartellaPresente = std::function<bool(const std::string&)>;
@@ -64,23 +85,37 @@ OperazioniDisco DiscoReale();
 // and, when asked, the file and the reason.
 bool CopiaInstallazione(const std::string& da, const std::string& a, std::string* motivo = nullptr);
 
-// A copy into the user's folder that did not succeed: where to, and why.
-struct CopiaFallita {
-    std::string cartella;
-    std::string motivo;
+// The user's folders as the probe needs them, each ending in "/".
+struct CartelleUtente {
+    std::string dati;        // the user's data folder; empty when the user has none
+    std::string casa;  // the home, proposed for saving while the data is read-only
 };
 
-// The probe, then: the user's data lives in `utente` alone. When the folder
+// The probe, then: the user's data lives in `u.dati` alone. When the folder
 // found is another (shipped data, or one an earlier version wrote in place),
-// it is copied into `utente`, whose files are kept, and the paths come from
-// there; the source is never written or deleted. If the copy fails the found
-// folder stays, and `fallita` (when given) says so.
-PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const std::string& utente,
-                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {},
-                                     std::optional<CopiaFallita>* fallita = nullptr);
+// it is copied into `u.dati`, whose files are kept, and the paths come from
+// there; the source is never written or deleted. When the user has no
+// folder, or the copy fails, the folder found is read in place and
+// SolaLettura says why; the Save dialog then proposes the home.
+PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const CartelleUtente& u,
+                                     Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {});
 
-// The probe of this machine: the platform's table and the real disk.
-PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile,
-                                     std::optional<CopiaFallita>* fallita = nullptr);
+// The probe of this machine from the variables of its environment (null when
+// unset) and the account's home: the platform's table and the real disk.
+PercorsiFile CercaPercorsiDaAmbiente(const std::string& cartellaEseguibile, const char* xdgDataHome,
+                                     const char* home, const std::function<std::string()>& account = CasaDellAccount);
+PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile);
+
+// The shipped folder of `p` that holds `file` once its links are followed;
+// nullopt when none does.
+std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std::filesystem::path& file);
+
+// In Italian: why the data is read-only, as a clause (the folder not copied
+// or not there, then the reason on a line of its own), and the start's
+// message about it.
+std::string PercheSolaLettura(const DatiInSolaLettura& d);
+std::string DescriviSolaLettura(const PercorsiFile& p);
+// What "Ok" says then: the settings not saved, and why.
+std::string DescriviSolaLetturaAllUscita(const PercorsiFile& p);
 
 }  // namespace vk

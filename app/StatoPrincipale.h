@@ -32,11 +32,9 @@ struct StatoPrincipale {
 
     // The data folder and the proposed temperament files: written by the
     // folder probe, the first step of the load sequence; the settings file
-    // is CartellaDati + "Impostazioni.txt".
+    // is CartellaDati + "Impostazioni.txt". Shipped data read in place
+    // (percorsi.SolaLettura) is said at start and written nowhere.
     PercorsiFile percorsi;
-    // Set by the probe when the installation could not be copied into the
-    // user's folder; the start-up says so once.
-    std::optional<CopiaFallita> copiaFallita;
     // Set by the settings reading when the file is there but cannot be taken
     // whole: the start says so once, and "Ok" keeps the file aside.
     std::optional<ImpostazioniScartate> impostazioniScartate;

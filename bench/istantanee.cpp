@@ -154,7 +154,9 @@ int main(int argc, char** argv) {
     auto f = CaricaFinestraPrincipale(stato, [&](PassiCaricamento& p) {
         p.sondaCartelle = [&] {
             const std::string t = (dati / "Temperamenti").string() + "/";
-            stato.percorsi = {(dati / "Dati").string() + "/", t + "Equabile.txt", t + "0-Nuovo.txt"};
+            stato.percorsi.CartellaDati = (dati / "Dati").string() + "/";
+            stato.percorsi.FileApertura = t + "Equabile.txt";
+            stato.percorsi.FileNuovo = t + "0-Nuovo.txt";
         };
     }, InstallaSchermate);
     auto dialogo = std::make_unique<DialogoScripted>();

@@ -1,7 +1,6 @@
 #include "app/widgets/FinestraPrincipale.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -222,16 +221,8 @@ std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(StatoPrincipale& s,
     SequenzaCaricamento(s, passi, SchermoTwips());
     f->posizionaTutto();
     f->aggiorna();
-    if (s.copiaFallita) {
-        const QString testo =
-            QStringLiteral("La cartella dei dati non \u00e8 stata copiata in \"%1\":\n%2\n"
-                           "Si usa quella installata, \"%3\", dove le impostazioni non si possono salvare.")
-                .arg(QFile::decodeName(s.copiaFallita->cartella.c_str()),
-                     QString::fromLocal8Bit(s.copiaFallita->motivo.c_str()),
-                     QFile::decodeName(s.percorsi.CartellaDati.c_str()));
-        s.copiaFallita.reset();  // said once
-        MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio), testo);
-    }
+    if (s.percorsi.SolaLettura)
+        MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio), QString::fromStdString(DescriviSolaLettura(s.percorsi)));
     if (s.impostazioniScartate)
         MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio),
                      QString::fromStdString(DescriviImpostazioniScartate(*s.impostazioniScartate)));

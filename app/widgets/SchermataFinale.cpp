@@ -196,7 +196,10 @@ void EsciDalSoftware(FinestraPrincipale& f) {
     const std::filesystem::path file = PercorsoImpostazioni(s.percorsi.CartellaDati);
     std::string motivo;
     std::filesystem::path conservato;
-    if (!SalvaImpostazioni(s, file, &motivo, &conservato)) {
+    if (s.percorsi.SolaLettura) {
+        MostraAvviso(&f, QString::fromUtf8(TitoloUscita),
+                     QString::fromStdString(DescriviSolaLetturaAllUscita(s.percorsi)));
+    } else if (!SalvaImpostazioni(s, file, &motivo, &conservato)) {
         // A file moved aside that could not go back is not where it was.
         const QString resto =
             conservato.empty()

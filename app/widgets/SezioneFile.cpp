@@ -1,5 +1,6 @@
 #include "app/widgets/SezioneFile.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -94,9 +95,20 @@ void SezioneFile::SalvaTemperamento() {
     s.FileCorrente = scelto->toStdString();
 
     const Salvataggio p = PreparaSalvataggio(s.temperamento);
+    // What Open would refuse (a name typed past the longest item) is not
+    // written; nor is anything into the shipped data.
     const bool rifiutato = p.rifiuto.motivo != MotivoRifiuto::Nessuno;
-    // Characters the file cannot keep are written changed only if the user agrees.
-    if (!rifiutato && !p.cambiati.empty()) {
+    const auto distribuita =
+        CartellaDistribuita(s.percorsi, std::filesystem::path(QFile::encodeName(*scelto).toStdString()));
+    QString errore;
+    if (rifiutato) {
+        errore = QString::fromStdString(DescriviMotivo(p.rifiuto));
+    } else if (distribuita) {
+        errore = QStringLiteral("\u00e8 nei dati distribuiti con il programma, \"%1\", che il programma non scrive: "
+                                "scegli un'altra cartella.")
+                     .arg(QFile::decodeName(distribuita->c_str()));
+    } else if (!p.cambiati.empty()) {
+        // Characters the file cannot keep are written changed only if the user agrees.
         const QString domanda =
             QStringLiteral("Il file \"%1\" non pu\u00f2 contenere alcuni caratteri del temperamento: "
                            "riaprendolo, si leggerebbero cambiati.\n\n%2\n"
@@ -104,10 +116,7 @@ void SezioneFile::SalvaTemperamento() {
                 .arg(*scelto, QString::fromStdString(DescriviCaratteriCambiati(p.cambiati)));
         if (!avvisi_->domanda(&f_, QString::fromUtf8(TitoloSalva), domanda)) return;
     }
-    QString errore;
-    // What Open would refuse (a name typed past the longest item) is not written.
-    if (rifiutato) errore = QString::fromStdString(DescriviMotivo(p.rifiuto));
-    if (rifiutato || !ScriviFileSicuro(*scelto, p.byte, &errore)) {
+    if (rifiutato || distribuita || !ScriviFileSicuro(*scelto, p.byte, &errore)) {
         avvisi_->avviso(&f_, QString::fromUtf8(TitoloSalva),
                         QStringLiteral("Il temperamento non \u00e8 stato salvato nel file \"%1\":\n%2\n"
                                        "Un file gi\u00e0 presente con quel nome \u00e8 rimasto com'era.")

@@ -733,5 +733,42 @@ TEST_F(CartellaTemporanea, UnFileRiscrittoIntantoNonVieneMessoDaParte) {
     EXPECT_EQ(LeggiByte(f), TestoImpostazioni(RaccogliImpostazioni(s)));
 }
 
+// Shipped data is never written: not with the data read in place, where a
+// file that cannot be taken is not promised a place beside it, nor through a
+// link from the user's folder into it.
+TEST_F(CartellaTemporanea, NeiDatiDistribuitiNonSiScriveNulla) {
+    const fs::path distribuiti = dir_ / "share/velmorakov/VelmoraKOV";
+    fs::create_directories(distribuiti / "Dati");
+    const fs::path f = distribuiti / "Dati/Impostazioni.txt";
+    scrivi(f, SoloCR(Scelte));
+    StatoPrincipale s;
+    s.percorsi.CartellaDati = (distribuiti / "Dati").string() + "/";
+    s.percorsi.Distribuite = {distribuiti.string() + "/"};
+    s.percorsi.SolaLettura = DatiInSolaLettura{"/casa/VelmoraKOV/", "disco pieno"};
+    CaricaImpostazioni(s, f);
+    ASSERT_TRUE(s.impostazioniScartate);
+    EXPECT_EQ(s.impostazioniScartate->accanto, fs::path());
+    const std::string detto = DescriviImpostazioniScartate(*s.impostazioniScartate);
+    EXPECT_TRUE(detto.ends_with("Si usano i valori di progetto. Il file resta com'\xC3\xA8.")) << detto;
+    std::string errore;
+    EXPECT_FALSE(SalvaImpostazioni(s, f, &errore));
+    EXPECT_EQ(errore, "i dati in uso sono quelli distribuiti con il programma, che il programma non scrive.");
+
+    // The user's own folder, whose settings file is a link into the shipped data.
+    scrivi(f, Scelte);
+    const fs::path utente = dir_ / "utente";
+    fs::create_directories(utente);
+    fs::create_symlink(f, utente / "Impostazioni.txt");
+    s.percorsi.SolaLettura.reset();
+    s.percorsi.CartellaDati = utente.string() + "/";
+    CaricaImpostazioni(s, utente / "Impostazioni.txt");
+    EXPECT_EQ(s.LinguaNote, "EN");
+    EXPECT_FALSE(SalvaImpostazioni(s, utente / "Impostazioni.txt", &errore));
+    EXPECT_EQ(errore, "il file \xC3\xA8 nei dati distribuiti con il programma, \"" + distribuiti.string() +
+                          "/\", che il programma non scrive.");
+    EXPECT_EQ(LeggiByte(f), Scelte);
+    EXPECT_EQ(std::distance(fs::directory_iterator(distribuiti / "Dati"), {}), 1);
+}
+
 }  // namespace
 }  // namespace vk

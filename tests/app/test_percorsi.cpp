@@ -30,6 +30,20 @@ struct Disco {
     }
 };
 
+// What stays when no candidate is present.
+PercorsiFile Iniziali() {
+    PercorsiFile p;
+    p.FileApertura = "iniziale.txt";
+    return p;
+}
+
+CartelleUtente Utente(const std::string& dati, const std::string& casa = {}) {
+    CartelleUtente u;
+    u.dati = dati;
+    u.casa = casa;
+    return u;
+}
+
 }  // namespace
 
 TEST(Percorsi, TabelleDellePiattaforme) {
@@ -65,8 +79,7 @@ TEST_P(SondaCartelle, VinceLUltimaPresente) {
     // A temperament folder alone does not count.
     d.presenti.insert(candidate.front() + "VelmoraKOV" + s + "Temperamenti" + s);
 
-    const PercorsiFile iniziali{"", "iniziale.txt", ""};
-    const PercorsiFile p = CercaPercorsi(candidate, c.piattaforma, d.funzione(), iniziali);
+    const PercorsiFile p = CercaPercorsi(candidate, c.piattaforma, d.funzione(), Iniziali());
 
     // Every candidate is probed, in order, whatever is found.
     ASSERT_EQ(d.chiesti.size(), candidate.size());
@@ -125,20 +138,41 @@ TEST(Percorsi, CartellaUtenteSecondoLaConvenzione) {
     struct Caso {
         const char* xdg;
         const char* home;
+        const char* account;  // the home the user's account names
         const char* attesa;
     };
     const Caso casi[] = {
-        {"/x/dati", "/home/ada", "/x/dati/"},
-        {"/x/dati/", "/home/ada", "/x/dati/"},
-        {"", "/home/ada", "/home/ada/.local/share/"},
-        {nullptr, "/home/ada/", "/home/ada/.local/share/"},
-        {"relativa/dati", "/home/ada", "/home/ada/.local/share/"},  // a relative one is ignored
-        {nullptr, nullptr, ""},
-        {nullptr, "", ""},
+        {"/x/dati", "/home/ada", "/home/bo", "/x/dati/"},
+        {"/x/dati/", nullptr, "", "/x/dati/"},
+        {"", "/home/ada", "/home/bo", "/home/ada/.local/share/"},
+        {nullptr, "/home/ada/", "/home/bo", "/home/ada/.local/share/"},
+        {"relativa/dati", "/home/ada", "/home/bo", "/home/ada/.local/share/"},  // a relative one is ignored
+        // A missing or relative HOME: the account's.
+        {nullptr, nullptr, "/home/bo", "/home/bo/.local/share/"},
+        {nullptr, "", "/home/bo/", "/home/bo/.local/share/"},
+        {"relativa/dati", "casa", "/home/bo", "/home/bo/.local/share/"},
+        // Neither: no user folder.
+        {nullptr, nullptr, "", ""},
+        {nullptr, "", "relativa", ""},
     };
-    for (const Caso& c : casi)
-        EXPECT_EQ(CartellaUtente(c.xdg, c.home), c.attesa)
-            << (c.xdg ? c.xdg : "(null)") << " " << (c.home ? c.home : "(null)");
+    for (const Caso& c : casi) {
+        int chiesto = 0;
+        const std::string casa = CasaDellUtente(c.home, [&] {
+            ++chiesto;
+            return std::string(c.account);
+        });
+        EXPECT_EQ(CartellaUtente(c.xdg, casa), c.attesa)
+            << (c.xdg ? c.xdg : "(null)") << " " << (c.home ? c.home : "(null)") << " " << c.account;
+        // The account is asked only when HOME does not do.
+        EXPECT_EQ(chiesto, c.home && c.home[0] == '/' ? 0 : 1) << (c.home ? c.home : "(null)");
+    }
+    // The account's home as the system gives it.
+    const passwd* utente = ::getpwuid(::geteuid());
+    ASSERT_NE(utente, nullptr);
+    EXPECT_EQ(CasaDellAccount(), utente->pw_dir);
+    std::string casa = utente->pw_dir;
+    if (!casa.ends_with('/')) casa += '/';
+    EXPECT_EQ(CasaDellUtente(nullptr), casa);
 }
 
 namespace {
@@ -201,15 +235,20 @@ TEST(Percorsi, UnaInstallazioneDiSistemaSiCopiaNellUtente) {
         DiscoFinto d;
         d.presenti.insert(c.presenti.begin(), c.presenti.end());
         d.copiaRiesce = c.copiaRiesce;
-        std::optional<CopiaFallita> fallita;
-        const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, d.operazioni(),
-                                                       {"", "iniziale.txt", ""}, &fallita);
-        // Only a failed copy is told, with where it went and why.
+        const PercorsiFile p =
+            CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, d.operazioni(), Iniziali());
+        // Only a failed copy leaves the data read-only, with where it went and why.
+        const auto& fallita = p.SolaLettura;
         EXPECT_EQ(fallita.has_value(), !c.copiaRiesce && *c.copiaDa) << c.nome;
         if (fallita) {
             EXPECT_EQ(fallita->cartella, utente + "VelmoraKOV/") << c.nome;
             EXPECT_EQ(fallita->motivo, "disco pieno") << c.nome;
         }
+        // Every folder but the user's is one the program never writes.
+        std::vector<std::string> distribuite;
+        for (const std::string& b : candidate)
+            if (b != utente) distribuite.push_back(b + "VelmoraKOV/");
+        EXPECT_EQ(p.Distribuite, distribuite) << c.nome;
         if (*c.copiaDa) {
             ASSERT_EQ(d.copie.size(), 1u) << c.nome;
             EXPECT_EQ(d.copie[0].first, c.copiaDa) << c.nome;
@@ -220,7 +259,8 @@ TEST(Percorsi, UnaInstallazioneDiSistemaSiCopiaNellUtente) {
         const std::string b = c.base;
         EXPECT_EQ(p.CartellaDati, b.empty() ? "" : b + "VelmoraKOV/Dati/") << c.nome;
         EXPECT_EQ(p.FileApertura, b.empty() ? "iniziale.txt" : b + "VelmoraKOV/Temperamenti/Equabile.txt") << c.nome;
-        EXPECT_EQ(p.FileNuovo, b.empty() ? "" : b + "VelmoraKOV/Temperamenti/0-Nuovo.txt") << c.nome;
+        // Read-only, the Save dialog proposes no shipped folder (and this home is not on the disk).
+        EXPECT_EQ(p.FileNuovo, b.empty() || fallita ? "" : b + "VelmoraKOV/Temperamenti/0-Nuovo.txt") << c.nome;
     }
 }
 
@@ -239,6 +279,53 @@ std::string Leggi(const fs::path& f) {
 
 }  // namespace
 
+TEST(Percorsi, NullaSiScriveNeiDatiDistribuiti) {
+    prova::CartellaProva t;
+    const fs::path distribuiti = t / "albero/share/velmorakov/VelmoraKOV";
+    Scrivi(distribuiti / "Temperamenti/Equabile.txt", "equabile");
+    fs::create_directories(t / "altrove");
+    fs::create_symlink(distribuiti / "Temperamenti", t / "altrove/collegata");
+    fs::create_symlink(distribuiti / "Temperamenti/Nuovo.txt", t / "altrove/Nuovo.txt");
+    PercorsiFile p;
+    p.Distribuite = {distribuiti.string() + "/"};
+    struct Caso {
+        fs::path file;
+        bool distribuito;
+    };
+    const Caso casi[] = {
+        {distribuiti / "Temperamenti/Equabile.txt", true},
+        {distribuiti / "Temperamenti/Nuovo.txt", true},  // not there yet
+        {distribuiti, true},
+        {t / "albero/share/velmorakov/../velmorakov/VelmoraKOV/Dati/Impostazioni.txt", true},
+        {t / "altrove/collegata/Mio.txt", true},  // through a linked folder
+        {t / "altrove/Nuovo.txt", true},          // a link to a file there
+        {t / "albero/share/velmorakov/VelmoraKOV2/Mio.txt", false},
+        {t / "albero/share/velmorakov/Mio.txt", false},
+        {t / "altrove/Mio.txt", false},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(CartellaDistribuita(p, c.file), c.distribuito ? std::optional(p.Distribuite[0]) : std::nullopt)
+            << c.file;
+    // A relative path is taken from the current folder.
+    const fs::path qui = fs::current_path();
+    fs::current_path(distribuiti);
+    EXPECT_TRUE(CartellaDistribuita(p, "Dati/Impostazioni.txt"));
+    fs::current_path(qui);
+
+    // A user's folder that lies in the shipped data is not written either:
+    // the data is read there, and the start says why.
+    Scrivi(distribuiti / "Dati/Impostazioni.txt", "distribuite");
+    const std::string dentro = distribuiti.string() + "/utente/";
+    const std::vector<std::string> candidate = {(t / "albero/share/velmorakov").string() + "/", dentro};
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, Utente(dentro), Piattaforma::Linux, DiscoReale());
+    EXPECT_EQ(q.CartellaDati, distribuiti.string() + "/Dati/");
+    ASSERT_TRUE(q.SolaLettura);
+    EXPECT_EQ(q.SolaLettura->cartella, dentro + "VelmoraKOV/");
+    EXPECT_EQ(q.SolaLettura->motivo, "\xC3\xA8 dentro i dati distribuiti con il programma, \"" + distribuiti.string() +
+                                         "/\", che il programma non scrive.");
+    EXPECT_FALSE(fs::exists(dentro));
+}
+
 TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
     prova::CartellaProva t;
     const fs::path sistema = t / "sistema" / "share";
@@ -251,7 +338,7 @@ TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
 
     const std::vector<std::string> candidate = {sistema.string() + "/", utente};
     const OperazioniDisco disco = DiscoReale();
-    const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
+    const PercorsiFile p = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, disco);
     EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
     EXPECT_EQ(p.FileApertura, utente + "VelmoraKOV/Temperamenti/Equabile.txt");
     EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt"), "\"Colori Quinte\"\r\n");
@@ -261,7 +348,7 @@ TEST(Percorsi, LaPrimaPartenzaCopiaSulDiscoELeSeguentiUsanoLaCopia) {
 
     // The next start finds the user's copy and copies nothing.
     Scrivi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt", "cambiate");
-    const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, disco);
     EXPECT_EQ(q.CartellaDati, p.CartellaDati);
     EXPECT_EQ(Leggi(fs::path(utente) / "VelmoraKOV/Dati/Impostazioni.txt"), "cambiate");
 }
@@ -277,7 +364,7 @@ TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
     const std::string utente = (casa / ".local/share").string() + "/";
     const auto candidate = CartelleCandidate(Piattaforma::Linux, (casa / ".local/bin").string(), utente);
 
-    const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    const PercorsiFile p = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, DiscoReale());
     EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
     EXPECT_EQ(Leggi(p.CartellaDati + "Impostazioni.txt"), "predefinite");
     EXPECT_EQ(Leggi(p.FileApertura), "equabile installato");
@@ -286,7 +373,7 @@ TEST(Percorsi, UnaInstallazioneNelPrefissoDellUtenteSiCopiaENonSiUsaAlPosto) {
     Scrivi(p.CartellaDati + "Impostazioni.txt", "mie");
     Scrivi(p.FileApertura, "mio equabile");
     Scrivi(installata / "Temperamenti/Equabile.txt", "equabile reinstallato");
-    const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, DiscoReale());
     EXPECT_EQ(q.CartellaDati, p.CartellaDati);
     EXPECT_EQ(Leggi(q.CartellaDati + "Impostazioni.txt"), "mie");
     EXPECT_EQ(Leggi(q.FileApertura), "mio equabile");
@@ -317,13 +404,13 @@ TEST(Percorsi, UnAlberoScrittoDaUnaVersionePrecedenteSiPortaNellUtenteESiLasciaC
     };
     const auto primaAlbero = contenuto(albero / "share");
 
-    const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    const PercorsiFile p = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, DiscoReale());
     EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
     EXPECT_EQ(contenuto(fs::path(utente) / "VelmoraKOV"), contenuto(vecchia));
     // The user changes the settings; the next start keeps them, and the
     // earlier folder is left byte for byte as it was.
     Scrivi(p.CartellaDati + "Impostazioni.txt", "cambiate ancora");
-    const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, DiscoReale());
+    const PercorsiFile q = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, DiscoReale());
     EXPECT_EQ(q.CartellaDati, p.CartellaDati);
     EXPECT_EQ(Leggi(q.CartellaDati + "Impostazioni.txt"), "cambiate ancora");
     EXPECT_EQ(contenuto(albero / "share"), primaAlbero);
@@ -392,8 +479,8 @@ TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova)
         // The first start, on a disk that takes no file past 500 bytes: the
         // installed folder stays, and the failure is told with the file.
         const int esito = prova::ConLimiteFile(Limite, [&] {
-            std::optional<CopiaFallita> fallita;
-            const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco, {}, &fallita);
+            const PercorsiFile p = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, disco);
+            const auto& fallita = p.SolaLettura;
             if (p.CartellaDati != sistema.string() + "/VelmoraKOV/Dati/") return 1;
             if (!fallita || fallita->cartella != a.string() + "/") return 2;
             if (fallita->motivo.find(fs::path(grande).filename().string()) == std::string::npos) return 3;
@@ -411,9 +498,8 @@ TEST(Percorsi, UnaCopiaSulDiscoPienoNonLasciaFileTroncatiELaPartenzaDopoRiprova)
         EXPECT_FALSE(fs::exists(a / "Dati.nuova"));
 
         // The next start, with room: the copy is made again, whole.
-        std::optional<CopiaFallita> fallita;
-        const PercorsiFile q = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco, {}, &fallita);
-        EXPECT_FALSE(fallita.has_value());
+        const PercorsiFile q = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, disco);
+        EXPECT_FALSE(q.SolaLettura.has_value());
         EXPECT_EQ(q.CartellaDati, a.string() + "/Dati/");
         int file = 0;
         for (const auto& voce : fs::recursive_directory_iterator(da)) {
@@ -450,7 +536,7 @@ TEST(Percorsi, UnaCopiaUccisaNonLasciaNullaDaIndovinare) {
         };
 
         const pid_t ucciso = prova::UccisoDalLimiteFile(
-            500, [&] { CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco); });
+            500, [&] { CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, disco); });
         ASSERT_GT(ucciso, 0);
         // Nothing, or where files cannot be made with no name a temporary
         // that the killed write may still be writing, for all one can tell.
@@ -466,7 +552,7 @@ TEST(Percorsi, UnaCopiaUccisaNonLasciaNullaDaIndovinare) {
         attesi.insert("Grande.txt." + morto + "-0.tmp~");
         if (rimessoDallUtente) Scrivi(temperamenti / "Grande.txt", "il mio");
 
-        const PercorsiFile p = CercaPercorsiScrivibili(candidate, utente, Piattaforma::Linux, disco);
+        const PercorsiFile p = CercaPercorsiScrivibili(candidate, Utente(utente), Piattaforma::Linux, disco);
         EXPECT_EQ(p.CartellaDati, utente + "VelmoraKOV/Dati/");
         attesi.insert("Grande.txt");
         EXPECT_EQ(nomi(), attesi);

@@ -7,10 +7,16 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "app/Avvio.h"
 #include "app/Impostazioni.h"
@@ -19,7 +25,10 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "app/widgets/SchermataFinale.h"
 #include "app/widgets/Avviatore.h"
+#include "app/widgets/SezioneFile.h"
 #include "common/LetturaFile.h"
+#include "common/ScritturaFile.h"
+#include "model/FileTemperamento.h"
 #include "common/widgets/Schermata.h"
 #include "tests/comune/CartellaProva.h"
 #include "tests/comune/ChiamateNegate.h"
@@ -37,6 +46,52 @@ using prova::FileImpostazioni;
 void SalvaSchermata(QWidget* w, const char* nome) {
     QDir().mkpath(QStringLiteral(VK_BUILD "/screens"));
     w->grab().save(QStringLiteral(VK_BUILD "/screens/") + QString::fromLatin1(nome) + QStringLiteral(".png"));
+}
+
+struct AvvisoVisto {
+    QString titolo, testo;
+};
+
+// Answers the file dialogs with the paths given, in turn (Cancel when none
+// is left), and records the file each proposed.
+class DialogoRisposte : public DialogoFile {
+public:
+    DialogoRisposte(std::vector<QString> risposte, std::vector<QString>& proposti)
+        : risposte_(std::move(risposte)), proposti_(proposti) {}
+    std::optional<QString> apri(QWidget*, const QString&, const QString&, const QString& p) override {
+        return rispondi(p);
+    }
+    std::optional<QString> salva(QWidget*, const QString&, const QString&, const QString& p) override {
+        return rispondi(p);
+    }
+
+private:
+    std::optional<QString> rispondi(const QString& proposto) {
+        proposti_.push_back(proposto);
+        if (risposte_.empty()) return std::nullopt;
+        QString r = risposte_.front();
+        risposte_.erase(risposte_.begin());
+        return r;
+    }
+    std::vector<QString> risposte_;
+    std::vector<QString>& proposti_;
+};
+
+class AvvisiInLista : public Avvisi {
+public:
+    explicit AvvisiInLista(std::vector<AvvisoVisto>& v) : v_(v) {}
+    void avviso(QWidget*, const QString& titolo, const QString& testo) override { v_.push_back({titolo, testo}); }
+
+private:
+    std::vector<AvvisoVisto>& v_;
+};
+
+// Every file under a folder, with its bytes.
+std::map<std::string, std::string> Contenuto(const fs::path& radice) {
+    std::map<std::string, std::string> m;
+    for (const auto& v : fs::recursive_directory_iterator(radice))
+        if (v.is_regular_file()) m[fs::relative(v.path(), radice).string()] = *LeggiByte(v.path());
+    return m;
 }
 
 // The start-up with an injected screen, random number and clock, a data
@@ -73,7 +128,10 @@ protected:
         o.termina = [this] { ++terminazioni_; };
         o.caricaPrincipale = [this] {
             return CaricaFinestraPrincipale(stato_, [this](PassiCaricamento& p) {
-                p.sondaCartelle = [this] { stato_.percorsi.CartellaDati = cartellaDati_; };
+                p.sondaCartelle = [this] {
+                    if (sonda_) sonda_();
+                    else stato_.percorsi.CartellaDati = cartellaDati_;
+                };
                 auto conta = [](std::function<void()>& f, int& n) {
                     f = [g = f, &n] {
                         ++n;
@@ -101,14 +159,15 @@ protected:
     void esc(Avviatore& a) { QTest::mouseClick(trova(a, "cmdEXit"), Qt::LeftButton); }
     void ok(Avviatore& a) { QTest::mouseClick(trova(a, "cmdEsciDalSoftware"), Qt::LeftButton); }
     void splashEPrincipale(qint64& mostrata, qint64& scaricata);
+    fs::path alberoDelBuild();
+    int soloLetturaFinoAllUscita(QWidget* principale, const fs::path& distribuiti, const QString& proposta,
+                                 const std::optional<fs::path>& altrove, const char* motivo);
 
     fs::path dir_;
-    std::string cartellaDati_;  // the test's own folder unless a test says otherwise
+    std::string cartellaDati_;     // the test's own folder unless a test says otherwise
+    std::function<void()> sonda_;  // the folder probe, when a test gives one
     StatoPrincipale stato_;
     int terminazioni_ = 0;
-    struct AvvisoVisto {
-        QString titolo, testo;
-    };
     std::vector<AvvisoVisto> avvisiUscita_;
     int clic9_ = 0, clicTastiera_ = 0, clicIsto_ = 0;
 };
@@ -143,6 +202,75 @@ void AvvioGui::splashEPrincipale(qint64& mostrata, qint64& scaricata) {
     a->TmrScaricaSplash_Timer();
     EXPECT_TRUE(a->principale()->isVisible());
     EXPECT_EQ(terminazioni_, 0);
+}
+
+// A build tree of the test's own: the program's folder and the shipped data
+// beside it, each of whose folders holds a leftover of a write cut short,
+// which only a sweep would remove.
+fs::path AvvioGui::alberoDelBuild() {
+    const fs::path albero = dir_ / "albero";
+    const fs::path distribuiti = albero / "share/velmorakov/VelmoraKOV";
+    fs::create_directories(albero / "bin");
+    fs::create_directories(distribuiti);
+    fs::copy(VK_SORGENTI "/data/VelmoraKOV", distribuiti,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const pid_t finito = prova::ProcessoFinito();
+    for (const char* cartella : {"Dati", "Temperamenti"}) {
+        const fs::path avanzo = distribuiti / cartella / NomeTemporaneo("Impostazioni.txt", finito, 0);
+        std::ofstream(avanzo) << "avanzo";
+        fs::last_write_time(avanzo, fs::file_time_type::clock::now() - 2 * EtaAvanzo);
+    }
+    return albero;
+}
+
+// With the shipped data read-only: the Open dialog starts on the shipped
+// "Equabile.txt", which opens; a Save into the shipped folder is refused and
+// said; the Save dialog proposes `proposta`, and a Save into `altrove` (when
+// given) is written; then a choice, Esc and Ok, which says the settings were
+// not saved and why. 0 when each step went so, else the first that did not.
+int AvvioGui::soloLetturaFinoAllUscita(QWidget* principale, const fs::path& distribuiti, const QString& proposta,
+                                       const std::optional<fs::path>& altrove, const char* motivo) {
+    auto* sezione = principale->findChild<SezioneFile*>(QStringLiteral("SezioneFile"));
+    if (!sezione) return 10;
+    std::vector<QString> proposti;
+    std::vector<AvvisoVisto> avvisiFile;
+    const QString nelDistribuito = QString::fromStdString((distribuiti / "Temperamenti/0-Nuovo.txt").string());
+    std::vector<QString> risposte = {QString::fromStdString((distribuiti / "Temperamenti/Equabile.txt").string()),
+                                     nelDistribuito};
+    if (altrove) risposte.push_back(QString::fromStdString(altrove->string()));
+    sezione->impostaDialogo(std::make_unique<DialogoRisposte>(risposte, proposti));
+    sezione->impostaAvvisi(std::make_unique<AvvisiInLista>(avvisiFile));
+    auto clic = [&](const char* nome) {
+        QTest::mouseClick(principale->findChild<QWidget*>(QString::fromUtf8(nome)), Qt::LeftButton);
+    };
+    clic("Command6");
+    if (proposti.size() != 1 || proposti[0] != risposte[0]) return 11;
+    if (!avvisiFile.empty()) return 12;
+    clic("Command1");
+    if (proposti.size() != 2 || proposti[1] != proposta) return 13;
+    if (avvisiFile.size() != 1 || avvisiFile[0].titolo != "Salva Temperamento") return 14;
+    for (const QString& atteso : {nelDistribuito, QStringLiteral("\u00e8 nei dati distribuiti con il programma"),
+                                  QString::fromStdString(distribuiti.string() + "/"),
+                                  QStringLiteral("scegli un'altra cartella")})
+        if (!avvisiFile[0].testo.contains(atteso)) return 15;
+    if (altrove) {
+        clic("Command1");
+        if (avvisiFile.size() != 1) return 16;
+        if (LeggiByte(*altrove) != ByteTemperamento(stato_.temperamento)) return 17;
+    }
+    clic("cmdLingua");
+    if (stato_.LinguaNote != "FR") return 18;
+    const size_t prima = avvisiUscita_.size();
+    clic("cmdEXit");
+    clic("cmdEsciDalSoftware");
+    if (avvisiUscita_.size() != prima + 1 || avvisiUscita_.back().titolo != "Esci dal Programma") return 19;
+    for (const QString& atteso :
+         {QStringLiteral("Le impostazioni non sono state salvate: i dati in uso sono quelli distribuiti con il "
+                         "programma, in \"%1\", che il programma non scrive, perch\u00e9 ")
+              .arg(QString::fromStdString(distribuiti.string() + "/")),
+          QString::fromUtf8(motivo), QStringLiteral("Nessun file \u00e8 stato scritto.")})
+        if (!avvisiUscita_.back().testo.contains(atteso)) return 20;
+    return 0;
 }
 
 TEST_F(AvvioGui, PrincipaleDopoIlRitardoSplashVia2000MsDopo) {
@@ -332,31 +460,145 @@ TEST_F(AvvioGui, UnaPrimaCopiaNonRiuscitaLoDiceUnaVoltaAllAvvio) {
         stato_ = StatoPrincipale{};
         return CaricaFinestraPrincipale(stato_, [&](PassiCaricamento& p) {
             p.sondaCartelle = [&] {
-                stato_.percorsi = CercaPercorsiScrivibili({sistema.string() + "/", utente}, utente,
-                                                          Piattaforma::Linux, disco, {}, &stato_.copiaFallita);
+                CartelleUtente u;
+                u.dati = utente;
+                stato_.percorsi = CercaPercorsiScrivibili({sistema.string() + "/", utente}, u, Piattaforma::Linux, disco);
             };
         });
     };
     const int esito = prova::ConLimiteFileInUnProcessoNuovo(500, [&] {
+        const auto prima = Contenuto(sistema);
         auto f = carica();
         if (stato_.percorsi.CartellaDati != sistema.string() + "/VelmoraKOV/Dati/") return 1;
         if (avvisiUscita_.size() != 1 || avvisiUscita_[0].titolo != "Avvio del Programma") return 2;
         const QString& testo = avvisiUscita_[0].testo;
-        for (const std::string& atteso : {utente + "VelmoraKOV/", std::string("Equabile.txt"),
-                                          std::string("File too large"), stato_.percorsi.CartellaDati})
+        for (const std::string& atteso :
+             {"La cartella dei dati non \xC3\xA8 stata copiata in \"" + utente + "VelmoraKOV/\":\n",
+              std::string("Equabile.txt"), std::string("File too large"),
+              "Si usano i dati distribuiti con il programma, in \"" + sistema.string() +
+                  "/VelmoraKOV/\", in sola lettura: all'uscita le impostazioni non saranno salvate, e i "
+                  "temperamenti si salvano in un'altra cartella. La prossima partenza prover\xC3\xA0 di nuovo a "
+                  "copiarla."})
             if (!testo.contains(QString::fromStdString(atteso))) return 3;
-        // Said once: the window goes on as it does with the installed folder.
+        // Said once: the window goes on, reading the installed folder and writing nothing there.
         f->show();
         QCoreApplication::processEvents();
-        return avvisiUscita_.size() == 1 ? 0 : 4;
+        if (avvisiUscita_.size() != 1) return 4;
+        // No home known here: the Save dialog proposes the bare name.
+        if (const int e = soloLetturaFinoAllUscita(f.get(), sistema / "VelmoraKOV", QStringLiteral("0-Nuovo.txt"),
+                                                   std::nullopt, "File too large"))
+            return e;
+        return Contenuto(sistema) == prima ? 0 : 5;
     });
     EXPECT_EQ(esito, 0);
     // The next start has room: the copy is made, and nothing is said.
     auto f = carica();
     EXPECT_EQ(stato_.percorsi.CartellaDati, utente + "VelmoraKOV/Dati/");
+    EXPECT_FALSE(stato_.percorsi.SolaLettura);
     EXPECT_TRUE(avvisiUscita_.empty());
     EXPECT_EQ(LeggiByte(utente + "VelmoraKOV/Temperamenti/Equabile.txt"),
               LeggiByte(sistema / "VelmoraKOV/Temperamenti/Equabile.txt"));
+}
+
+// A data home the program cannot write: it runs on the shipped data, which
+// after a start, an Open, a Save, Esc and Ok is byte for byte as it was, its
+// leftovers too; each step says what it did not do, and why.
+TEST_F(AvvioGui, SenzaUnaCartellaDeiDatiScrivibileIDatiDistribuitiRestanoComErano) {
+    const fs::path albero = alberoDelBuild();
+    const fs::path distribuiti = albero / "share/velmorakov/VelmoraKOV";
+    const auto prima = Contenuto(distribuiti);
+    ASSERT_EQ(prima.size(), 4u);
+    const fs::path casa = dir_ / "casa";
+    fs::create_directories(casa);
+    std::ofstream(dir_ / "un file") << "non una cartella";
+    const fs::path chiusa = dir_ / "chiusa";
+    fs::create_directories(chiusa);
+    fs::permissions(chiusa, fs::perms::owner_read | fs::perms::owner_exec);
+    struct Caso {
+        const char* nome;
+        std::optional<std::string> xdg, home;
+        const char* motivo;
+        bool salta;
+    };
+    const Caso casi[] = {
+        {"XDG_DATA_HOME che non si scrive", chiusa.string(), casa.string(), "Permission denied",
+         ::access(chiusa.c_str(), W_OK) == 0},  // root writes there all the same
+        {"XDG_DATA_HOME attraverso un file normale", (dir_ / "un file/dati").string(), casa.string(),
+         "Not a directory", false},
+        {"senza HOME n\xC3\xA9 XDG_DATA_HOME, e l'account senza casa", std::nullopt, std::nullopt,
+         "c'\xC3\xA8 una cartella per i dati dell'utente:\nn\xC3\xA9 XDG_DATA_HOME n\xC3\xA9 HOME indicano una "
+         "cartella con un percorso assoluto, e l'account dell'utente non ne ha una.",
+         false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        if (c.salta) {
+            std::cout << "[ SALTATO  ] " << c.nome << ": this user writes into a folder without the right to\n";
+            continue;
+        }
+        avvisiUscita_.clear();
+        terminazioni_ = 0;
+        stato_ = StatoPrincipale{};
+        sonda_ = [&] {
+            stato_.percorsi = CercaPercorsiDaAmbiente((albero / "bin").string(), c.xdg ? c.xdg->c_str() : nullptr,
+                                                      c.home ? c.home->c_str() : nullptr, [] { return std::string(); });
+        };
+        auto a = avviatoConPrincipale();
+        EXPECT_EQ(stato_.percorsi.CartellaDati, (distribuiti / "Dati").string() + "/");
+        ASSERT_EQ(avvisiUscita_.size(), 1u);
+        EXPECT_EQ(avvisiUscita_[0].titolo, "Avvio del Programma");
+        for (const std::string& atteso :
+             {std::string(c.motivo), "Si usano i dati distribuiti con il programma, in \"" + distribuiti.string() +
+                                         "/\", in sola lettura: all'uscita le impostazioni non saranno salvate"})
+            EXPECT_TRUE(avvisiUscita_[0].testo.contains(QString::fromStdString(atteso))) << atteso;
+        a->TmrScaricaSplash_Timer();
+        // The home is proposed for saving; with none known, the bare name.
+        const QString proposta = c.home ? QString::fromStdString((casa / "0-Nuovo.txt").string())
+                                        : QStringLiteral("0-Nuovo.txt");
+        EXPECT_EQ(soloLetturaFinoAllUscita(a->principale(), distribuiti, proposta, dir_ / "salvati.txt", c.motivo), 0);
+        EXPECT_EQ(terminazioni_, 1);
+        EXPECT_EQ(Contenuto(distribuiti), prima);
+        EXPECT_TRUE(fs::is_empty(chiusa));
+        fs::remove(dir_ / "salvati.txt");
+    }
+}
+
+// With HOME unset the home is the account's: the user's folder is made
+// there, and "Ok" writes into it; a Save into the shipped data is refused.
+TEST_F(AvvioGui, SenzaHomeLaCasaDellAccount) {
+    const fs::path albero = alberoDelBuild();
+    const fs::path distribuiti = albero / "share/velmorakov/VelmoraKOV";
+    const auto prima = Contenuto(distribuiti);
+    const fs::path conto = dir_ / "conto";
+    fs::create_directories(conto);
+    sonda_ = [&] {
+        stato_.percorsi = CercaPercorsiDaAmbiente((albero / "bin").string(), nullptr, nullptr,
+                                                  [&] { return conto.string(); });
+    };
+    auto a = avviatoConPrincipale();
+    const fs::path utente = conto / ".local/share/VelmoraKOV";
+    EXPECT_EQ(stato_.percorsi.CartellaDati, (utente / "Dati").string() + "/");
+    EXPECT_TRUE(avvisiUscita_.empty());
+    // Saving goes to the user's folder; the shipped one is refused here too.
+    std::vector<QString> proposti;
+    std::vector<AvvisoVisto> avvisiFile;
+    auto* sezione = a->principale()->findChild<SezioneFile*>(QStringLiteral("SezioneFile"));
+    ASSERT_NE(sezione, nullptr);
+    sezione->impostaDialogo(std::make_unique<DialogoRisposte>(
+        std::vector<QString>{QString::fromStdString((distribuiti / "Temperamenti/Mio.txt").string())}, proposti));
+    sezione->impostaAvvisi(std::make_unique<AvvisiInLista>(avvisiFile));
+    QTest::mouseClick(trova(*a, "Command1"), Qt::LeftButton);
+    ASSERT_EQ(proposti.size(), 1u);
+    EXPECT_EQ(proposti[0], QString::fromStdString((utente / "Temperamenti/0-Nuovo.txt").string()));
+    ASSERT_EQ(avvisiFile.size(), 1u);
+    EXPECT_TRUE(avvisiFile[0].testo.contains(QStringLiteral("\u00e8 nei dati distribuiti con il programma")));
+    QTest::mouseClick(trova(*a, "cmdLingua"), Qt::LeftButton);
+    esc(*a);
+    ok(*a);
+    EXPECT_EQ(terminazioni_, 1);
+    EXPECT_TRUE(avvisiUscita_.empty());
+    EXPECT_EQ(LeggiByte(utente / "Dati/Impostazioni.txt"), FileImpostazioni({{2, "\"FR\""}}));
+    EXPECT_EQ(Contenuto(distribuiti), prima);
 }
 
 TEST_F(AvvioGui, UnFileDiImpostazioniCheNonSiPrendeLoDiceUnaVoltaEOkLoConserva) {

@@ -102,7 +102,9 @@ protected:
     void SetUp() override {
         ImpostaFornitoreSchermo({});
         cartella_ = prova::CartellaDelTest();
-        stato_.percorsi = {Nome("Dati/"), Nome("Equabile.txt"), Nome("0-Nuovo.txt")};
+        stato_.percorsi.CartellaDati = Nome("Dati/");
+        stato_.percorsi.FileApertura = Nome("Equabile.txt");
+        stato_.percorsi.FileNuovo = Nome("0-Nuovo.txt");
         finestra_ = std::make_unique<FinestraPrincipale>(stato_);
         auto* sezione = finestra_->findChild<SezioneFile*>(QStringLiteral("SezioneFile"));
         ASSERT_NE(sezione, nullptr);
