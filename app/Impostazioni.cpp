@@ -9,6 +9,7 @@
 #include <exception>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 #include "app/StatoPrincipale.h"
 #include "common/FileTesto.h"
@@ -183,33 +184,98 @@ std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n) {
 }
 
 std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i) {
-    const std::string inizio = "Il file delle impostazioni \"" + i.file.string() + "\" non \xC3\xA8 stato letto:\n" +
-                               i.motivo + "\nSi usano i valori di progetto. Il file resta com'\xC3\xA8";
-    // Shipped data: "Ok" writes nothing, and the start says so apart.
-    if (i.accanto.empty()) return inizio + ".";
-    return inizio + "; con \"Ok\" all'uscita sar\xC3\xA0 conservato come \"" + i.accanto.string() +
-           "\" e le impostazioni saranno scritte in un file nuovo.";
+    std::string seguito;
+    switch (i.forma) {
+        case FormaScartata::NonIntero:
+            seguito = "Il file resta com'\xC3\xA8";
+            // Shipped data: "Ok" writes nothing, and the start says so apart.
+            seguito += i.accanto.empty() ? "." : "; con \"Ok\" all'uscita sar\xC3\xA0 conservato come \"" +
+                                                     i.accanto.string() +
+                                                     "\" e le impostazioni saranno scritte in un file nuovo.";
+            break;
+        case FormaScartata::Cartella:
+            seguito = "La cartella resta com'\xC3\xA8, e con \"Ok\" all'uscita le impostazioni non si potranno salvare.";
+            break;
+        case FormaScartata::Speciale:
+            seguito = "Resta com'\xC3\xA8, e con \"Ok\" all'uscita le impostazioni non si potranno salvare.";
+            break;
+        case FormaScartata::CollegamentoRotto:
+            seguito = i.collegato.empty()
+                          ? "Con \"Ok\" all'uscita le impostazioni non si potranno salvare."
+                          : "Con \"Ok\" all'uscita le impostazioni saranno scritte in \"" + i.collegato.string() +
+                                "\", il file che il collegamento indica.";
+            break;
+    }
+    return "Il file delle impostazioni \"" + i.file.string() + "\" non \xC3\xA8 stato letto:\n" + i.motivo +
+           "\nSi usano i valori di progetto. " + seguito;
 }
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// What keeps a file that is there from being taken whole; nullopt when it
-// reads, and for a missing file, a folder or a FIFO, which "Ok" cannot
-// replace and then says so itself.
-std::optional<std::string> Scartato(const fs::path& file, const LetturaFile& l) {
+// What is in place of a file that is not a regular one: a folder, a FIFO, a
+// device or a socket; nullopt for anything else.
+std::optional<std::pair<FormaScartata, std::string>> AlPosto(fs::file_type t) {
+    switch (t) {
+        case fs::file_type::directory: return std::pair{FormaScartata::Cartella, std::string("una cartella")};
+        case fs::file_type::fifo: return std::pair{FormaScartata::Speciale, std::string("una FIFO")};
+        case fs::file_type::socket: return std::pair{FormaScartata::Speciale, std::string("un socket")};
+        case fs::file_type::block:
+        case fs::file_type::character: return std::pair{FormaScartata::Speciale, std::string("un dispositivo")};
+        default: return std::nullopt;
+    }
+}
+
+// What keeps a file that is there from being taken whole, as the start says
+// it; nullopt when it reads, and when nothing holds its name. `accanto` is
+// left for the caller.
+std::optional<ImpostazioniScartate> Scartato(const fs::path& file, const LetturaFile& l) {
+    ImpostazioniScartate i;
+    i.file = file;
     switch (l.esito) {
-        case EsitoFile::Ok: return ImpostazioniNonIntere(l.byte);
-        case EsitoFile::Mancante: return std::nullopt;
+        case EsitoFile::Ok: {
+            auto motivo = ImpostazioniNonIntere(l.byte);
+            if (!motivo) return std::nullopt;
+            i.motivo = std::move(*motivo);
+            return i;
+        }
+        case EsitoFile::TroppoGrande:
+            i.motivo = DescriviFileNonLetto(l.esito, TipoImpostazioni, DimensioneMassimaImpostazioni);
+            return i;
         case EsitoFile::Illeggibile: {
             std::error_code e;
-            if (!fs::is_regular_file(file, e)) return std::nullopt;
-            break;
+            const fs::file_status st = fs::status(file, e);
+            if (e.value() == ELOOP) {
+                i.forma = FormaScartata::CollegamentoRotto;
+                i.motivo = "\xC3\xA8 un collegamento che non porta a nessun file: i collegamenti girano in tondo.";
+            } else if (const auto alPosto = AlPosto(st.type())) {
+                i.forma = alPosto->first;
+                i.motivo = "al suo posto c'\xC3\xA8 " + alPosto->second +
+                           (i.forma == FormaScartata::Speciale ? ", non un file normale." : ".");
+            } else {
+                i.motivo = DescriviFileNonLetto(l.esito, TipoImpostazioni, DimensioneMassimaImpostazioni);
+            }
+            return i;
         }
-        case EsitoFile::TroppoGrande: break;
+        case EsitoFile::Mancante: {
+            std::error_code e;
+            if (!fs::is_symlink(fs::symlink_status(file, e))) return std::nullopt;
+            // "Ok" writes the file the link names, as for a link to a file that is there.
+            const fs::path bersaglio = FileCollegato(file);
+            i.forma = FormaScartata::CollegamentoRotto;
+            i.motivo = "\xC3\xA8 un collegamento a \"" + bersaglio.string() + "\", che non c'\xC3\xA8";
+            const fs::path cartella = bersaglio.parent_path();
+            if (fs::is_directory(cartella.empty() ? fs::path(".") : cartella, e)) {
+                i.motivo += ".";
+                i.collegato = bersaglio;
+            } else {
+                i.motivo += ", in una cartella che non c'\xC3\xA8.";
+            }
+            return i;
+        }
     }
-    return DescriviFileNonLetto(l.esito, TipoImpostazioni, DimensioneMassimaImpostazioni);
+    return std::nullopt;
 }
 
 // The first name beside `file` that nothing holds.
@@ -238,8 +304,10 @@ bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, 
     fs::path messo;
     fs::path bersaglio;
     // Another start may have written it since: a file that reads whole is replaced as usual.
-    if (s.impostazioniScartate && s.impostazioniScartate->file == file &&
-        Scartato(file, LeggiFile(file, DimensioneMassimaImpostazioni))) {
+    const auto ora = s.impostazioniScartate && s.impostazioniScartate->file == file
+                         ? Scartato(file, LeggiFile(file, DimensioneMassimaImpostazioni))
+                         : std::nullopt;
+    if (ora && ora->forma == FormaScartata::NonIntero) {
         bersaglio = FileCollegato(file);
         auto m = MettiDaParte(bersaglio, s.impostazioniScartate->accanto, errore);
         if (!m) return false;
@@ -263,14 +331,32 @@ std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& f
 void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
     s.impostazioniScartate.reset();
     const LetturaFile l = LeggiFile(file, DimensioneMassimaImpostazioni);
-    if (auto motivo = Scartato(file, l)) {
-        // Shipped data read in place: nothing will be kept beside it.
-        const fs::path accanto = s.percorsi.SolaLettura ? fs::path() : PrimoNomeLibero(FileCollegato(file));
-        s.impostazioniScartate = ImpostazioniScartate{file, accanto, std::move(*motivo)};
+    if (auto scartato = Scartato(file, l)) {
+        // Shipped data read in place: nothing will be kept beside it, nor written through a link.
+        const bool scrive = !s.percorsi.SolaLettura;
+        if (scartato->forma == FormaScartata::NonIntero && scrive)
+            scartato->accanto = PrimoNomeLibero(FileCollegato(file));
+        if (!scrive || CartellaDistribuita(s.percorsi, scartato->collegato)) scartato->collegato.clear();
+        s.impostazioniScartate = std::move(*scartato);
         return;
     }
     if (l.esito != EsitoFile::Ok) return;
     ApplicaImpostazioni(s, ImpostazioniDaTesto(l.byte, RaccogliImpostazioni(s)));
+}
+
+std::string DescriviCosaResta(const std::filesystem::path& file) {
+    std::error_code e;
+    const fs::file_status collegamento = fs::symlink_status(file, e);
+    if (!fs::exists(collegamento)) return "Nessun file \xC3\xA8 stato scritto.";
+    const fs::file_status st = fs::status(file, e);
+    if (fs::is_symlink(collegamento) && !fs::exists(st)) {
+        if (e.value() == ELOOP) return "Il collegamento \xC3\xA8 rimasto com'era.";
+        return "Il collegamento \xC3\xA8 rimasto com'era, e il file che indica, \"" + FileCollegato(file).string() +
+               "\", non \xC3\xA8 stato scritto.";
+    }
+    if (const auto alPosto = AlPosto(st.type()))
+        return "Al suo posto c'\xC3\xA8 ancora " + alPosto->second + ".";
+    return "Un file gi\xC3\xA0 presente \xC3\xA8 rimasto com'era.";
 }
 
 bool SalvaImpostazioni(const StatoPrincipale& s, const std::filesystem::path& file, std::string* errore,

@@ -121,26 +121,38 @@ void ApplicaImpostazioni(StatoPrincipale& s, const Impostazioni& imp);
 // items is used; the start says so once, and "Ok" keeps it unchanged beside
 // the new one, so the user's choices can be recovered. Through a link, the
 // file it names is kept and the link stays.
+//
+// Something else in place of the file is said at start as well, with what
+// "Ok" will then do: a folder, or a FIFO, a device or a socket, which stay
+// and so keep "Ok" from saving; a link to a file that is not there, which
+// "Ok" writes where its folder is (the file the link names); a link that
+// leads to no file at all.
+enum class FormaScartata { NonIntero, Cartella, Speciale, CollegamentoRotto };
 struct ImpostazioniScartate {
     std::filesystem::path file;
-    std::filesystem::path accanto;  // where "Ok" will keep it: the first free name at start
+    std::filesystem::path accanto;  // NonIntero: where "Ok" will keep it, the first free name at start
     std::string motivo;             // what is wrong, in Italian
+    FormaScartata forma = FormaScartata::NonIntero;
+    std::filesystem::path collegato;  // CollegamentoRotto: the file "Ok" will write; empty when none
 };
 // The names beside the file that "Ok" tries in turn: "<file>.illeggibile",
 // then "<file>.illeggibile.2" and on, with no end.
 std::filesystem::path NomeAccanto(const std::filesystem::path& file, int n);
 // The start-up message, in Italian: the file, what is wrong, what is used and
-// where the file will be kept.
+// what "Ok" will do (where the file will be kept, where the settings go, or
+// that they cannot be saved).
 std::string DescriviImpostazioniScartate(const ImpostazioniScartate& i);
+// After "Ok" could not write the file, in Italian: what is in its place now.
+std::string DescriviCosaResta(const std::filesystem::path& file);
 
 // SpostaAccanto onto the names NomeAccanto gives.
 std::optional<std::filesystem::path> MettiDaParte(const std::filesystem::path& file,
                                                    const std::filesystem::path& promesso, std::string* errore,
                                                    const ChiamateAccanto& chiamate = {});
 
-// CaricaImpostazioni: reads the file and applies it; a missing file, or a
-// folder or a FIFO in its place, leaves every item as it was, and so does a
-// file that cannot be taken whole, which s.impostazioniScartate then names.
+// CaricaImpostazioni: reads the file and applies it; a missing file leaves
+// every item as it was, and so does anything the reading cannot take, which
+// s.impostazioniScartate then names.
 // SalvaImpostazioni: writes the current state with ScriviByte, after moving
 // aside such a file if it still cannot be taken; `conservato`, when asked,
 // gets the name it is kept under, empty when none was moved or it went back.

@@ -221,6 +221,9 @@ bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, s
     namespace fs = std::filesystem;
     // A link is followed so that it keeps pointing at the file saved.
     const fs::path percorso = FileCollegato(richiesto);
+    // Links that lead round in a circle name no file to write.
+    std::error_code giro;
+    if (fs::is_symlink(fs::symlink_status(percorso, giro))) return Fallito(errore, ELOOP);
     // An existing file keeps its permissions; a new one gets the usual ones.
     struct stat vecchio {};
     const bool esiste = ::stat(percorso.c_str(), &vecchio) == 0;

@@ -17,8 +17,9 @@ std::filesystem::path FileCollegato(std::filesystem::path percorso);
 // Writes the bytes beside the target, checks every byte written and flushed
 // to the disk, and only then renames them over the target, so a failed
 // write (a full disk, a size limit) leaves the old file whole. A link is
-// followed: the file it names is replaced. On failure returns false and,
-// when asked, the reason.
+// followed: the file it names is replaced, or made where its folder is;
+// links that lead round in a circle are refused. On failure returns false
+// and, when asked, the reason.
 //
 // Where the file system allows it (ModoTemporaneo::SenzaNome) the bytes go
 // to a file with no name (O_TMPFILE), which a write killed before it is

@@ -203,7 +203,7 @@ void EsciDalSoftware(FinestraPrincipale& f) {
         // A file moved aside that could not go back is not where it was.
         const QString resto =
             conservato.empty()
-                ? QStringLiteral("Un file gi\u00e0 presente \u00e8 rimasto com'era.")
+                ? QString::fromStdString(DescriviCosaResta(file))
                 : QStringLiteral("Il file che non era stato letto \u00e8 conservato come \"%1\".")
                       .arg(QFile::decodeName(conservato.c_str()));
         const QString testo = QStringLiteral("Le impostazioni non sono state salvate nel file \"%1\":\n%2\n%3")

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -237,14 +238,101 @@ TEST_F(CartellaTemporanea, FileMancanteLasciaTuttoComEra) {
     CaricaImpostazioni(s, dir_ / "nessuno.txt");
     EXPECT_EQ(s.LinguaNote, "DE");
     EXPECT_EQ(RaccogliImpostazioni(s).LivelloVelocita, "6");
-    // A folder in place of the file reads as nothing.
-    fs::create_directories(dir_ / "Impostazioni.txt");
-    StatoPrincipale t;
-    CaricaImpostazioni(t, dir_ / "Impostazioni.txt");
-    EXPECT_EQ(RaccogliImpostazioni(t), Impostazioni{});
-    // Nothing to say at start: "Ok" cannot write there either and says so.
+    // Nothing to say at start: "Ok" makes the file.
     EXPECT_FALSE(s.impostazioniScartate);
-    EXPECT_FALSE(t.impostazioniScartate);
+    // Nor when the data folder itself is missing.
+    CaricaImpostazioni(s, dir_ / "manca" / "Impostazioni.txt");
+    EXPECT_FALSE(s.impostazioniScartate);
+}
+
+// Something other than a file in its place: said at start in words true for
+// it, with what "Ok" will do, which is then what it does.
+TEST_F(CartellaTemporanea, AlPostoDelFileAltroDettoAllAvvio) {
+    struct Caso {
+        const char* nome;
+        std::function<void(const fs::path& f)> prepara;
+        FormaScartata forma;
+        std::string motivo;   // with "<dir>" for the case's folder
+        std::string seguito;  // what the start says "Ok" will do
+        std::string errore;   // what "Ok" meets; "" when it writes
+        std::string resta;    // then said of what is in the file's place
+    };
+    const std::string nonSalva = "con \"Ok\" all'uscita le impostazioni non si potranno salvare.";
+    const Caso casi[] = {
+        {"cartella", [](const fs::path& f) { fs::create_directories(f); }, FormaScartata::Cartella,
+         "al suo posto c'\xC3\xA8 una cartella.", "La cartella resta com'\xC3\xA8, e " + nonSalva,
+         std::strerror(EISDIR), "Al suo posto c'\xC3\xA8 ancora una cartella."},
+        {"FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, FormaScartata::Speciale,
+         "al suo posto c'\xC3\xA8 una FIFO, non un file normale.", "Resta com'\xC3\xA8, e " + nonSalva,
+         "non \xC3\xA8 un file normale", "Al suo posto c'\xC3\xA8 ancora una FIFO."},
+        {"collegamento a un file che non c'\xC3\xA8",
+         [](const fs::path& f) {
+             fs::create_directories(f.parent_path() / "vero");
+             fs::create_symlink("vero/Impostazioni.txt", f);
+         },
+         FormaScartata::CollegamentoRotto,
+         "\xC3\xA8 un collegamento a \"<dir>/vero/Impostazioni.txt\", che non c'\xC3\xA8.",
+         "Con \"Ok\" all'uscita le impostazioni saranno scritte in \"<dir>/vero/Impostazioni.txt\", il file che "
+         "il collegamento indica.",
+         "", ""},
+        {"collegamento in una cartella che non c'\xC3\xA8",
+         [](const fs::path& f) { fs::create_symlink("manca/Impostazioni.txt", f); },
+         FormaScartata::CollegamentoRotto,
+         "\xC3\xA8 un collegamento a \"<dir>/manca/Impostazioni.txt\", che non c'\xC3\xA8, in una cartella che non "
+         "c'\xC3\xA8.",
+         "C" + nonSalva.substr(1), std::strerror(ENOENT),
+         "Il collegamento \xC3\xA8 rimasto com'era, e il file che indica, \"<dir>/manca/Impostazioni.txt\", non "
+         "\xC3\xA8 stato scritto."},
+        {"collegamenti in tondo",
+         [](const fs::path& f) {
+             fs::create_symlink("giro", f);
+             fs::create_symlink("Impostazioni.txt", f.parent_path() / "giro");
+         },
+         FormaScartata::CollegamentoRotto,
+         "\xC3\xA8 un collegamento che non porta a nessun file: i collegamenti girano in tondo.", "C" + nonSalva.substr(1),
+         std::strerror(ELOOP), "Il collegamento \xC3\xA8 rimasto com'era."},
+    };
+    auto nomi = [](const fs::path& d) {
+        std::vector<std::string> n;
+        for (const auto& e : fs::directory_iterator(d)) n.push_back(e.path().filename().string());
+        std::sort(n.begin(), n.end());
+        return n;
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const fs::path d = dir_ / c.nome;
+        fs::create_directories(d);
+        const fs::path f = d / "Impostazioni.txt";
+        c.prepara(f);
+        auto conCartella = [&](std::string t) {
+            for (size_t i = t.find("<dir>"); i != std::string::npos; i = t.find("<dir>"))
+                t.replace(i, 5, d.string());
+            return t;
+        };
+        const auto prima = nomi(d);
+        StatoPrincipale s;
+        CaricaImpostazioni(s, f);
+        ASSERT_TRUE(s.impostazioniScartate);
+        EXPECT_EQ(s.impostazioniScartate->forma, c.forma);
+        EXPECT_EQ(s.impostazioniScartate->accanto, fs::path());
+        EXPECT_EQ(DescriviImpostazioniScartate(*s.impostazioniScartate),
+                  "Il file delle impostazioni \"" + f.string() + "\" non \xC3\xA8 stato letto:\n" +
+                      conCartella(c.motivo) + "\nSi usano i valori di progetto. " + conCartella(c.seguito));
+        s.LinguaNote = "DE";
+        std::string errore;
+        fs::path conservato = "x";
+        EXPECT_EQ(SalvaImpostazioni(s, f, &errore, &conservato), c.errore.empty());
+        EXPECT_EQ(errore, c.errore);
+        EXPECT_EQ(conservato, fs::path()) << "nothing set aside";
+        if (c.errore.empty()) {
+            // The file the link names, the link kept.
+            EXPECT_TRUE(fs::is_symlink(f));
+            EXPECT_EQ(LeggiByte(f), TestoImpostazioni(RaccogliImpostazioni(s)));
+        } else {
+            EXPECT_EQ(nomi(d), prima) << "nothing written, nothing moved";
+            EXPECT_EQ(DescriviCosaResta(f), conCartella(c.resta));
+        }
+    }
 }
 
 TEST_F(CartellaTemporanea, SoloUnFileNormaleEPiccoloVieneLetto) {

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -414,9 +415,11 @@ TEST_F(AvvioGui, OkCheNonRiesceAScrivereLoDiceEChiude) {
         const char* nome;
         bool cartellaMancante;  // else a file may not grow past 64 bytes, as on a full disk
         const char* motivo;
+        const char* resta;
     };
-    const Caso casi[] = {{"cartella mancante", true, "No such file or directory"},
-                         {"disco pieno", false, "File too large"}};
+    const Caso casi[] = {
+        {"cartella mancante", true, "No such file or directory", "Nessun file \xC3\xA8 stato scritto."},
+        {"disco pieno", false, "File too large", "Un file gi\xC3\xA0 presente \xC3\xA8 rimasto com'era."}};
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         avvisi.clear();
@@ -437,6 +440,7 @@ TEST_F(AvvioGui, OkCheNonRiesceAScrivereLoDiceEChiude) {
             if (avvisi.size() != 1 || avvisi[0].titolo != "Esci dal Programma") return 2;
             if (!avvisi[0].testo.contains(QString::fromStdString(atteso))) return 3;
             if (!avvisi[0].testo.contains(QString::fromUtf8(c.motivo))) return 4;
+            if (!avvisi[0].testo.endsWith(QString::fromUtf8(c.resta))) return 5;
             return 0;
         };
         EXPECT_EQ(c.cartellaMancante ? esci() : prova::ConLimiteFileInUnProcessoNuovo(64, esci), 0);
@@ -637,6 +641,70 @@ TEST_F(AvvioGui, UnFileDiImpostazioniCheNonSiPrendeLoDiceUnaVoltaEOkLoConserva) 
         EXPECT_EQ(avvisiUscita_.size(), 1u) << "said once, and the save succeeds";
         EXPECT_EQ(LeggiByte(accanto), c.byte);
         EXPECT_EQ(*LeggiByte(file()), FileImpostazioni());
+    }
+}
+
+// Something other than a file in place of the settings: said at start, before
+// the run's choices, and "Ok" does what was said.
+TEST_F(AvvioGui, AlPostoDelFileDelleImpostazioniAltroLoDiceAllAvvio) {
+    struct Caso {
+        const char* nome;
+        std::function<void(const fs::path&)> prepara;
+        std::vector<std::string> avvio;  // what the start says, beside the file's name
+        std::vector<std::string> uscita;  // what "Ok" says; none when it writes
+    };
+    const std::string nonSalva = "con \"Ok\" all'uscita le impostazioni non si potranno salvare.";
+    const fs::path vero = dir_ / "vero/Impostazioni.txt";
+    const Caso casi[] = {
+        {"cartella", [](const fs::path& f) { fs::create_directories(f); },
+         {"al suo posto c'\xC3\xA8 una cartella.", "La cartella resta com'\xC3\xA8, e " + nonSalva},
+         {"Is a directory", "Al suo posto c'\xC3\xA8 ancora una cartella."}},
+        {"FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+         {"al suo posto c'\xC3\xA8 una FIFO, non un file normale.", "Resta com'\xC3\xA8, e " + nonSalva},
+         {"non \xC3\xA8 un file normale", "Al suo posto c'\xC3\xA8 ancora una FIFO."}},
+        {"collegamento a un file che non c'\xC3\xA8",
+         [&](const fs::path& f) {
+             fs::create_directories(vero.parent_path());
+             fs::create_symlink(vero, f);
+         },
+         {"\xC3\xA8 un collegamento a \"" + vero.string() + "\", che non c'\xC3\xA8.",
+          "Con \"Ok\" all'uscita le impostazioni saranno scritte in \"" + vero.string() + "\""},
+         {}},
+        {"collegamento in una cartella che non c'\xC3\xA8", [&](const fs::path& f) { fs::create_symlink(vero, f); },
+         {"in una cartella che non c'\xC3\xA8.", "C" + nonSalva.substr(1)},
+         {"No such file or directory", "Il collegamento \xC3\xA8 rimasto com'era, e il file che indica, \"" +
+                                           vero.string() + "\", non \xC3\xA8 stato scritto."}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        for (const auto& f : fs::directory_iterator(dir_)) fs::remove_all(f.path());
+        avvisiUscita_.clear();
+        terminazioni_ = 0;
+        stato_ = StatoPrincipale{};
+        c.prepara(file());
+        auto a = avviatoConPrincipale();
+        ASSERT_EQ(avvisiUscita_.size(), 1u);
+        EXPECT_EQ(avvisiUscita_[0].titolo, "Avvio del Programma");
+        EXPECT_TRUE(avvisiUscita_[0].testo.startsWith(QString::fromStdString(
+            "Il file delle impostazioni \"" + file().string() + "\" non \xC3\xA8 stato letto:\n")));
+        for (const std::string& atteso : c.avvio)
+            EXPECT_TRUE(avvisiUscita_[0].testo.contains(QString::fromStdString(atteso))) << atteso;
+        a->TmrScaricaSplash_Timer();
+        QTest::mouseClick(trova(*a, "cmdLingua"), Qt::LeftButton);
+        esc(*a);
+        ok(*a);
+        EXPECT_EQ(terminazioni_, 1);
+        ASSERT_EQ(avvisiUscita_.size(), c.uscita.empty() ? 1u : 2u);
+        if (c.uscita.empty()) {
+            EXPECT_TRUE(fs::is_symlink(file()));
+            EXPECT_EQ(LeggiByte(vero), FileImpostazioni({{2, "\"FR\""}}));
+            continue;
+        }
+        EXPECT_EQ(avvisiUscita_[1].titolo, "Esci dal Programma");
+        EXPECT_TRUE(avvisiUscita_[1].testo.startsWith(QString::fromStdString(
+            "Le impostazioni non sono state salvate nel file \"" + file().string() + "\":\n")));
+        for (const std::string& atteso : c.uscita)
+            EXPECT_TRUE(avvisiUscita_[1].testo.contains(QString::fromStdString(atteso))) << atteso;
     }
 }
 
