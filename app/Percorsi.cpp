@@ -19,6 +19,12 @@ namespace vk {
 
 char Separatore(Piattaforma p) { return p == Piattaforma::Windows ? '\\' : '/'; }
 
+std::string CartellaAccantoAlProgramma(const std::string& cartellaEseguibile) {
+    std::string s = (std::filesystem::path(cartellaEseguibile) / ".." / "share").lexically_normal().generic_string();
+    if (s.empty() || s.back() != '/') s += '/';
+    return s;
+}
+
 std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& cartellaEseguibile,
                                            const std::string& utente) {
     if (p == Piattaforma::Windows) {
@@ -35,7 +41,7 @@ std::vector<std::string> CartelleCandidate(Piattaforma p, const std::string& car
     if (!cartellaEseguibile.empty()) {
         const auto share = std::filesystem::path(cartellaEseguibile) / ".." / "share";
         v.push_back(cartella(share / "velmorakov"));
-        v.push_back(cartella(share));
+        v.push_back(CartellaAccantoAlProgramma(cartellaEseguibile));
     }
     if (!utente.empty()) v.push_back(cartella(utente));
     return v;
@@ -199,6 +205,37 @@ bool CartellaScrivibile(const std::string& c) {
     return !c.empty() && CartellaPresenteSulDisco(c) && ::access(c.c_str(), W_OK) == 0;
 }
 
+// The earlier versions' folders the user's `radice` was copied from or told of.
+bool GiaNota(const fs::path& radice, const std::string& precedente) {
+    const auto elenco = LeggiByte(radice / NomeCartellePrecedenti);
+    if (!elenco) return false;
+    const fs::path cercata = Risolto(precedente);
+    for (size_t i = 0; i < elenco->size();) {
+        const size_t fine = std::min(elenco->find('\n', i), elenco->size());
+        if (Risolto(elenco->substr(i, fine - i)) == cercata) return true;
+        i = fine + 1;
+    }
+    return false;
+}
+
+bool Annota(const fs::path& radice, const std::string& precedente) {
+    std::string elenco = LeggiByte(radice / NomeCartellePrecedenti).value_or("");
+    if (!elenco.empty() && elenco.back() != '\n') elenco += '\n';
+    return ScriviByte(radice / NomeCartellePrecedenti, elenco + precedente + "\n");
+}
+
+// Whether `precedente` holds a file that `utente` lacks or holds otherwise.
+bool HaAltriFile(const fs::path& precedente, const fs::path& utente) {
+    std::error_code e;
+    for (fs::recursive_directory_iterator i(precedente, e), fine; !e && i != fine; i.increment(e)) {
+        std::error_code t;
+        if (!i->is_regular_file(t)) continue;
+        const auto suo = LeggiByte(i->path());
+        if (suo && LeggiByte(utente / i->path().lexically_relative(precedente)) != suo) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std::filesystem::path& file) {
@@ -208,6 +245,21 @@ std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std:
         if (Dentro(f, Risolto(d))) return d;
     return std::nullopt;
 }
+
+namespace {
+
+// The user's folder in use: an earlier version's beside the program that
+// holds other files, not told of before, is named.
+PercorsiFile CercaPrecedente(PercorsiFile r, const CartelleUtente& u, const std::string& radice) {
+    if (u.precedente.empty() || u.precedente == u.dati) return r;
+    const std::string precedente = u.precedente + radice;
+    const fs::path utente = u.dati + radice;
+    if (CartellaPresenteSulDisco(precedente) && !GiaNota(utente, precedente) && HaAltriFile(precedente, utente))
+        r.CartellaPrecedente = precedente;
+    return r;
+}
+
+}  // namespace
 
 PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const CartelleUtente& u,
                                      Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali) {
@@ -224,7 +276,7 @@ PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, 
     if (r.CartellaDati.empty()) return r;
     // The data folder is base + "VelmoraKOV/Dati/"; the installation is base + "VelmoraKOV/".
     const std::string base = r.CartellaDati.substr(0, r.CartellaDati.size() - (radice + "Dati" + s).size());
-    if (base == u.dati) return r;  // the user's own folder, from an earlier start
+    if (base == u.dati) return CercaPrecedente(r, u, radice);  // the user's own folder, from an earlier start
     // No folder of the user's: the one found is read where it is, and saving
     // is proposed where the user can write.
     auto solaLettura = [&](std::string cartella, std::string motivo) {
@@ -244,7 +296,9 @@ PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, 
     PercorsiFile copiati = CercaPercorsi({u.dati}, p, disco.presente, r);
     if (copiati.CartellaDati != destinazione + "Dati" + s)
         return solaLettura(destinazione, "dopo la copia la cartella \"Dati\" non c'\xC3\xA8.");
-    return copiati;
+    // What was carried over is not told of later, when the user's copy has changed.
+    if (!u.precedente.empty() && base == u.precedente) Annota(destinazione, base + radice);
+    return CercaPrecedente(copiati, u, radice);
 }
 
 PercorsiFile CercaPercorsiDaAmbiente(const std::string& cartellaEseguibile, const char* xdgDataHome,
@@ -254,6 +308,7 @@ PercorsiFile CercaPercorsiDaAmbiente(const std::string& cartellaEseguibile, cons
     CartelleUtente u;
     u.casa = CasaDellUtente(home, account);
     u.dati = CartellaUtente(xdgDataHome, u.casa);
+    if (!cartellaEseguibile.empty()) u.precedente = CartellaAccantoAlProgramma(cartellaEseguibile);
     return CercaPercorsiScrivibili(CartelleCandidate(PiattaformaCorrente, cartellaEseguibile, u.dati), u,
                                    PiattaformaCorrente, DiscoReale());
 }
@@ -291,6 +346,29 @@ std::string DescriviSolaLetturaAllUscita(const PercorsiFile& p) {
     return "Le impostazioni non sono state salvate: i dati in uso sono quelli distribuiti con il programma, in \"" +
            DatiInUso(p) + "\", che il programma non scrive, perch\xC3\xA9 " + PercheSolaLettura(*p.SolaLettura) +
            "\nNessun file \xC3\xA8 stato scritto.";
+}
+
+namespace {
+
+// The user's "VelmoraKOV/" in use: the data folder's parent.
+fs::path RadiceDati(const PercorsiFile& p) { return fs::path(p.CartellaDati).parent_path().parent_path(); }
+
+}  // namespace
+
+bool RicordaCartellaPrecedente(const PercorsiFile& p) {
+    if (p.CartellaPrecedente.empty() || p.SolaLettura || CartellaDistribuita(p, RadiceDati(p))) return false;
+    return Annota(RadiceDati(p), p.CartellaPrecedente);
+}
+
+std::string DescriviCartellaPrecedente(const PercorsiFile& p) {
+    if (p.CartellaPrecedente.empty()) return {};
+    return "In \"" + p.CartellaPrecedente +
+           "\" ci sono i dati di una versione precedente del programma, con file che non sono come nella tua "
+           "cartella dei dati, \"" +
+           RadiceDati(p).string() +
+           "/\", che \xC3\xA8 quella in uso.\nDa quella cartella non \xC3\xA8 stato preso nulla, e resta com'\xC3\xA8: "
+           "per portarla al posto della tua, vedi \"Your data\" nel file README. Questo avviso non sar\xC3\xA0 "
+           "ripetuto.";
 }
 
 }  // namespace vk

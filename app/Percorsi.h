@@ -28,6 +28,10 @@ struct PercorsiFile {
     std::vector<std::string> Distribuite;
     // Set when CartellaDati is one of them: it is read, nothing is written.
     std::optional<DatiInSolaLettura> SolaLettura;
+    // An earlier version's folder beside the program ("../share/VelmoraKOV/")
+    // holding files that differ from the user's, not said before: the start
+    // says where it is, once.
+    std::string CartellaPrecedente;
 };
 
 enum class Piattaforma { Windows, Linux };
@@ -88,8 +92,12 @@ bool CopiaInstallazione(const std::string& da, const std::string& a, std::string
 // The user's folders as the probe needs them, each ending in "/".
 struct CartelleUtente {
     std::string dati;        // the user's data folder; empty when the user has none
-    std::string casa;  // the home, proposed for saving while the data is read-only
+    std::string casa;        // the home, proposed for saving while the data is read-only
+    std::string precedente;  // "../share/" beside the program, where earlier versions kept their data
 };
+
+// "../share/" beside the program's folder, normal, ending in "/".
+std::string CartellaAccantoAlProgramma(const std::string& cartellaEseguibile);
 
 // The probe, then: the user's data lives in `u.dati` alone. When the folder
 // found is another (shipped data, or one an earlier version wrote in place),
@@ -97,6 +105,10 @@ struct CartelleUtente {
 // there; the source is never written or deleted. When the user has no
 // folder, or the copy fails, the folder found is read in place and
 // SolaLettura says why; the Save dialog then proposes the home.
+// With the user's folder in use, an earlier version's folder in
+// `u.precedente` that holds a file the user's lacks or holds otherwise is
+// named in CartellaPrecedente, unless the user's folder was copied from it
+// or has been told of it (both recorded in NomeCartellePrecedenti there).
 PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, const CartelleUtente& u,
                                      Piattaforma p, const OperazioniDisco& disco, PercorsiFile iniziali = {});
 
@@ -109,6 +121,15 @@ PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile);
 // The shipped folder of `p` that holds `file` once its links are followed;
 // nullopt when none does.
 std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std::filesystem::path& file);
+
+// The file in the user's "VelmoraKOV/" that lists, one a line, the earlier
+// versions' folders it was copied from or the start has told of.
+inline constexpr const char* NomeCartellePrecedenti = ".cartelle-precedenti";
+// Records p.CartellaPrecedente there, so it is said once; false when it
+// cannot be written (it is then said again at the next start).
+bool RicordaCartellaPrecedente(const PercorsiFile& p);
+// The start's message about it, in Italian.
+std::string DescriviCartellaPrecedente(const PercorsiFile& p);
 
 // In Italian: why the data is read-only, as a clause (the folder not copied
 // or not there, then the reason on a line of its own), and the start's

@@ -223,6 +223,11 @@ std::unique_ptr<FinestraPrincipale> CaricaFinestraPrincipale(StatoPrincipale& s,
     f->aggiorna();
     if (s.percorsi.SolaLettura)
         MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio), QString::fromStdString(DescriviSolaLettura(s.percorsi)));
+    if (!s.percorsi.CartellaPrecedente.empty()) {
+        MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio),
+                     QString::fromStdString(DescriviCartellaPrecedente(s.percorsi)));
+        RicordaCartellaPrecedente(s.percorsi);  // said once
+    }
     if (s.impostazioniScartate)
         MostraAvviso(f.get(), QString::fromUtf8(TitoloAvvio),
                      QString::fromStdString(DescriviImpostazioniScartate(*s.impostazioniScartate)));

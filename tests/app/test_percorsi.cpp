@@ -416,6 +416,97 @@ TEST(Percorsi, UnAlberoScrittoDaUnaVersionePrecedenteSiPortaNellUtenteESiLasciaC
     EXPECT_EQ(contenuto(albero / "share"), primaAlbero);
 }
 
+TEST(Percorsi, UnaCartellaPrecedenteDiversaSiDiceUnaVoltaENonSiPrendeNulla) {
+    // A build tree whose share/VelmoraKOV an earlier version wrote in place,
+    // beside the shipped data, started by a user who already has a folder.
+    auto contenuto = [](const fs::path& radice) {
+        std::map<std::string, std::string> m;
+        for (const auto& v : fs::recursive_directory_iterator(radice))
+            if (v.is_regular_file()) m[fs::relative(v.path(), radice).string()] = Leggi(v.path());
+        return m;
+    };
+    struct Caso {
+        const char* nome;
+        std::map<std::string, std::string> precedente, utente;  // "" for a user with no folder yet
+        bool detta;
+    };
+    const std::map<std::string, std::string> mie = {{"Dati/Impostazioni.txt", "mie"},
+                                                    {"Temperamenti/Equabile.txt", "equabile"}};
+    auto con = [&](std::initializer_list<std::pair<const std::string, std::string>> altri) {
+        auto m = mie;
+        for (const auto& [k, v] : altri) m[k] = v;
+        return m;
+    };
+    const Caso casi[] = {
+        {"impostazioni diverse", con({{"Dati/Impostazioni.txt", "vecchie"}}), mie, true},
+        {"un temperamento che l'utente non ha", con({{"Temperamenti/Mio.txt", "mio"}}), mie, true},
+        {"solo temperamenti, senza Dati", {{"Temperamenti/Mio.txt", "mio"}}, mie, true},
+        {"gli stessi file", mie, mie, false},
+        {"l'utente ne ha di pi\xC3\xB9", mie, con({{"Temperamenti/Altro.txt", "altro"}}), false},
+        // Carried over at the first start: not told of, even once the user's copy changes.
+        {"copiata alla prima partenza", mie, {}, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        prova::CartellaProva t;
+        const fs::path albero = t / "build";
+        fs::create_directories(albero / "bin");
+        Scrivi(albero / "share/velmorakov/VelmoraKOV/Dati/Impostazioni.txt", "distribuite");
+        const fs::path precedente = albero / "share/VelmoraKOV";
+        for (const auto& [f, b] : c.precedente) Scrivi(precedente / f, b);
+        const fs::path xdg = t / "dati";
+        const fs::path utente = xdg / "VelmoraKOV";
+        for (const auto& [f, b] : c.utente) Scrivi(utente / f, b);
+        const auto primaPrecedente = contenuto(precedente);
+        auto sonda = [&] { return CercaPercorsiDaAmbiente((albero / "bin").string(), xdg.c_str(), "/casa/ada"); };
+
+        PercorsiFile p = sonda();
+        EXPECT_EQ(p.CartellaDati, utente.string() + "/Dati/");
+        if (c.utente.empty()) {
+            // Copied whole, and recorded as carried over.
+            auto copiato = contenuto(utente);
+            EXPECT_EQ(copiato[NomeCartellePrecedenti], precedente.string() + "/\n");
+            copiato.erase(NomeCartellePrecedenti);
+            EXPECT_EQ(copiato, primaPrecedente);
+            Scrivi(utente / "Dati/Impostazioni.txt", "cambiate");
+            p = sonda();
+        } else {
+            EXPECT_EQ(contenuto(utente), c.utente) << "nothing taken";
+        }
+        EXPECT_EQ(contenuto(precedente), primaPrecedente);
+        if (!c.detta) {
+            EXPECT_EQ(p.CartellaPrecedente, "");
+            continue;
+        }
+        ASSERT_EQ(p.CartellaPrecedente, precedente.string() + "/");
+        EXPECT_EQ(DescriviCartellaPrecedente(p),
+                  "In \"" + precedente.string() +
+                      "/\" ci sono i dati di una versione precedente del programma, con file che non sono come "
+                      "nella tua cartella dei dati, \"" +
+                      utente.string() +
+                      "/\", che \xC3\xA8 quella in uso.\nDa quella cartella non \xC3\xA8 stato preso nulla, e resta "
+                      "com'\xC3\xA8: per portarla al posto della tua, vedi \"Your data\" nel file README. Questo "
+                      "avviso non sar\xC3\xA0 ripetuto.");
+        // Once said, not again.
+        ASSERT_TRUE(RicordaCartellaPrecedente(p));
+        EXPECT_EQ(sonda().CartellaPrecedente, "");
+        EXPECT_EQ(contenuto(precedente), primaPrecedente);
+    }
+}
+
+TEST(Percorsi, LaCartellaAccantoAlProgrammaCheELUtenteNonEPrecedente) {
+    // An install under ~/.local: "../share/" beside the program is the
+    // user's own data home, whose folder is the one in use.
+    prova::CartellaProva t;
+    const fs::path casa = t / "casa";
+    Scrivi(casa / ".local/share/velmorakov/VelmoraKOV/Dati/Impostazioni.txt", "distribuite");
+    Scrivi(casa / ".local/share/VelmoraKOV/Dati/Impostazioni.txt", "mie");
+    fs::create_directories(casa / ".local/bin");
+    const PercorsiFile p = CercaPercorsiDaAmbiente((casa / ".local/bin").string(), nullptr, casa.c_str());
+    EXPECT_EQ(p.CartellaDati, (casa / ".local/share/VelmoraKOV/Dati/").string());
+    EXPECT_EQ(p.CartellaPrecedente, "");
+}
+
 TEST(AmbienteDiProva, OgniProgrammaDiProvaHaUnaCasaSuaNelBuild) {
     // No test reads or writes the invoking user's data, settings or caches.
     const char* casa = ::getenv("HOME");
@@ -436,9 +527,11 @@ TEST(AmbienteDiProva, OgniProgrammaDiProvaHaUnaCasaSuaNelBuild) {
     struct stat s {};
     ASSERT_EQ(::stat(::getenv("XDG_RUNTIME_DIR"), &s), 0);
     EXPECT_EQ(s.st_mode & 0777, 0700u);
-    // The user's data folder there starts as the shipped data.
+    // The user's data folder there starts as the shipped data, with the
+    // build tree's earlier folder as told of.
     const std::string dati = CartellaUtente(::getenv("XDG_DATA_HOME"), casa) + "VelmoraKOV/";
     EXPECT_EQ(LeggiByte(dati + "Dati/Impostazioni.txt"), LeggiByte(VK_SORGENTI "/data/VelmoraKOV/Dati/Impostazioni.txt"));
+    EXPECT_EQ(LeggiByte(dati + NomeCartellePrecedenti), VK_BUILD "/share/VelmoraKOV/\n");
 }
 
 TEST(Percorsi, UnaCopiaInterrottaNonLasciaCartellaDati) {

@@ -3,7 +3,9 @@
 // XDG folders inside it, so that no test reads or writes the invoking user's
 // data, settings or caches, whatever the user has done with the program.
 // The user's data folder in it starts as the shipped data, so that a build
-// tree an earlier version wrote in place is never read either. A child the
+// tree an earlier version wrote in place is never read either, and lists
+// that folder (build/share/VelmoraKOV/) as told of, so that a start in a
+// test never stops on a message about it. A child the
 // test starts (a fresh copy of the test program, say) keeps its parent's
 // home; the process that made it removes it at its exit.
 #include <stdlib.h>
@@ -37,6 +39,11 @@ public:
         fs::permissions(runtime, fs::perms::owner_all, e);  // as Qt wants it
         fs::copy(fs::path(VK_SORGENTI) / "data/VelmoraKOV", casa / ".local/share/VelmoraKOV",
                  fs::copy_options::recursive, e);
+        if (!e) {
+            std::FILE* f = std::fopen((casa / ".local/share/VelmoraKOV/.cartelle-precedenti").c_str(), "w");
+            if (!f || std::fputs(VK_BUILD "/share/VelmoraKOV/\n", f) < 0 || std::fclose(f) != 0)
+                e = std::make_error_code(std::errc::io_error);
+        }
         if (e) {
             std::fprintf(stderr, "data copy into %s: %s\n", casa.c_str(), e.message().c_str());
             std::abort();

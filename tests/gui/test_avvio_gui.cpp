@@ -644,6 +644,38 @@ TEST_F(AvvioGui, UnFileDiImpostazioniCheNonSiPrendeLoDiceUnaVoltaEOkLoConserva) 
     }
 }
 
+// A user with a folder of their own starts a build tree whose earlier
+// version kept other choices beside it: the start says where, once, and the
+// run uses the user's folder, taking nothing from the other.
+TEST_F(AvvioGui, UnaCartellaPrecedenteDiversaLaDiceUnaVoltaAllAvvio) {
+    const fs::path albero = alberoDelBuild();
+    const fs::path precedente = albero / "share/VelmoraKOV";
+    fs::create_directories(precedente / "Dati");
+    std::ofstream(precedente / "Dati/Impostazioni.txt", std::ios::binary) << FileImpostazioni({{2, "\"EN\""}});
+    const fs::path xdg = dir_ / "dati";
+    fs::create_directories(xdg / "VelmoraKOV/Dati");
+    std::ofstream(xdg / "VelmoraKOV/Dati/Impostazioni.txt", std::ios::binary) << FileImpostazioni({{2, "\"DE\""}});
+    sonda_ = [&] {
+        stato_.percorsi = CercaPercorsiDaAmbiente((albero / "bin").string(), xdg.c_str(), dir_.c_str());
+    };
+    for (const bool prima : {true, false}) {
+        SCOPED_TRACE(prima ? "prima partenza" : "seconda partenza");
+        avvisiUscita_.clear();
+        stato_ = StatoPrincipale{};
+        auto a = avviatoConPrincipale();
+        EXPECT_EQ(stato_.LinguaNote, "DE");
+        ASSERT_EQ(avvisiUscita_.size(), prima ? 1u : 0u);
+        if (!prima) break;
+        EXPECT_EQ(avvisiUscita_[0].titolo, "Avvio del Programma");
+        for (const std::string& atteso :
+             {"In \"" + precedente.string() + "/\" ci sono i dati di una versione precedente del programma",
+              "\"" + (xdg / "VelmoraKOV").string() + "/\", che \xC3\xA8 quella in uso.",
+              std::string("Da quella cartella non \xC3\xA8 stato preso nulla"), std::string("\"Your data\"")})
+            EXPECT_TRUE(avvisiUscita_[0].testo.contains(QString::fromStdString(atteso))) << atteso;
+    }
+    EXPECT_EQ(LeggiByte(precedente / "Dati/Impostazioni.txt"), FileImpostazioni({{2, "\"EN\""}}));
+}
+
 // Something other than a file in place of the settings: said at start, before
 // the run's choices, and "Ok" does what was said.
 TEST_F(AvvioGui, AlPostoDelFileDelleImpostazioniAltroLoDiceAllAvvio) {
