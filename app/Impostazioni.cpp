@@ -336,7 +336,12 @@ void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
         const bool scrive = !s.percorsi.SolaLettura;
         if (scartato->forma == FormaScartata::NonIntero && scrive)
             scartato->accanto = PrimoNomeLibero(FileCollegato(file));
-        if (!scrive || CartellaDistribuita(s.percorsi, scartato->collegato)) scartato->collegato.clear();
+        if (!scartato->collegato.empty() && CartellaDistribuita(s.percorsi, scartato->collegato)) {
+            scartato->motivo.back() = ',';
+            scartato->motivo += " nei dati distribuiti con il programma, che il programma non scrive.";
+            scartato->collegato.clear();
+        }
+        if (!scrive) scartato->collegato.clear();
         s.impostazioniScartate = std::move(*scartato);
         return;
     }

@@ -856,6 +856,17 @@ TEST_F(CartellaTemporanea, NeiDatiDistribuitiNonSiScriveNulla) {
                           "/\", che il programma non scrive.");
     EXPECT_EQ(LeggiByte(f), Scelte);
     EXPECT_EQ(std::distance(fs::directory_iterator(distribuiti / "Dati"), {}), 1);
+    // A link to a file not there, in the shipped data: not written through either.
+    fs::remove(f);
+    CaricaImpostazioni(s, utente / "Impostazioni.txt");
+    ASSERT_TRUE(s.impostazioniScartate);
+    const std::string detto2 = DescriviImpostazioniScartate(*s.impostazioniScartate);
+    EXPECT_TRUE(detto2.ends_with("\", che non c'\xC3\xA8, nei dati distribuiti con il programma, che il programma non "
+                                 "scrive.\nSi usano i valori di progetto. Con \"Ok\" all'uscita le impostazioni non si "
+                                 "potranno salvare."))
+        << detto2;
+    EXPECT_FALSE(SalvaImpostazioni(s, utente / "Impostazioni.txt", &errore));
+    EXPECT_TRUE(fs::is_empty(distribuiti / "Dati"));
 }
 
 }  // namespace
