@@ -527,6 +527,9 @@ TEST_F(AvvioGui, SenzaUnaCartellaDeiDatiScrivibileIDatiDistribuitiRestanoComEran
     const Caso casi[] = {
         {"XDG_DATA_HOME che non si scrive", chiusa.string(), casa.string(), "Permission denied",
          ::access(chiusa.c_str(), W_OK) == 0},  // root writes there all the same
+        // One that root cannot write either.
+        {"XDG_DATA_HOME in /sys", std::string("/sys/velmorakov"), casa.string(), "\"/sys/velmorakov/VelmoraKOV/\": ",
+         !fs::is_directory("/sys/kernel")},
         {"XDG_DATA_HOME attraverso un file normale", (dir_ / "un file/dati").string(), casa.string(),
          "Not a directory", false},
         {"senza HOME n\xC3\xA9 XDG_DATA_HOME, e l'account senza casa", std::nullopt, std::nullopt,
