@@ -82,6 +82,11 @@ class AvvisiInLista : public Avvisi {
 public:
     explicit AvvisiInLista(std::vector<AvvisoVisto>& v) : v_(v) {}
     void avviso(QWidget*, const QString& titolo, const QString& testo) override { v_.push_back({titolo, testo}); }
+    // A question is seen too, and answered "No".
+    bool domanda(QWidget*, const QString& titolo, const QString& testo) override {
+        v_.push_back({titolo, testo});
+        return false;
+    }
 
 private:
     std::vector<AvvisoVisto>& v_;
