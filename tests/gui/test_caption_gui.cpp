@@ -3,8 +3,8 @@
 // the lines then fit, else drawn smaller, never over the bevel.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QTest>
+#include <optional>
 #include <vector>
 
 #include "app/StatoPrincipale.h"
@@ -15,30 +15,23 @@
 #include "programma/Schermate.h"
 #include "tests/gui/AiutiGui.h"
 #include "tests/gui/OgniDimensione.h"
+#include "tests/gui/TestoIntero.h"
 
 using namespace vk;
 
 namespace {
 
-// The lines of text drawn on a button: bands of rows holding dark pixels
-// inside the bevel, from the button's own picture.
-int RigheDisegnate(PulsanteVB* b) {
-    const QImage img = b->grab().toImage();
-    int righe = 0;
-    bool prima = false;
-    for (int y = 2; y < img.height() - 2; ++y) {
-        bool scura = false;
-        for (int x = 2; x < img.width() - 2 && !scura; ++x) scura = qGray(img.pixel(x, y)) < 110;
-        if (scura && !prima) ++righe;
-        prima = scura;
+// The caption drawn whole on the face in exactly these lines, raised and
+// held down; the font it is drawn at.
+std::optional<QFont> ControllaRighe(PulsanteVB* b, const QStringList& attese) {
+    std::optional<QFont> carattere;
+    for (bool giu : {false, true}) {
+        const auto t = test::CaptionIntera(b, giu, {attese.join(u'\n')});
+        EXPECT_TRUE(t) << b->objectName().toStdString() << (giu ? " held" : "") << ": not drawn whole as "
+                       << attese.join(u'|').toStdString();
+        if (t) carattere = t->carattere;
     }
-    return righe;
-}
-
-void ControllaRighe(PulsanteVB* b, const QStringList& attese) {
-    EXPECT_EQ(b->righeCaption().join(u'|').toStdString(), attese.join(u'|').toStdString())
-        << b->objectName().toStdString();
-    EXPECT_EQ(RigheDisegnate(b), attese.size()) << b->objectName().toStdString();
+    return carattere;
 }
 
 }  // namespace
@@ -62,6 +55,9 @@ TEST(CaptionPulsanti, SulloSchermoACapoAgliSpaziMaiInUnaParola) {
         {{LarghezzaProgetto, AltezzaProgetto}, true, {{"Command9", {"No Colori", "Quinte"}}}},
         // Narrower than the button, wider than its margin: still wrapped.
         {{28800, 16200}, true, {{"Command9", {"No Colori", "Quinte"}}, {"cmdLab", vuvazEza}}},
+        // Two lines fit: broken at its hyphen.
+        {{19200, 15360}, false, {{"cmdLab", {"Vuvaz-", "Eza"}}}},
+        {{12000, 9000}, false, {{"cmdLab", vuvazEza}}},
     };
     for (const Schermo& s : schermi) {
         SCOPED_TRACE(testing::Message() << s.dimensioni.larghezza << "x" << s.dimensioni.altezza);
@@ -78,24 +74,6 @@ TEST(CaptionPulsanti, SulloSchermoACapoAgliSpaziMaiInUnaParola) {
             ControllaRighe(b, p.righe);
         }
     }
-}
-
-// Whether any pixel of the bevel (the two outer rings) differs from the same
-// button's with no caption: the caption has drawn over it.
-bool CaptionSulloSmusso(PulsanteVB* b, bool premuto) {
-    b->setDown(premuto);
-    const QImage con = b->grab().toImage();
-    const QString caption = b->text();
-    b->setText({});
-    const QImage senza = b->grab().toImage();
-    b->setText(caption);
-    b->setDown(false);
-    for (int y = 0; y < con.height(); ++y)
-        for (int x = 0; x < con.width(); ++x) {
-            const bool smusso = x < 2 || y < 2 || x >= con.width() - 2 || y >= con.height() - 2;
-            if (smusso && con.pixel(x, y) != senza.pixel(x, y)) return true;
-        }
-    return false;
 }
 
 TEST(CaptionPulsanti, UnaParolaTroppoLargaSpezzataAlTrattinoOppurePiuPiccola) {
@@ -117,9 +95,9 @@ TEST(CaptionPulsanti, UnaParolaTroppoLargaSpezzataAlTrattinoOppurePiuPiccola) {
         PulsanteVB b(QString::fromUtf8(c.caption));
         b.resize(c.larghezza, c.altezza);
         SCOPED_TRACE(testing::Message() << c.caption << " " << c.larghezza << "x" << c.altezza);
-        ControllaRighe(&b, c.righe);
-        EXPECT_EQ(b.carattereCaption().pointSizeF() < b.font().pointSizeF(), c.piuPiccola);
-        for (bool premuto : {false, true}) EXPECT_FALSE(CaptionSulloSmusso(&b, premuto)) << premuto;
+        if (const auto carattere = ControllaRighe(&b, c.righe)) {
+            EXPECT_EQ(*carattere != b.font(), c.piuPiccola);
+        }
     }
 }
 
@@ -129,7 +107,8 @@ TEST(CaptionPulsanti, DentroLaFacciaAdOgniDimensioneAncheTenutoPremuto) {
         for (const char* nome : {"cmdLab", "cmdNumero_13"}) {
             auto* b = f.findChild<PulsanteVB*>(QString::fromUtf8(nome));
             ASSERT_NE(b, nullptr) << nome;
-            for (bool premuto : {false, true}) EXPECT_FALSE(CaptionSulloSmusso(b, premuto)) << nome << " " << premuto;
+            for (bool premuto : {false, true})
+                EXPECT_TRUE(test::CaptionIntera(b, premuto, test::FormeDellaCaption(b->text()))) << nome << " " << premuto;
         }
     });
 }

@@ -1,14 +1,12 @@
-// Every text of every screen inside its control at the screen sizes the
-// program lays itself out for: each label's and cell's text, laid out at the
-// font it is drawn with and wrapped as it is drawn, inside the label; each
-// button's caption inside the face within the bevel; each text of the charts
-// inside its box.
+// Every text of every screen whole inside its control at the screen sizes the
+// program lays itself out for, as the control draws it: each label's and
+// cell's text inside the label, each button's caption inside the face within
+// the bevel, raised and held down, each text of the charts inside its box.
 #include <gtest/gtest.h>
 
-#include <QFontMetrics>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
+#include <QMap>
+#include <QStyle>
 #include <QTest>
 #include <set>
 #include <string>
@@ -16,76 +14,86 @@
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/Geometria.h"
-#include "common/widgets/Etichetta.h"
+#include "common/widgets/ColoriQt.h"
 #include "common/widgets/PulsanteVB.h"
 #include "model/widgets/GraficiIstogrammi.h"
-#include "programma/Schermate.h"
-#include "tests/gui/AiutiGui.h"
 #include "tests/gui/OgniDimensione.h"
+#include "tests/gui/TestoIntero.h"
 
 using namespace vk;
 
 namespace {
 
-// Whether a text laid out in `area` at `f` fits it: no line wider than it,
-// and the letters as drawn, unclipped, all inside it (a line may be taller
-// than its box while its letters are not).
-bool Cape(const QFont& f, const QRect& area, int flags, const QString& testo, QSize& serve) {
-    const QRect r = QFontMetrics(f).boundingRect(area, flags, testo);
-    serve = r.size();
-    if (r.width() > area.width()) return false;
-    const int m = 2 * QFontMetrics(f).height();
-    QImage img(area.width() + 2 * m, area.height() + 2 * m, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setFont(f);
-    p.drawText(QRect(m, m, area.width(), area.height()), flags | Qt::TextDontClip, testo);
-    p.end();
-    const QRect dentro(m, m, area.width(), area.height());
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) != 0 && !dentro.contains(x, y)) return false;
-    return true;
-}
-
-std::string Descrivi(const QWidget* w, const QString& testo, const QSize& serve, const QSize& c_e) {
-    return (w->objectName() + QStringLiteral(" \"") + testo + QStringLiteral("\" %1x%2 in %3x%4")
-                                                                  .arg(serve.width())
-                                                                  .arg(serve.height())
-                                                                  .arg(c_e.width())
-                                                                  .arg(c_e.height()))
-        .toStdString();
-}
-
 bool Visibile(const QWidget* w, const QWidget* finestra) { return w->isVisibleTo(finestra) && !w->size().isEmpty(); }
 
-// The texts of the window that do not fit where they are drawn.
-std::set<std::string> Sporgenti(FinestraPrincipale& f) {
+// What is wrong with a text as drawn, or nothing.
+std::optional<std::string> Difetto(const QImage& con, const QImage& senza, const test::Scritta& s) {
+    // A top-aligned text drawn smaller may stand lower than its designed top.
+    const bool inAlto = (s.flags & Qt::AlignVertical_Mask) == Qt::AlignTop;
+    if (!test::TestoIntero(con, senza, s, inAlto ? 4 : 0)) return "cut, or over its edge";
+    return std::nullopt;
+}
+
+// The texts of the window that are not drawn whole in their place.
+std::set<std::string> Difettosi(FinestraPrincipale& f) {
     std::set<std::string> fuori;
-    for (const QLabel* l : f.findChildren<QLabel*>()) {
+    auto segna = [&](const QWidget* w, const QString& testo, const std::optional<std::string>& d) {
+        if (d) fuori.insert((w->objectName() + QStringLiteral(" \"") + testo + QStringLiteral("\": ")).toStdString() + *d);
+    };
+    for (QLabel* l : f.findChildren<QLabel*>()) {
         if (!Visibile(l, &f) || l->text().isEmpty()) continue;
-        const QRect area = l->contentsRect();
-        const int a = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-        QSize serve;
-        if (!Cape(CarattereDisegnato(l), area, a, l->text(), serve))
-            fuori.insert(Descrivi(l, l->text(), serve, area.size()));
+        const auto [con, senza] = test::FotoConESenzaTesto(l);
+        test::Scritta s;
+        s.forme = {l->text()};
+        s.area = l->contentsRect();
+        s.flags = static_cast<int>(QStyle::visualAlignment(l->layoutDirection(), l->alignment())) |
+                  (l->wordWrap() ? Qt::TextWordWrap : 0);
+        s.carattere = l->font();
+        s.penna = l->palette().color(l->foregroundRole());
+        s.lecito = l->contentsRect();
+        s.confronto = l->rect();
+        segna(l, l->text(), Difetto(con, senza, s));
     }
-    for (const PulsanteVB* b : f.findChildren<PulsanteVB*>()) {
+    for (PulsanteVB* b : f.findChildren<PulsanteVB*>()) {
         if (!Visibile(b, &f) || b->text().isEmpty()) continue;
-        const QRect area = PulsanteVB::AreaCaption(b->rect());
-        const QStringList righe = b->righeCaption();
-        QSize serve;
-        if (!Cape(b->carattereCaption(), area, Qt::AlignCenter | Qt::TextShowMnemonic, righe.join(u'\n'), serve))
-            fuori.insert(Descrivi(b, righe.join(u'|'), serve, area.size()));
+        for (bool giu : {false, true})
+            if (!test::CaptionIntera(b, giu, test::FormeDellaCaption(b->text())))
+                segna(b, b->text() + (giu ? QStringLiteral(" (held)") : QString()), "cut, or over the bevel");
     }
-    for (const GraficoIstogrammi* g : f.findChildren<GraficoIstogrammi*>()) {
+    for (GraficoIstogrammi* g : f.findChildren<GraficoIstogrammi*>()) {
         if (!Visibile(g, &f)) continue;
-        for (const GraficoIstogrammi::TestoDipinto& t : g->testi()) {
-            // The whole pixels of a box in fractions.
-            const QRect area(0, 0, static_cast<int>(t.area.width()), static_cast<int>(t.area.height()));
-            QSize serve;
-            if (!Cape(t.carattere, area, t.allineamento, t.testo, serve))
-                fuori.insert(Descrivi(g, t.testo, serve, area.size()));
+        const QImage con = g->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (const ElementoGrafico& e : ElementiGrafici()) {
+            if (e.grafico != g->quale() || e.aspetto != AspettoElemento::Testo) continue;
+            const VoceGeometria* v = f.stato().geometria.trova(e.nome, e.indice);
+            if (!v) continue;
+            const double k = 1.0 / TwipsPerPixel;
+            const QRectF box(v->sinistra * k, v->alto * k, v->larghezza * k, v->altezza * k);
+            // The whole pixels of the box, and those it covers in part.
+            const QRect dentro(QPoint(static_cast<int>(std::ceil(box.left())), static_cast<int>(std::ceil(box.top()))),
+                               QPoint(static_cast<int>(std::floor(box.right())) - 1,
+                                      static_cast<int>(std::floor(box.bottom())) - 1));
+            const QRect tutto = box.toAlignedRect();
+            // Without the text the box is its ground: its most frequent colour.
+            QMap<QRgb, int> conta;
+            for (int y = dentro.top(); y <= dentro.bottom(); ++y)
+                for (int x = dentro.left(); x <= dentro.right(); ++x) ++conta[con.pixel(x, y)];
+            QRgb fondo = 0;
+            for (auto it = conta.cbegin(); it != conta.cend(); ++it)
+                if (it.value() > conta.value(fondo)) fondo = it.key();
+            QImage senza = con.copy();
+            for (int y = tutto.top(); y <= tutto.bottom(); ++y)
+                for (int x = tutto.left(); x <= tutto.right(); ++x) senza.setPixel(x, y, fondo);
+            test::Scritta s;
+            s.forme = {QString::fromUtf8(e.caption)};
+            s.area = box;
+            // The marks stand at the left of their box; the legend is centred and wraps.
+            s.flags = (e.sfondo ? Qt::AlignHCenter | Qt::TextWordWrap : Qt::AlignLeft) | Qt::AlignTop;
+            s.carattere = CaratterePunti(QStringLiteral("MS Sans Serif"), v->carattere, e.grassetto);
+            s.penna = ColoreQt(e.coloreTesto, g->palette());
+            s.lecito = tutto;
+            s.confronto = dentro;
+            segna(g, s.forme.front(), Difetto(con, senza, s));
         }
     }
     return fuori;
@@ -99,7 +107,7 @@ TEST(TestoDentro, OgniTestoDiOgniSchermataStaNelSuoControllo) {
         std::set<std::string> fuori;
         auto controlla = [&](const char* dove) {
             QApplication::processEvents();
-            for (const std::string& s : Sporgenti(*f)) fuori.insert(std::string(dove) + ": " + s);
+            for (const std::string& s : Difettosi(*f)) fuori.insert(std::string(dove) + ": " + s);
         };
         auto clic = [&](const char* nome) {
             auto* b = f->findChild<PulsanteVB*>(QString::fromUtf8(nome));
