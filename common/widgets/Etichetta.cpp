@@ -1,6 +1,7 @@
 #include "common/widgets/Etichetta.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
@@ -78,16 +79,25 @@ QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QStr
     return migliore;
 }
 
-const QFont& TestoInArea::carattere(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
+qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, const QSizeF& area, int flags,
+                           const QString& testo) {
+    if (adattato == progetto || (flags & Qt::AlignVertical_Mask) != Qt::AlignTop) return 0;
+    const QFontMetricsF fm(adattato);
+    const qreal sotto = area.height() - fm.boundingRect(QRectF(QPointF(0, 0), area), flags, testo).height();
+    return std::clamp(QFontMetricsF(progetto).ascent() - fm.ascent(), 0.0, std::max(0.0, sotto));
+}
+
+const TestoAdattato& TestoInArea::adatta(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
     if (!valido_ || testo != testo_ || area != area_ || flags != flags_ || f != chiesto_) {
         testo_ = testo;
         area_ = area;
         flags_ = flags;
         chiesto_ = f;
-        carattere_ = CarattereCheCape(f, area, flags, testo);
+        adattato_.carattere = CarattereCheCape(f, area, flags, testo);
+        adattato_.abbassamento = AbbassamentoAdattato(f, adattato_.carattere, area, flags, testo);
         valido_ = true;
     }
-    return carattere_;
+    return adattato_;
 }
 
 int EtichettaAdattata::flagsTesto() const {

@@ -20,17 +20,33 @@ bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& tes
 // largest size at which it does (a text is never cut short).
 QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
 
+// Where a top-aligned text drawn at `adattato`, smaller than `progetto`,
+// starts below its box's top: its first line stands on the baseline the
+// designed size had, as far as the box leaves room below it.
+qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, const QSizeF& area, int flags,
+                           const QString& testo);
+
+// A text as drawn in its box: its font, and how far below the box's top it
+// starts.
+struct TestoAdattato {
+    QFont carattere;
+    qreal abbassamento = 0;
+};
+
 // The layout of a text in its box, computed once per text, size and font.
 class TestoInArea {
 public:
-    const QFont& carattere(const QFont& f, const QSizeF& area, int flags, const QString& testo);
+    const TestoAdattato& adatta(const QFont& f, const QSizeF& area, int flags, const QString& testo);
+    const QFont& carattere(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
+        return adatta(f, area, flags, testo).carattere;
+    }
 
 private:
     QString testo_;
     QSizeF area_;
     int flags_ = 0;
     QFont chiesto_;
-    QFont carattere_;
+    TestoAdattato adattato_;
     bool valido_ = false;
 };
 

@@ -144,8 +144,12 @@ GraficoIstogrammi::TestoDipinto GraficoIstogrammi::testo(size_t i, const VoceGeo
     t.testo = QString::fromUtf8(e.caption);
     t.area = Px(v);
     t.allineamento = (e.sfondo ? Qt::AlignHCenter | Qt::TextWordWrap : Qt::AlignLeft) | Qt::AlignTop;
-    t.carattere = adattati_[i].carattere(CaratterePunti(QStringLiteral("MS Sans Serif"), v.carattere, e.grassetto),
-                                         t.area.size(), t.allineamento, t.testo);
+    const TestoAdattato& a = adattati_[i].adatta(
+        CaratterePunti(QStringLiteral("MS Sans Serif"), v.carattere, e.grassetto), t.area.size(), t.allineamento,
+        t.testo);
+    t.carattere = a.carattere;
+    // A mark drawn smaller stays beside the line it names.
+    t.area.setTop(t.area.top() + a.abbassamento);
     return t;
 }
 

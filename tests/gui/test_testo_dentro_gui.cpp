@@ -2,6 +2,8 @@
 // program lays itself out for, as the control draws it: each label's and
 // cell's text inside the label, each button's caption inside the face within
 // the bevel, raised and held down, each text of the charts inside its box.
+// A mark of the chart drawn smaller than designed stands on the row its
+// designed size stands on, beside the line it names.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -26,11 +28,20 @@ namespace {
 
 bool Visibile(const QWidget* w, const QWidget* finestra) { return w->isVisibleTo(finestra) && !w->size().isEmpty(); }
 
-// What is wrong with a text as drawn, or nothing.
-std::optional<std::string> Difetto(const QImage& con, const QImage& senza, const test::Scritta& s) {
-    // A top-aligned text drawn smaller may stand lower than its designed top.
+// What is wrong with a text as drawn, or nothing. Where `alSuoPosto`, a
+// top-aligned text drawn smaller than designed must stand on the row its
+// designed size stands on.
+std::optional<std::string> Difetto(const QImage& con, const QImage& senza, const test::Scritta& s,
+                                   bool alSuoPosto) {
     const bool inAlto = (s.flags & Qt::AlignVertical_Mask) == Qt::AlignTop;
-    if (!test::TestoIntero(con, senza, s, inAlto ? 4 : 0)) return "cut, or over its edge";
+    const auto t = test::TestoIntero(con, senza, s, inAlto ? 4 : 0);
+    if (!t) return "cut, or over its edge";
+    if (alSuoPosto && inAlto && t->carattere != s.carattere) {
+        const int progetto = test::RigaDiBase(s.carattere, s.area, s.flags);
+        const int disegnata = test::RigaDiBase(t->carattere, s.area.translated(0, t->abbassato), s.flags);
+        if (disegnata != progetto)
+            return "drawn smaller, standing " + std::to_string(progetto - disegnata) + " rows above its designed line";
+    }
     return std::nullopt;
 }
 
@@ -52,7 +63,7 @@ std::set<std::string> Difettosi(FinestraPrincipale& f) {
         s.penna = l->palette().color(l->foregroundRole());
         s.lecito = l->contentsRect();
         s.confronto = l->rect();
-        segna(l, l->text(), Difetto(con, senza, s));
+        segna(l, l->text(), Difetto(con, senza, s, false));
     }
     for (PulsanteVB* b : f.findChildren<PulsanteVB*>()) {
         if (!Visibile(b, &f) || b->text().isEmpty()) continue;
@@ -93,7 +104,7 @@ std::set<std::string> Difettosi(FinestraPrincipale& f) {
             s.penna = ColoreQt(e.coloreTesto, g->palette());
             s.lecito = tutto;
             s.confronto = dentro;
-            segna(g, s.forme.front(), Difetto(con, senza, s));
+            segna(g, s.forme.front(), Difetto(con, senza, s, true));
         }
     }
     return fuori;
