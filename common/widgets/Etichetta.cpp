@@ -54,6 +54,11 @@ bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& tes
     return r.height() <= a.height() || InchiostroDentroInAltezza(f, a, flags, testo);
 }
 
+qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, int flags) {
+    if (adattato == progetto || (flags & Qt::AlignVertical_Mask) != Qt::AlignTop) return 0;
+    return std::max(0.0, QFontMetricsF(progetto).ascent() - QFontMetricsF(adattato).ascent());
+}
+
 QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
     if (TestoCape(f, area, flags, testo)) return f;
     // Halved towards the size that fits; a size is taken only once it is
@@ -66,10 +71,16 @@ QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QStr
         else prova.setPixelSize(std::max(1, static_cast<int>(punti * 96.0 / 72.0)));
         return prova;
     };
+    // A smaller size stands lower, on the designed size's baseline: it must
+    // fit below that.
+    auto cape = [&](const QFont& g) {
+        const qreal altezza = area.height() - AbbassamentoAdattato(f, g, flags);
+        return altezza >= 1 && TestoCape(g, QSizeF(area.width(), altezza), flags, testo);
+    };
     QFont migliore = a(sotto);
     for (int i = 0; i < 12 && sopra - sotto > 0.05; ++i) {
         const double mezzo = (sotto + sopra) / 2;
-        if (TestoCape(a(mezzo), area, flags, testo)) {
+        if (cape(a(mezzo))) {
             sotto = mezzo;
             migliore = prova;
         } else {
@@ -79,13 +90,6 @@ QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QStr
     return migliore;
 }
 
-qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, const QSizeF& area, int flags,
-                           const QString& testo) {
-    if (adattato == progetto || (flags & Qt::AlignVertical_Mask) != Qt::AlignTop) return 0;
-    const QFontMetricsF fm(adattato);
-    const qreal sotto = area.height() - fm.boundingRect(QRectF(QPointF(0, 0), area), flags, testo).height();
-    return std::clamp(QFontMetricsF(progetto).ascent() - fm.ascent(), 0.0, std::max(0.0, sotto));
-}
 
 const TestoAdattato& TestoInArea::adatta(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
     if (!valido_ || testo != testo_ || area != area_ || flags != flags_ || f != chiesto_) {
@@ -94,7 +98,7 @@ const TestoAdattato& TestoInArea::adatta(const QFont& f, const QSizeF& area, int
         flags_ = flags;
         chiesto_ = f;
         adattato_.carattere = CarattereCheCape(f, area, flags, testo);
-        adattato_.abbassamento = AbbassamentoAdattato(f, adattato_.carattere, area, flags, testo);
+        adattato_.abbassamento = AbbassamentoAdattato(f, adattato_.carattere, flags);
         valido_ = true;
     }
     return adattato_;
@@ -105,21 +109,22 @@ int EtichettaAdattata::flagsTesto() const {
            (wordWrap() ? Qt::TextWordWrap : 0);
 }
 
-QFont EtichettaAdattata::carattereDisegnato() const {
-    if (text().isEmpty()) return font();
-    return disposto_.carattere(font(), contentsRect().size(), flagsTesto(), text());
+const TestoAdattato& EtichettaAdattata::adattato() const {
+    return disposto_.adatta(font(), contentsRect().size(), flagsTesto(), text());
 }
 
 void EtichettaAdattata::paintEvent(QPaintEvent* e) {
-    const QFont c = carattereDisegnato();
-    if (c == font()) {
+    const TestoAdattato& a = adattato();
+    if (a.carattere == font()) {
         QLabel::paintEvent(e);
         return;
     }
-    // What QLabel draws for a plain text, at the font that fits.
+    // What QLabel draws for a plain text, at the font that fits, lowered so
+    // that it stays in line with the labels beside it.
     QPainter p(this);
     drawFrame(&p);
-    p.setFont(c);
+    p.setFont(a.carattere);
+    p.translate(0, a.abbassamento);
     style()->drawItemText(&p, contentsRect(), flagsTesto(), palette(), isEnabled(), text(), foregroundRole());
 }
 

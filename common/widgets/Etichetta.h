@@ -16,15 +16,14 @@ void FormaEtichetta(QLabel* l, Allineamento a = Allineamento::Sinistra);
 
 // Whether `testo`, laid out by Qt with `flags` at `f`, fits in `area`.
 bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
-// The font a text is drawn with: `f` when it fits in `area`, else `f` at the
-// largest size at which it does (a text is never cut short).
-QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
-
 // Where a top-aligned text drawn at `adattato`, smaller than `progetto`,
 // starts below its box's top: its first line stands on the baseline the
-// designed size had, as far as the box leaves room below it.
-qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, const QSizeF& area, int flags,
-                           const QString& testo);
+// designed size had, so that it stays in line with the texts beside it.
+qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, int flags);
+// The font a text is drawn with: `f` when it fits in `area`, else `f` at the
+// largest size at which it does, standing where `f` stood (a text is never
+// cut short).
+QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
 
 // A text as drawn in its box: its font, and how far below the box's top it
 // starts.
@@ -51,18 +50,20 @@ private:
 };
 
 // A label that draws a text too large for it at the largest size that fits,
-// and every other text exactly as QLabel does.
+// standing where its designed size stood, and every other text exactly as
+// QLabel does.
 class EtichettaAdattata : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
-    QFont carattereDisegnato() const;
+    QFont carattereDisegnato() const { return adattato().carattere; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     int flagsTesto() const;
+    const TestoAdattato& adattato() const;
     mutable TestoInArea disposto_;
 };
 

@@ -191,7 +191,7 @@ inline int RigaDiBase(const QFont& f, const QRectF& area, int flags) {
     for (int y = tela.height() - 1; y >= 0; --y) {
         const auto* riga = reinterpret_cast<const QRgb*>(tela.constScanLine(y));
         for (int x = 0; x < tela.width(); ++x)
-            if (qAlpha(riga[x]) > 127) return y + static_cast<int>(origine.y());
+            if (qAlpha(riga[x]) != 0) return y + static_cast<int>(origine.y());
     }
     return 0;
 }

@@ -2,8 +2,8 @@
 // program lays itself out for, as the control draws it: each label's and
 // cell's text inside the label, each button's caption inside the face within
 // the bevel, raised and held down, each text of the charts inside its box.
-// A mark of the chart drawn smaller than designed stands on the row its
-// designed size stands on, beside the line it names.
+// A label's text or a mark of the chart drawn smaller than designed stands
+// on the row its designed size stands on, in line with the texts beside it.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -17,6 +17,7 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/Geometria.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Etichetta.h"
 #include "common/widgets/PulsanteVB.h"
 #include "model/widgets/GraficiIstogrammi.h"
 #include "tests/gui/OgniDimensione.h"
@@ -63,7 +64,7 @@ std::set<std::string> Difettosi(FinestraPrincipale& f) {
         s.penna = l->palette().color(l->foregroundRole());
         s.lecito = l->contentsRect();
         s.confronto = l->rect();
-        segna(l, l->text(), Difetto(con, senza, s, false));
+        segna(l, l->text(), Difetto(con, senza, s, qobject_cast<EtichettaAdattata*>(l) != nullptr));
     }
     for (PulsanteVB* b : f.findChildren<PulsanteVB*>()) {
         if (!Visibile(b, &f) || b->text().isEmpty()) continue;
