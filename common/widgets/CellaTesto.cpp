@@ -40,9 +40,8 @@ void CellaTesto::setOpaca(bool o) {
     update();
 }
 
-QFont CellaTesto::carattereDisegnato() const {
-    if (text().isEmpty()) return font();
-    return adattato_.carattere(font(), size(), static_cast<int>(alignment()), text());
+const TestoAdattato& CellaTesto::adattato() const {
+    return adattato_.adatta(font(), size(), static_cast<int>(alignment()), text());
 }
 
 void CellaTesto::paintEvent(QPaintEvent*) {
@@ -52,9 +51,9 @@ void CellaTesto::paintEvent(QPaintEvent*) {
     if (text().isEmpty()) return;
     // Looked up again only when the text or the font changed: a page change
     // repaints the cells whose text did.
-    const QFont carattere = carattereDisegnato();
-    if (!disposti_ || fontDisposto_ != carattere) {
-        fontDisposto_ = carattere;
+    const TestoAdattato& adattato = this->adattato();
+    if (!disposti_ || fontDisposto_ != adattato.carattere) {
+        fontDisposto_ = adattato.carattere;
         disposti_ = &DispostiNel(fontDisposto_);
         testoDisposto_.clear();
     }
@@ -69,7 +68,7 @@ void CellaTesto::paintEvent(QPaintEvent*) {
     const Qt::Alignment a = QStyle::visualAlignment(layoutDirection(), alignment());
     if (a & Qt::AlignRight) x = width() - larghezza;
     else if (a & Qt::AlignHCenter) x = (width() - larghezza) / 2;
-    p.drawStaticText(QPointF(x, 0), disposto_);
+    p.drawStaticText(QPointF(x, adattato.abbassamento), disposto_);
 }
 
 }  // namespace vk

@@ -19,13 +19,15 @@ public:
 
     bool opaca() const { return opaca_; }
     void setOpaca(bool o);
-    // A text wider than the cell is drawn at the largest size that fits.
-    QFont carattereDisegnato() const;
+    // A text wider than the cell is drawn at the largest size that fits,
+    // standing where its designed size stood.
+    QFont carattereDisegnato() const { return adattato().carattere; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    const TestoAdattato& adattato() const;
     bool opaca_ = false;
     QString testoDisposto_;
     QFont fontDisposto_;

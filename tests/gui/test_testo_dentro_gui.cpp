@@ -2,8 +2,8 @@
 // program lays itself out for, as the control draws it: each label's and
 // cell's text inside the label, each button's caption inside the face within
 // the bevel, raised and held down, each text of the charts inside its box.
-// A label's text or a mark of the chart drawn smaller than designed stands
-// on the row its designed size stands on, in line with the texts beside it.
+// A top-aligned text drawn smaller than designed stands on the row its
+// designed size stands on, in line with the texts beside it.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -17,7 +17,6 @@
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/Geometria.h"
 #include "common/widgets/ColoriQt.h"
-#include "common/widgets/Etichetta.h"
 #include "common/widgets/PulsanteVB.h"
 #include "model/widgets/GraficiIstogrammi.h"
 #include "tests/gui/OgniDimensione.h"
@@ -29,15 +28,12 @@ namespace {
 
 bool Visibile(const QWidget* w, const QWidget* finestra) { return w->isVisibleTo(finestra) && !w->size().isEmpty(); }
 
-// What is wrong with a text as drawn, or nothing. Where `alSuoPosto`, a
-// top-aligned text drawn smaller than designed must stand on the row its
-// designed size stands on.
-std::optional<std::string> Difetto(const QImage& con, const QImage& senza, const test::Scritta& s,
-                                   bool alSuoPosto) {
+// What is wrong with a text as drawn, or nothing.
+std::optional<std::string> Difetto(const QImage& con, const QImage& senza, const test::Scritta& s) {
     const bool inAlto = (s.flags & Qt::AlignVertical_Mask) == Qt::AlignTop;
     const auto t = test::TestoIntero(con, senza, s, inAlto ? 4 : 0);
     if (!t) return "cut, or over its edge";
-    if (alSuoPosto && inAlto && t->carattere != s.carattere) {
+    if (inAlto && t->carattere != s.carattere) {
         const int progetto = test::RigaDiBase(s.carattere, s.area, s.flags);
         const int disegnata = test::RigaDiBase(t->carattere, s.area.translated(0, t->abbassato), s.flags);
         if (disegnata != progetto)
@@ -64,7 +60,7 @@ std::set<std::string> Difettosi(FinestraPrincipale& f) {
         s.penna = l->palette().color(l->foregroundRole());
         s.lecito = l->contentsRect();
         s.confronto = l->rect();
-        segna(l, l->text(), Difetto(con, senza, s, qobject_cast<EtichettaAdattata*>(l) != nullptr));
+        segna(l, l->text(), Difetto(con, senza, s));
     }
     for (PulsanteVB* b : f.findChildren<PulsanteVB*>()) {
         if (!Visibile(b, &f) || b->text().isEmpty()) continue;
@@ -105,7 +101,7 @@ std::set<std::string> Difettosi(FinestraPrincipale& f) {
             s.penna = ColoreQt(e.coloreTesto, g->palette());
             s.lecito = tutto;
             s.confronto = dentro;
-            segna(g, s.forme.front(), Difetto(con, senza, s, true));
+            segna(g, s.forme.front(), Difetto(con, senza, s));
         }
     }
     return fuori;
