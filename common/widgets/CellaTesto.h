@@ -19,14 +19,13 @@ public:
 
     bool opaca() const { return opaca_; }
     void setOpaca(bool o);
-    // A text wider than the cell is drawn at the largest size that fits,
-    // standing where its designed size stood.
-    QFont carattereDisegnato() const { return adattato().carattere; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    // A text wider than the cell is drawn at the largest size that fits,
+    // standing where its designed size stood.
     const TestoAdattato& adattato() const;
     bool opaca_ = false;
     QString testoDisposto_;

@@ -7,8 +7,6 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "common/widgets/CellaTesto.h"
-
 namespace vk {
 
 void FormaEtichetta(QLabel* l, Allineamento a) {
@@ -43,6 +41,14 @@ bool InchiostroDentroInAltezza(const QFont& f, const QSize& a, int flags, const 
     return true;
 }
 
+// Where a top-aligned text drawn at `adattato`, smaller than `progetto`,
+// starts below its box's top: its first line stands on the baseline the
+// designed size had, so that it stays in line with the texts beside it.
+qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, int flags) {
+    if (adattato == progetto || (flags & Qt::AlignVertical_Mask) != Qt::AlignTop) return 0;
+    return std::max(0.0, QFontMetricsF(progetto).ascent() - QFontMetricsF(adattato).ascent());
+}
+
 }  // namespace
 
 bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
@@ -52,11 +58,6 @@ bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& tes
     const QRect r = QFontMetrics(f).boundingRect(QRect(QPoint(0, 0), a), flags, testo);
     if (r.width() > a.width()) return false;
     return r.height() <= a.height() || InchiostroDentroInAltezza(f, a, flags, testo);
-}
-
-qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, int flags) {
-    if (adattato == progetto || (flags & Qt::AlignVertical_Mask) != Qt::AlignTop) return 0;
-    return std::max(0.0, QFontMetricsF(progetto).ascent() - QFontMetricsF(adattato).ascent());
 }
 
 QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
@@ -89,7 +90,6 @@ QFont CarattereCheCape(const QFont& f, const QSizeF& area, int flags, const QStr
     }
     return migliore;
 }
-
 
 const TestoAdattato& TestoInArea::adatta(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
     if (!valido_ || testo != testo_ || area != area_ || flags != flags_ || f != chiesto_) {
@@ -126,12 +126,6 @@ void EtichettaAdattata::paintEvent(QPaintEvent* e) {
     p.setFont(a.carattere);
     p.translate(0, a.abbassamento);
     style()->drawItemText(&p, contentsRect(), flagsTesto(), palette(), isEnabled(), text(), foregroundRole());
-}
-
-QFont CarattereDisegnato(const QLabel* l) {
-    if (const auto* e = qobject_cast<const EtichettaAdattata*>(l)) return e->carattereDisegnato();
-    if (const auto* c = qobject_cast<const CellaTesto*>(l)) return c->carattereDisegnato();
-    return l->font();
 }
 
 }  // namespace vk

@@ -16,10 +16,6 @@ void FormaEtichetta(QLabel* l, Allineamento a = Allineamento::Sinistra);
 
 // Whether `testo`, laid out by Qt with `flags` at `f`, fits in `area`.
 bool TestoCape(const QFont& f, const QSizeF& area, int flags, const QString& testo);
-// Where a top-aligned text drawn at `adattato`, smaller than `progetto`,
-// starts below its box's top: its first line stands on the baseline the
-// designed size had, so that it stays in line with the texts beside it.
-qreal AbbassamentoAdattato(const QFont& progetto, const QFont& adattato, int flags);
 // The font a text is drawn with: `f` when it fits in `area`, else `f` at the
 // largest size at which it does, standing where `f` stood (a text is never
 // cut short).
@@ -36,9 +32,6 @@ struct TestoAdattato {
 class TestoInArea {
 public:
     const TestoAdattato& adatta(const QFont& f, const QSizeF& area, int flags, const QString& testo);
-    const QFont& carattere(const QFont& f, const QSizeF& area, int flags, const QString& testo) {
-        return adatta(f, area, flags, testo).carattere;
-    }
 
 private:
     QString testo_;
@@ -56,7 +49,6 @@ class EtichettaAdattata : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
-    QFont carattereDisegnato() const { return adattato().carattere; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -66,8 +58,5 @@ private:
     const TestoAdattato& adattato() const;
     mutable TestoInArea disposto_;
 };
-
-// The font a label's text is drawn with.
-QFont CarattereDisegnato(const QLabel* l);
 
 }  // namespace vk

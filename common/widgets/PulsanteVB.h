@@ -42,12 +42,6 @@ public:
     // Whether a mouse button pressed on this button is still held.
     bool premuto() const { return premuti_ != Qt::NoButton; }
 
-    // The caption's lines as drawn: wrapped at spaces to the margin inside
-    // the bevel. A word wider than the margin breaks at its hyphen where the
-    // lines then fit, else the caption is drawn at the largest size that
-    // fits, so that it stays inside the face, pressed too.
-    QStringList righeCaption() const { return disposizione().righe; }
-    QFont carattereCaption() const { return disposizione().carattere; }
     // Where the caption of a button of this rectangle lies, raised.
     static QRect AreaCaption(const QRect& r) { return r.adjusted(3, 3, -3, -3); }
 
@@ -70,7 +64,11 @@ protected:
 
 private:
     void applicaColore();
-    // Laid out once per caption, size and font, not at every paint.
+    // The caption's lines as drawn: wrapped at spaces to the margin inside
+    // the bevel. A word wider than the margin breaks at its hyphen where the
+    // lines then fit, else the caption is drawn at the largest size that
+    // fits, so that it stays inside the face, pressed too. Laid out once per
+    // caption, size and font, not at every paint.
     struct Disposizione {
         QString testo;
         QSize dimensione;

@@ -153,16 +153,6 @@ GraficoIstogrammi::TestoDipinto GraficoIstogrammi::testo(size_t i, const VoceGeo
     return t;
 }
 
-std::vector<GraficoIstogrammi::TestoDipinto> GraficoIstogrammi::testi() const {
-    std::vector<TestoDipinto> v;
-    const auto& elementi = ElementiGrafici();
-    for (size_t i = 0; i < elementi.size(); ++i)
-        if (elementi[i].grafico == quale_ && elementi[i].aspetto == AspettoElemento::Testo)
-            if (const VoceGeometria* g = geometria_.trova(elementi[i].nome, elementi[i].indice))
-                v.push_back(testo(i, *g));
-    return v;
-}
-
 void GraficoIstogrammi::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setClipRect(rect());

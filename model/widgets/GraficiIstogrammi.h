@@ -58,16 +58,6 @@ public:
     // duplicate column or the layout changed.
     void aggiorna();
 
-    // The captions as painted: each at the largest size up to its own that
-    // fits its box.
-    struct TestoDipinto {
-        QString testo;
-        QRectF area;
-        QFont carattere;
-        int allineamento = 0;
-    };
-    std::vector<TestoDipinto> testi() const;
-
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -88,6 +78,14 @@ private:
     std::vector<BarraDipinta> dipinte_;
     bool duplicatoDipinto_ = false;
     QSize dimensioneDipinta_;
+    // A caption as painted: at the largest size up to its own that fits its
+    // box, standing where its own size stood.
+    struct TestoDipinto {
+        QString testo;
+        QRectF area;
+        QFont carattere;
+        int allineamento = 0;
+    };
     // The fitted font of each caption, by its place in ElementiGrafici().
     mutable std::vector<TestoInArea> adattati_;
     TestoDipinto testo(size_t i, const VoceGeometria& v) const;
