@@ -10,13 +10,17 @@
 #include <QMap>
 #include <QStyle>
 #include <QTest>
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "app/StatoPrincipale.h"
 #include "app/widgets/FinestraPrincipale.h"
 #include "common/Geometria.h"
+#include "common/widgets/CellaTesto.h"
 #include "common/widgets/ColoriQt.h"
+#include "common/widgets/Etichetta.h"
 #include "common/widgets/PulsanteVB.h"
 #include "model/widgets/GraficiIstogrammi.h"
 #include "tests/gui/OgniDimensione.h"
@@ -42,32 +46,39 @@ std::optional<std::string> Difetto(const QImage& con, const QImage& senza, const
     return std::nullopt;
 }
 
+// A label's text inside the label, laid out as its alignment says.
+std::optional<std::string> DifettoDi(QLabel* l) {
+    const auto [con, senza] = test::FotoConESenzaTesto(l);
+    test::Scritta s;
+    s.forme = {l->text()};
+    s.area = l->contentsRect();
+    s.flags = static_cast<int>(QStyle::visualAlignment(l->layoutDirection(), l->alignment())) |
+              (l->wordWrap() ? Qt::TextWordWrap : 0);
+    s.carattere = l->font();
+    s.penna = l->palette().color(l->foregroundRole());
+    s.lecito = l->contentsRect();
+    s.confronto = l->rect();
+    return Difetto(con, senza, s);
+}
+
+// A button's caption inside the face, in one of the ways it may be broken.
+std::optional<std::string> DifettoDi(PulsanteVB* b, bool giu) {
+    if (test::CaptionIntera(b, giu, test::FormeDellaCaption(b->text()))) return std::nullopt;
+    return "cut, or over the bevel";
+}
+
 // The texts of the window that are not drawn whole in their place.
 std::set<std::string> Difettosi(FinestraPrincipale& f) {
     std::set<std::string> fuori;
     auto segna = [&](const QWidget* w, const QString& testo, const std::optional<std::string>& d) {
         if (d) fuori.insert((w->objectName() + QStringLiteral(" \"") + testo + QStringLiteral("\": ")).toStdString() + *d);
     };
-    for (QLabel* l : f.findChildren<QLabel*>()) {
-        if (!Visibile(l, &f) || l->text().isEmpty()) continue;
-        const auto [con, senza] = test::FotoConESenzaTesto(l);
-        test::Scritta s;
-        s.forme = {l->text()};
-        s.area = l->contentsRect();
-        s.flags = static_cast<int>(QStyle::visualAlignment(l->layoutDirection(), l->alignment())) |
-                  (l->wordWrap() ? Qt::TextWordWrap : 0);
-        s.carattere = l->font();
-        s.penna = l->palette().color(l->foregroundRole());
-        s.lecito = l->contentsRect();
-        s.confronto = l->rect();
-        segna(l, l->text(), Difetto(con, senza, s));
-    }
-    for (PulsanteVB* b : f.findChildren<PulsanteVB*>()) {
-        if (!Visibile(b, &f) || b->text().isEmpty()) continue;
-        for (bool giu : {false, true})
-            if (!test::CaptionIntera(b, giu, test::FormeDellaCaption(b->text())))
-                segna(b, b->text() + (giu ? QStringLiteral(" (held)") : QString()), "cut, or over the bevel");
-    }
+    for (QLabel* l : f.findChildren<QLabel*>())
+        if (Visibile(l, &f) && !l->text().isEmpty()) segna(l, l->text(), DifettoDi(l));
+    for (PulsanteVB* b : f.findChildren<PulsanteVB*>())
+        if (Visibile(b, &f) && !b->text().isEmpty())
+            for (bool giu : {false, true})
+                if (const auto d = DifettoDi(b, giu)) segna(b, b->text() + (giu ? QStringLiteral(" (held)") : QString()), d);
     for (GraficoIstogrammi* g : f.findChildren<GraficoIstogrammi*>()) {
         if (!Visibile(g, &f)) continue;
         const QImage con = g->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -165,4 +176,34 @@ TEST(TestoDentro, OgniTestoDiOgniSchermataStaNelSuoControllo) {
         for (const std::string& s : fuori) elenco += s + "\n";
         EXPECT_TRUE(fuori.empty()) << elenco;
     });
+}
+
+// A control drawn at one size and then resized lays its text out anew: at
+// the new size it is whole inside it.
+TEST(TestoDentro, UnControlloRidimensionatoRidisponeIlSuoTesto) {
+    EtichettaAdattata etichetta(QStringLiteral("Scarto semitonale:"));
+    FormaEtichetta(&etichetta);
+    CellaTesto cella(QStringLiteral("531441/524288*80/81"));
+    FormaEtichetta(&cella, Allineamento::Centro);
+    cella.setWordWrap(false);
+    PulsanteVB pulsante(QStringLiteral("Vuvaz-Eza"));
+    struct Caso {
+        QWidget* controllo;
+        QSize prima, dopo;
+        std::function<std::optional<std::string>()> difetto;
+    };
+    const Caso casi[] = {
+        {&etichetta, {200, 20}, {70, 20}, [&] { return DifettoDi(&etichetta); }},
+        {&cella, {200, 20}, {90, 20}, [&] { return DifettoDi(&cella); }},
+        // Broken at its hyphen, then too low for two lines.
+        {&pulsante, {40, 60}, {40, 20}, [&] { return DifettoDi(&pulsante, false); }},
+    };
+    for (const Caso& c : casi) {
+        c.controllo->resize(c.prima);
+        EXPECT_EQ(c.difetto(), std::nullopt) << c.controllo->metaObject()->className();
+        // Drawn with its text at this size, as a screen last showed it.
+        c.controllo->grab();
+        c.controllo->resize(c.dopo);
+        EXPECT_EQ(c.difetto(), std::nullopt) << c.controllo->metaObject()->className() << " resized";
+    }
 }
