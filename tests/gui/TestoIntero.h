@@ -197,7 +197,8 @@ inline int RigaDiBase(const QFont& f, const QRectF& area, int flags) {
 }
 
 // The ways a caption may be broken into lines: at each space (which goes)
-// and after each hyphen, fewest lines first.
+// and after each hyphen, fewest lines first (a caption of more than ten
+// words only whole: the program has none).
 inline QStringList FormeDellaCaption(const QString& caption) {
     std::vector<qsizetype> punti;
     for (qsizetype i = 0; i < caption.size(); ++i)
