@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <fstream>
+#include <functional>
 #include <ostream>
 #include <thread>
 #include <chrono>
@@ -279,15 +280,45 @@ TEST_F(FileSuDisco, ScritturaFallitaLasciaIlVecchio) {
     EXPECT_EQ(voci, 1);
 }
 
-// The two ways of writing: through a file with no name where the file
-// system allows it, and through a named temporary.
-constexpr ModoTemporaneo Modi[] = {ModoTemporaneo::SenzaNome, ModoTemporaneo::ConNome};
-
 // Nothing but the file named is left in the folder.
 int VociInCartella(const std::filesystem::path& d) {
     int n = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(d)) ++n;
     return n;
+}
+
+// The two ways of writing, each on a system of its own: through a file with
+// no name where the file system makes them, and through a named temporary
+// where it makes none (vfat, many network mounts).
+enum class Via { SenzaNome, ConNome };
+constexpr Via Vie[] = {Via::SenzaNome, Via::ConNome};
+
+const char* NomeVia(Via via) { return via == Via::ConNome ? "con nome" : "senza nome"; }
+
+// Makes the calling child's system the one of `via`: for the named way, an
+// open that asks for a file with no name is refused as vfat refuses it.
+// False when it cannot be made so, `cartella` still making them.
+bool ImponiVia(Via via, const std::filesystem::path& cartella) {
+    if (via == Via::SenzaNome) return true;
+    return prova::NegaFileSenzaNome() && !prova::FileSenzaNome(cartella) && errno == EOPNOTSUPP;
+}
+
+// ScriviByte in a child whose system `sistema` sets first, under a file
+// limit of `limite` bytes: 0 when it wrote, 1 when it failed and said why,
+// 100 when the system could not be set, another number when it wrote and
+// said a reason or failed saying none.
+int ScriviInUnFiglio(const std::function<bool()>& sistema, const std::filesystem::path& f, const std::string& byte,
+                     rlim_t limite = RLIM_INFINITY) {
+    return prova::ConLimiteFile(limite, [&] {
+        if (!sistema()) return 100;
+        std::string motivo;
+        if (ScriviByte(f, byte, &motivo)) return motivo.empty() ? 0 : 2;
+        return motivo.empty() ? 3 : 1;
+    });
+}
+
+int ScriviInUnFiglio(Via via, const std::filesystem::path& f, const std::string& byte, rlim_t limite = RLIM_INFINITY) {
+    return ScriviInUnFiglio([&] { return ImponiVia(via, f.parent_path()); }, f, byte, limite);
 }
 
 TEST_F(FileSuDisco, DiscoPienoLasciaIlVecchioFileIntero) {
@@ -300,18 +331,13 @@ TEST_F(FileSuDisco, DiscoPienoLasciaIlVecchioFileIntero) {
     const Caso casi[] = {{4096, true}, {4097, false}, {1 << 20, false}};
     const auto f = cartella_ / "Impostazioni.txt";
     const std::string vecchio = "vecchio\r\n";
-    for (const ModoTemporaneo modo : Modi) {
+    for (const Via via : Vie) {
         for (const Caso& c : casi) {
-            SCOPED_TRACE(std::to_string(c.byte) + (modo == ModoTemporaneo::ConNome ? " con nome" : ""));
+            SCOPED_TRACE(std::to_string(c.byte) + " " + NomeVia(via));
             ASSERT_TRUE(ScriviByte(f, vecchio));
             const std::string nuovo(c.byte, 'x');
-            const int esito = prova::ConLimiteFile(4096, [&] {
-                std::string motivo;
-                const bool ok = ScriviByte(f, nuovo, &motivo, modo);
-                if (ok) return motivo.empty() ? 0 : 2;
-                return motivo.empty() ? 3 : 1;  // a failure always says why
-            });
-            EXPECT_EQ(esito, c.riesce ? 0 : 1);
+            // A failure always says why.
+            EXPECT_EQ(ScriviInUnFiglio(via, f, nuovo, 4096), c.riesce ? 0 : 1);
             EXPECT_EQ(LeggiByte(f), c.riesce ? nuovo : vecchio);
             EXPECT_EQ(VociInCartella(cartella_), 1);
         }
@@ -325,13 +351,7 @@ TEST_F(FileSuDisco, UnFileSenzaNomeCheNonPrendeNomeSiScriveConUnNome) {
     if (!prova::FileSenzaNome(cartella_)) GTEST_SKIP() << "no files with no name on this file system";
     const auto f = cartella_ / "Equabile.txt";
     ASSERT_TRUE(ScriviByte(f, "vecchio"));
-    const int esito = prova::ConLimiteFile(RLIM_INFINITY, [&] {
-        if (!prova::NegaChiamate({__NR_linkat}, EPERM)) return 100;
-        std::string motivo;
-        if (!ScriviByte(f, "nuovo", &motivo)) return 1;
-        return motivo.empty() ? 0 : 2;
-    });
-    EXPECT_EQ(esito, 0);
+    EXPECT_EQ(ScriviInUnFiglio([] { return prova::NegaChiamate({__NR_linkat}, EPERM); }, f, "nuovo"), 0);
     EXPECT_EQ(LeggiByte(f), "nuovo");
     EXPECT_EQ(VociInCartella(cartella_), 1);
 }
@@ -340,8 +360,9 @@ TEST_F(FileSuDisco, PermessiEDestinazioniSpeciali) {
     const auto f = cartella_ / "Mio.txt";
     ASSERT_TRUE(ScriviByte(f, "uno"));
     std::filesystem::permissions(f, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    for (const ModoTemporaneo modo : Modi) {
-        ASSERT_TRUE(ScriviByte(f, "due", nullptr, modo));
+    for (const Via via : Vie) {
+        SCOPED_TRACE(NomeVia(via));
+        ASSERT_EQ(ScriviInUnFiglio(via, f, "due"), 0);
         EXPECT_EQ(std::filesystem::status(f).permissions() & std::filesystem::perms::all,
                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     }
@@ -386,25 +407,27 @@ TEST_F(FileSuDisco, UnaScritturaUccisaLasciaIlVecchioENullaDaIndovinare) {
     // stays while it may be being written, and goes once it is certainly a
     // leftover.
     const bool senzaNome = prova::FileSenzaNome(cartella_);
-    for (const ModoTemporaneo modo : Modi) {
-        const bool conNome = modo == ModoTemporaneo::ConNome || !senzaNome;
-        SCOPED_TRACE(conNome ? "con nome" : "senza nome");
-        const auto d = cartella_ / (modo == ModoTemporaneo::ConNome ? "con" : "senza");
+    for (const Via via : Vie) {
+        const bool conNome = via == Via::ConNome || !senzaNome;
+        SCOPED_TRACE(NomeVia(conNome ? Via::ConNome : Via::SenzaNome));
+        const auto d = cartella_ / (via == Via::ConNome ? "con" : "senza");
         std::filesystem::create_directory(d);
         const auto f = d / "Equabile.txt";
-        ASSERT_TRUE(ScriviByte(f, "equabile", nullptr, modo));
-        const pid_t ucciso =
-            prova::UccisoDalLimiteFile(4096, [&] { ScriviByte(f, std::string(1 << 20, 'x'), nullptr, modo); });
+        ASSERT_EQ(ScriviInUnFiglio(via, f, "equabile"), 0);
+        // A child not killed (its system not set) is no id.
+        const pid_t ucciso = prova::UccisoDalLimiteFile(4096, [&] {
+            if (ImponiVia(via, d)) ScriviByte(f, std::string(1 << 20, 'x'));
+        });
         ASSERT_GT(ucciso, 0);
         EXPECT_EQ(LeggiByte(f), "equabile");
         const std::string avanzo = NomeTemporaneo("Equabile.txt", ucciso, 0);
         std::vector<std::string> attesi = {"Altro.txt", "Equabile.txt"};
         if (conNome) attesi.insert(attesi.begin(), avanzo);
-        ASSERT_TRUE(ScriviByte(d / "Altro.txt", "altro", nullptr, modo));
+        ASSERT_EQ(ScriviInUnFiglio(via, d / "Altro.txt", "altro"), 0);
         EXPECT_EQ(Nomi(d), attesi);
         if (!conNome) continue;
         Invecchia(d / avanzo);
-        ASSERT_TRUE(ScriviByte(d / "Altro.txt", "altro", nullptr, modo));
+        ASSERT_EQ(ScriviInUnFiglio(via, d / "Altro.txt", "altro"), 0);
         EXPECT_EQ(Nomi(d), (std::vector<std::string>{"Altro.txt", "Equabile.txt"}));
         EXPECT_EQ(LeggiByte(f), "equabile");
     }
@@ -472,10 +495,10 @@ TEST_F(FileSuDisco, NomiLunghiQuantoUnNomePuoEssere) {
     // characters, not inside one.
     std::string accenti;
     for (int i = 0; i < 127; ++i) accenti += "\xC3\xA8";
-    for (const ModoTemporaneo modo : Modi) {
+    for (const Via via : Vie) {
         for (const std::string& nome : {std::string(NAME_MAX, 'n'), accenti}) {
-            SCOPED_TRACE(nome.size());
-            ASSERT_TRUE(ScriviByte(cartella_ / nome, "x", nullptr, modo));
+            SCOPED_TRACE(std::to_string(nome.size()) + " " + NomeVia(via));
+            ASSERT_EQ(ScriviInUnFiglio(via, cartella_ / nome, "x"), 0);
             EXPECT_EQ(LeggiByte(cartella_ / nome), "x");
         }
         EXPECT_EQ(VociInCartella(cartella_), 2);
