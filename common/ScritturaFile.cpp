@@ -216,8 +216,7 @@ std::string NomeTemporaneo(std::string_view nome, long processo, int tentativo) 
     return "." + std::string(nome) + coda;
 }
 
-bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, std::string* errore,
-                ModoTemporaneo modo) {
+bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, std::string* errore) {
     namespace fs = std::filesystem;
     // A link is followed so that it keeps pointing at the file saved.
     const fs::path percorso = FileCollegato(richiesto);
@@ -236,8 +235,7 @@ bool ScriviByte(const std::filesystem::path& richiesto, std::string_view byte, s
     fs::path cartella = percorso.parent_path();
     if (cartella.empty()) cartella = ".";
     const struct stat* permessi = esiste ? &vecchio : nullptr;
-    std::optional<bool> scritto;
-    if (modo == ModoTemporaneo::SenzaNome) scritto = ScriviSenzaNome(percorso, cartella, permessi, byte, errore);
+    std::optional<bool> scritto = ScriviSenzaNome(percorso, cartella, permessi, byte, errore);
     if (!scritto) scritto = ScriviConNome(percorso, cartella, permessi, byte, errore);
     if (!*scritto) return false;
     // The new name on the disk too; the file is already whole either way.

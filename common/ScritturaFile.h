@@ -21,14 +21,12 @@ std::filesystem::path FileCollegato(std::filesystem::path percorso);
 // links that lead round in a circle are refused. On failure returns false
 // and, when asked, the reason.
 //
-// Where the file system allows it (ModoTemporaneo::SenzaNome) the bytes go
-// to a file with no name (O_TMPFILE), which a write killed before it is
-// whole leaves nowhere; it gets a name only for the rename onto the target.
-// Elsewhere (vfat, many network mounts), or with ModoTemporaneo::ConNome,
-// the temporary has its name from the start. The name is NomeTemporaneo's.
-enum class ModoTemporaneo { SenzaNome, ConNome };
-bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr,
-                ModoTemporaneo modo = ModoTemporaneo::SenzaNome);
+// Where the file system allows it the bytes go to a file with no name
+// (O_TMPFILE), which a write killed before it is whole leaves nowhere; it
+// gets a name only for the rename onto the target. Elsewhere (vfat, many
+// network mounts) the temporary has its name from the start. The name is
+// NomeTemporaneo's.
+bool ScriviByte(const std::filesystem::path& percorso, std::string_view byte, std::string* errore = nullptr);
 
 // From here on a write past the file-size limit (ulimit -f, a quota of that
 // kind) fails with EFBIG, and so is said like a full disk, instead of ending
