@@ -96,7 +96,18 @@ double DoubleDaTesto(std::string_view t) {
     if (s.front() == '.' || (s[0] == '-' && s.size() > 1 && s[1] == '.')) s.insert(s.front() == '-' ? 1 : 0, "0");
     double x = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
-    if (ec != std::errc() || p != s.data() + s.size()) return Nessuno;
+    if (p != s.data() + s.size()) return Nessuno;
+    if (ec == std::errc::result_out_of_range) {
+        // Still a number, past what a double holds: the nearest is zero for
+        // a value below the smallest (a long typed fraction), infinity above.
+        const bool negativo = s.front() == '-';
+        const std::string_view intero = std::string_view(s).substr(negativo ? 1 : 0, s.find('.') - (negativo ? 1 : 0));
+        const double r = intero.find_first_not_of('0') == std::string_view::npos
+                             ? 0.0
+                             : std::numeric_limits<double>::infinity();
+        return negativo ? -r : r;
+    }
+    if (ec != std::errc()) return Nessuno;
     return x;
 }
 

@@ -15,7 +15,8 @@ std::string TestoDouble(double x);
 std::string FormaGenerale(double x);
 
 // A number as the program writes it (optional "-", digits, at most one
-// decimal comma) read as a double; NaN for any other text.
+// decimal comma) read as a double, the nearest one (zero or infinity for a
+// number past a double's range); NaN for any other text.
 double DoubleDaTesto(std::string_view t);
 
 }  // namespace vk

@@ -53,6 +53,28 @@ TEST(DoubleDaTesto, SoloINumeriCheIlProgrammaScrive) {
         EXPECT_TRUE(std::isnan(DoubleDaTesto(t))) << t;
 }
 
+// A typed number may run past a double's range: it is still a number, the
+// nearest double, not "not a number".
+TEST(DoubleDaTesto, UnNumeroFuoriDallaPortataDiUnDouble) {
+    const std::string zeri(400, '0');
+    struct Caso {
+        std::string testo;
+        double atteso;
+    } casi[] = {
+        {"0," + zeri + "4", 0.0},
+        {"-0," + zeri + "4", -0.0},
+        {"," + zeri + "15", 0.0},
+        {"000," + zeri + "9", 0.0},
+        {"1" + zeri, std::numeric_limits<double>::infinity()},
+        {"-1" + zeri + ",5", -std::numeric_limits<double>::infinity()},
+    };
+    for (const Caso& c : casi) {
+        const double x = DoubleDaTesto(c.testo);
+        EXPECT_EQ(x, c.atteso) << c.testo.substr(0, 12);
+        EXPECT_EQ(std::signbit(x), std::signbit(c.atteso)) << c.testo.substr(0, 12);
+    }
+}
+
 
 TEST(FormaGenerale, QuindiciCifreSignificative) {
     struct Caso {
