@@ -297,8 +297,7 @@ bool Salva(const StatoPrincipale& s, const fs::path& file, std::string* errore, 
     }
     if (const auto d = CartellaDistribuita(s.percorsi, file)) {
         if (errore)
-            *errore = "il file \xC3\xA8 nei dati distribuiti con il programma, \"" + *d +
-                      "\", che il programma non scrive.";
+            *errore = "il file \xC3\xA8 nei " + DatiDistribuiti(*d) + ".";
         return false;
     }
     fs::path messo;
@@ -338,7 +337,7 @@ void CaricaImpostazioni(StatoPrincipale& s, const std::filesystem::path& file) {
             scartato->accanto = PrimoNomeLibero(FileCollegato(file));
         if (!scartato->collegato.empty() && CartellaDistribuita(s.percorsi, scartato->collegato)) {
             scartato->motivo.back() = ',';
-            scartato->motivo += " nei dati distribuiti con il programma, che il programma non scrive.";
+            scartato->motivo += " nei " + DatiDistribuiti({}) + ".";
             scartato->collegato.clear();
         }
         if (!scrive) scartato->collegato.clear();

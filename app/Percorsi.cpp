@@ -238,6 +238,11 @@ bool HaAltriFile(const fs::path& precedente, const fs::path& utente) {
 
 }  // namespace
 
+std::string DatiDistribuiti(const std::string& cartella) {
+    return "dati distribuiti con il programma" + (cartella.empty() ? "" : ", \"" + cartella + "\"") +
+           ", che il programma non scrive";
+}
+
 std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std::filesystem::path& file) {
     if (p.Distribuite.empty()) return std::nullopt;
     const fs::path f = Risolto(FileCollegato(file));
@@ -289,8 +294,7 @@ PercorsiFile CercaPercorsiScrivibili(const std::vector<std::string>& candidate, 
                                "assoluto, e l'account dell'utente non ne ha una.");
     const std::string destinazione = u.dati + radice;
     if (const auto d = CartellaDistribuita(r, destinazione))
-        return solaLettura(destinazione, "\xC3\xA8 dentro i dati distribuiti con il programma, \"" + *d +
-                                             "\", che il programma non scrive.");
+        return solaLettura(destinazione, "\xC3\xA8 dentro i " + DatiDistribuiti(*d) + ".");
     std::string motivo;
     if (!disco.copia(base + radice, destinazione, &motivo)) return solaLettura(destinazione, motivo);
     PercorsiFile copiati = CercaPercorsi({u.dati}, p, disco.presente, r);

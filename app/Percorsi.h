@@ -121,6 +121,10 @@ PercorsiFile CercaPercorsiDelSistema(const std::string& cartellaEseguibile);
 // The shipped folder of `p` that holds `file` once its links are followed;
 // nullopt when none does.
 std::optional<std::string> CartellaDistribuita(const PercorsiFile& p, const std::filesystem::path& file);
+// The words of every write refused there, in Italian: "dati distribuiti con
+// il programma, "<cartella>", che il programma non scrive" (no folder named
+// when it is empty).
+std::string DatiDistribuiti(const std::string& cartella);
 
 // The file in the user's "VelmoraKOV/" that lists, one a line, the earlier
 // versions' folders it was copied from or the start has told of.

@@ -104,9 +104,7 @@ void SezioneFile::SalvaTemperamento() {
     if (rifiutato) {
         errore = QString::fromStdString(DescriviMotivo(p.rifiuto));
     } else if (distribuita) {
-        errore = QStringLiteral("\u00e8 nei dati distribuiti con il programma, \"%1\", che il programma non scrive: "
-                                "scegli un'altra cartella.")
-                     .arg(QFile::decodeName(distribuita->c_str()));
+        errore = QString::fromStdString("\xC3\xA8 nei " + DatiDistribuiti(*distribuita) + ": scegli un'altra cartella.");
     } else if (!p.cambiati.empty()) {
         // Characters the file cannot keep are written changed only if the user agrees.
         const QString domanda =
